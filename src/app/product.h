@@ -1,0 +1,45 @@
+// Every fixed text of the product, in one place.
+#pragma once
+
+#include <string_view>
+
+namespace quire::product {
+
+inline constexpr std::string_view kName = "Pallisand Quire Batch Utility";
+inline constexpr std::string_view kCompany = "Quillmark";
+inline constexpr std::string_view kVersion = "7.00";
+
+// The settings store addresses every value by application key, section and key.
+inline constexpr std::string_view kSettingsApplication = "Quillmark";
+inline constexpr std::string_view kSettingsSection = kName;
+
+inline constexpr std::string_view kHomePage = "https://www.quillmark.example/";
+inline constexpr std::string_view kCompanionPage = "https://www.quillmark.example/quirefromtext/";
+inline constexpr std::string_view kSupportAddress = "support@quillmark.example";
+
+// Files beside the program, relative to its folder.
+inline constexpr std::string_view kCursorFile = "HAND-M.CUR";
+inline constexpr std::string_view kThemeFolder = "x";
+inline constexpr std::string_view kThemeFile = "o.cjs";
+inline constexpr std::string_view kSamplesFolder = "Samples";
+
+inline constexpr std::string_view kErrorCaption = "Application Error";
+
+inline constexpr std::string_view kFormLoadContext = "in QuireBatch2021/08/31.Form1.Form_Load ";
+inline constexpr std::string_view kStartContext =
+    "in QuireBatch2021/08/31.Form1.PushButton1_Click ";
+inline constexpr std::string_view kSampleContext =
+    "in QuireBatch2021/08/31.Form1.PushButton2_Click ";
+inline constexpr std::string_view kHelpContext = "in QuireBatch2021/08/31.Form1.PushButton6_Click ";
+inline constexpr std::string_view kBrowseContext =
+    "in QuireBatch2021/08/31.Form1.PushButton7_Click ";
+
+inline constexpr std::string_view kOpenFolderQuestion =
+    "Would you like this software to open the folder where these folders were created?";
+inline constexpr std::string_view kHelpQuestion =
+    "This software will create folders such as Vell1 Vell2 Vell3. If you would like to create "
+    "custom folders based on a text file you can do this with other software. Are you interested "
+    "in seeing this other software?";
+inline constexpr std::string_view kPickerTitle = "Save images to this folder";
+
+}  // namespace quire::product

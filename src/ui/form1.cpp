@@ -1,0 +1,152 @@
+// Start-up, the change and hover procedures, and the sample, help and browse buttons.
+#include "ui/form1.h"
+
+#include <exception>
+#include <utility>
+
+#include "app/product.h"
+#include "app/statement_guard.h"
+#include "engine/name_pattern.h"
+#include "ui/appearance.h"
+
+namespace quire {
+
+Form1::Form1(const Form1Ports& ports, Form1Environment environment)
+    : ports_(ports), environment_(std::move(environment)), applicationTitle_(product::kName) {}
+
+std::string Form1::ProgramFile(std::string_view name) const {
+    std::string path = environment_.programFolder;
+    path += environment_.traits.pathSeparator;
+    path.append(name);
+    return path;
+}
+
+BoxAnswer Form1::Show(std::string_view text, BoxStyle style) {
+    return ports_.dialogs.ShowMessage(std::string(text), applicationTitle_, style);
+}
+
+template <class Body>
+void Form1::Unguarded(std::string_view what, Body&& body) {
+    try {
+        std::forward<Body>(body)();
+    } catch (const std::exception& failure) {
+        if (unguardedFailureShown_) return;
+        unguardedFailureShown_ = true;
+        try {
+            ports_.dialogs.ShowMessage(std::string(what) + " failed:\r\n" + failure.what(),
+                                       std::string(product::kErrorCaption), BoxStyle::Warning);
+        } catch (const std::exception&) {
+            // Nothing is left to tell the user with; the program goes on.
+        }
+    }
+}
+
+void Form1::ShowPreview() {
+    ports_.view.SetLabelCaption(
+        ControlId::Label4, BuildFolderName(ports_.view.Text(ControlId::Text1), kCounterChar, 1));
+}
+
+void Form1::Form_Load() {
+    StatementGuard guard(ports_.dialogs, product::kFormLoadContext);
+    Form1View& view = ports_.view;
+    const char separator = environment_.traits.pathSeparator;
+
+    guard.Step(100, [&] {
+        ApplySkin(view, ports_.files, ports_.skin, environment_.programFolder, separator);
+    });
+    guard.Step(104, [&] { view.SetWindowCaption(std::string(product::kName)); });
+    guard.Step(104, [&] { view.SetWindowIcon(); });
+    guard.Step(104, [&] { applicationTitle_ = quire::ApplicationTitle(product::kName); });
+    if (guard.Test(106,
+                   [&] { return ports_.files.PathExists(ProgramFile(product::kCursorFile)); })) {
+        guard.Step(108, [&] { view.SetMouseIcon(ProgramFile(product::kCursorFile)); });
+    }
+    guard.Step(110, [&] {
+        StartupDraw(environment_.uniform, ports_.shell, environment_.traits.webOpener);
+    });
+    guard.Step(128, [&] {
+        view.SetText(ControlId::Text1,
+                     ports_.settings.ReadSetting(setting::kPattern, setting::kDefaultPattern));
+    });
+    guard.Step(130, [&] {
+        view.SetText(ControlId::Text2,
+                     ports_.settings.ReadSetting(setting::kCount, setting::kDefaultCount));
+    });
+    guard.Step(132, [&] {
+        const std::string fallback = DefaultTargetFolder(ports_.shell, separator);
+        view.SetText(ControlId::Text3, ports_.settings.ReadSetting(setting::kTarget, fallback));
+    });
+    guard.Step(134, [&] { ShowPreview(); });
+}
+
+void Form1::Form_Unload(int& /*cancel*/) {
+    unloaded_ = true;
+    Unguarded("Closing the window", [&] { ports_.view.EndProgram(); });
+}
+
+void Form1::Text1_Change() {
+    Unguarded("Saving the name pattern", [&] {
+        ShowPreview();
+        ports_.settings.WriteSetting(setting::kPattern, ports_.view.Text(ControlId::Text1));
+    });
+}
+
+void Form1::Text2_Change() {
+    Unguarded("Saving the folder count", [&] {
+        ports_.settings.WriteSetting(setting::kCount, ports_.view.Text(ControlId::Text2));
+    });
+}
+
+void Form1::Text3_Change() {
+    Unguarded("Saving the target folder", [&] {
+        ports_.settings.WriteSetting(setting::kTarget, ports_.view.Text(ControlId::Text3));
+    });
+}
+
+void Form1::PushButton2_Click() {
+    StatementGuard guard(ports_.dialogs, product::kSampleContext);
+    guard.Step(
+        100, [&] { ports_.view.SetText(ControlId::Text3, ProgramFile(product::kSamplesFolder)); });
+}
+
+void Form1::PushButton6_Click() {
+    StatementGuard guard(ports_.dialogs, product::kHelpContext);
+    if (guard.Test(
+            100, [&] { return Show(product::kHelpQuestion, BoxStyle::YesNo) == BoxAnswer::Yes; })) {
+        guard.Step(102, [&] { ports_.shell.OpenInShell(std::string(product::kCompanionPage)); });
+    }
+}
+
+void Form1::PushButton7_Click() {
+    StatementGuard guard(ports_.dialogs, product::kBrowseContext);
+    const char separator = environment_.traits.pathSeparator;
+    std::string chosen;
+    guard.Step(100,
+               [&] { chosen = ports_.shell.PickFolder(std::string(product::kPickerTitle), ""); });
+    if (chosen.empty()) return;
+    guard.Step(104, [&] { ports_.settings.WriteSetting(setting::kLastPicked, chosen); });
+    if (guard.Test(104, [&] { return chosen.back() != separator; })) {
+        guard.Step(106, [&] { ports_.view.SetText(ControlId::Text3, chosen + separator); });
+    } else {
+        guard.Step(108, [&] { ports_.view.SetText(ControlId::Text3, chosen); });
+    }
+}
+
+void Form1::Hover(ControlId control) {
+    const auto pointer = HoverPointer(control);
+    if (!pointer) return;
+    Unguarded("Changing the mouse pointer", [&] { ports_.view.SetMousePointer(*pointer); });
+}
+
+void Form1::Form_MouseMove() { Hover(ControlId::Form1); }
+void Form1::Frame1_MouseMove() { Hover(ControlId::Frame1); }
+void Form1::Frame2_MouseMove() { Hover(ControlId::Frame2); }
+void Form1::Frame3_MouseMove() { Hover(ControlId::Frame3); }
+void Form1::Text1_MouseMove() { Hover(ControlId::Text1); }
+void Form1::Text2_MouseMove() { Hover(ControlId::Text2); }
+void Form1::PushButton1_MouseMove() { Hover(ControlId::PushButton1); }
+void Form1::PushButton2_MouseMove() { Hover(ControlId::PushButton2); }
+void Form1::PushButton6_MouseMove() { Hover(ControlId::PushButton6); }
+void Form1::PushButton7_MouseMove() { Hover(ControlId::PushButton7); }
+
+}  // namespace quire

@@ -1,0 +1,90 @@
+// The main window's logic: its event procedures, over the ports a toolkit implements.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "app/platform_traits.h"
+#include "app/settings_store.h"
+#include "app/startup.h"
+#include "engine/dialogs.h"
+#include "engine/event_pump.h"
+#include "engine/file_system.h"
+#include "shell/shell.h"
+#include "ui/form1_view.h"
+#include "ui/skin_control.h"
+
+namespace quire {
+
+struct Form1Ports {
+    Form1View& view;
+    FileSystem& files;
+    Dialogs& dialogs;
+    EventPump& pump;
+    SettingsStore& settings;
+    Shell& shell;
+    SkinControl& skin;
+};
+
+struct Form1Environment {
+    std::string programFolder;  // no trailing separator except at a root
+    PlatformTraits traits;
+    std::string decimalSeparator;  // the locale's, for the count
+    UniformSource uniform;         // the start-up draw's generator
+};
+
+class Form1 {
+public:
+    Form1(const Form1Ports& ports, Form1Environment environment);
+
+    void Form_Load();
+    // Ends the program at once; `cancel` is the platform's flag, left as it is.
+    void Form_Unload(int& cancel);
+
+    void Text1_Change();
+    void Text2_Change();
+    void Text3_Change();
+
+    void PushButton1_Click();  // the creation run
+    void PushButton2_Click();  // the sample folder
+    void PushButton6_Click();  // help
+    void PushButton7_Click();  // the folder picker
+
+    void Form_MouseMove();
+    void Frame1_MouseMove();
+    void Frame2_MouseMove();
+    void Frame3_MouseMove();
+    void Text1_MouseMove();
+    void Text2_MouseMove();
+    void PushButton1_MouseMove();
+    void PushButton2_MouseMove();
+    void PushButton6_MouseMove();
+    void PushButton7_MouseMove();
+
+    // The caption of every message box that names none of its own.
+    const std::string& ApplicationTitle() const { return applicationTitle_; }
+    bool RunInProgress() const { return runInProgress_; }
+    bool Unloaded() const { return unloaded_; }
+
+private:
+    class WindowRun;
+
+    std::string ProgramFile(std::string_view name) const;
+    BoxAnswer Show(std::string_view text, BoxStyle style);
+    void Hover(ControlId control);
+    void ShowPreview();
+
+    // Runs a procedure that has no error report: a failure never ends the program; the first one
+    // of the process is shown, naming what failed.
+    template <class Body>
+    void Unguarded(std::string_view what, Body&& body);
+
+    Form1Ports ports_;
+    Form1Environment environment_;
+    std::string applicationTitle_;
+    bool runInProgress_ = false;
+    bool unloaded_ = false;
+    bool unguardedFailureShown_ = false;
+};
+
+}  // namespace quire

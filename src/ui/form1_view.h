@@ -1,0 +1,46 @@
+// What a toolkit must offer for the main window's procedures to run on it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "ui/control_id.h"
+
+namespace quire {
+
+// The window's pointer style: the default arrow, or the custom image (the hand cursor).
+enum class MousePointer : int { Default = 0, Custom = 99 };
+
+// 32-bit colour: 0x00BBGGRR, or a system colour when the top bit is set (index in the low byte).
+using Colour = std::uint32_t;
+
+class Form1View {
+public:
+    virtual ~Form1View() = default;
+
+    // The text of a text box.
+    virtual std::string Text(ControlId box) const = 0;
+
+    // Sets a text box's text. A text that differs from the present one fires the box's change
+    // procedure before this returns; the same text again fires nothing.
+    virtual void SetText(ControlId box, const std::string& text) = 0;
+
+    virtual void SetLabelCaption(ControlId label, const std::string& caption) = 0;
+    virtual void SetWindowCaption(const std::string& caption) = 0;
+
+    // Gives the window the application icon. Throws Failure when it cannot be set.
+    virtual void SetWindowIcon() = 0;
+
+    // Loads a cursor file as the window's custom pointer image. Throws Failure when the file is
+    // no cursor; the window then keeps no custom image.
+    virtual void SetMouseIcon(const std::string& cursorFile) = 0;
+
+    virtual void SetMousePointer(MousePointer pointer) = 0;
+
+    virtual void SetBackColor(ControlId control, Colour colour) = 0;
+
+    // Ends the program at once: no further event of the window runs.
+    virtual void EndProgram() = 0;
+};
+
+}  // namespace quire
