@@ -1,0 +1,19 @@
+// The core's 32-bit colours in Qt's terms: plain colours as they are, system colours through the
+// application palette.
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+#include "ui/form1_view.h"
+
+namespace quire::qt {
+
+// The colour as drawn now; a system colour is looked up in the application's palette.
+QColor ToQColor(Colour colour);
+
+// The colour as a style-sheet value; a system colour stays a palette reference, so the sheet
+// follows the desktop's palette as the platform resolves system colours at drawing time.
+QString SheetColour(Colour colour);
+
+}  // namespace quire::qt

@@ -1,0 +1,84 @@
+#include "platform/qt/view.h"
+
+#include <QFile>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "engine/failure.h"
+#include "platform/qt/colour.h"
+#include "platform/qt/cursor_file.h"
+
+namespace quire::qt {
+namespace {
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+template <class Widget>
+Widget& Require(Widget* widget, ControlId id) {
+    if (!widget) throw Failure("Object doesn't support this property or method: " +
+                               std::string(ControlName(id)));
+    return *widget;
+}
+
+}  // namespace
+
+std::string QtFormView::Text(ControlId box) const {
+    return Require(window_.TextBox(box), box).text().toStdString();
+}
+
+void QtFormView::SetText(ControlId box, const std::string& text) {
+    // The box reports the change itself, before setText returns.
+    Require(window_.TextBox(box), box).setText(FromUtf8(text));
+}
+
+void QtFormView::SetLabelCaption(ControlId label, const std::string& caption) {
+    Require(window_.Label(label), label).setText(FromUtf8(caption));
+}
+
+void QtFormView::SetWindowCaption(const std::string& caption) {
+    window_.setWindowTitle(FromUtf8(caption));
+}
+
+void QtFormView::SetWindowIcon() {
+    QIcon icon;
+    for (const int size : {32, 48, 128, 256}) {
+        const QString file = QStringLiteral(":/icons/quirebatch-%1.png").arg(size);
+        if (QFile::exists(file)) icon.addFile(file, QSize(size, size));
+    }
+    if (icon.isNull()) throw Failure("The application icon is missing");
+    window_.setWindowIcon(icon);
+}
+
+void QtFormView::SetMouseIcon(const std::string& cursorFile) {
+    mouseIcon_.reset();
+    try {
+        mouseIcon_ = LoadCursorFile(FromUtf8(cursorFile));
+    } catch (const Failure&) {
+        // The file is no cursor: after its report the toolkit's own hand stands in for it.
+        mouseIcon_ = QCursor(Qt::PointingHandCursor);
+        throw;
+    }
+}
+
+void QtFormView::SetMousePointer(MousePointer pointer) {
+    pointer_ = pointer;
+    // Without a custom image the custom style shows the default pointer.
+    if (pointer == MousePointer::Custom && mouseIcon_) {
+        window_.setCursor(*mouseIcon_);
+    } else {
+        window_.unsetCursor();
+    }
+}
+
+void QtFormView::SetBackColor(ControlId control, Colour colour) {
+    QWidget& widget = Require(window_.Control(control), control);
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, ToQColor(colour));
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+}  // namespace quire::qt

@@ -1,0 +1,49 @@
+# Sourced by the Qt end-to-end test, the benchmarks and the screenshot helper: an X server of our
+# own (Xvfb on a free display number) with a window manager, torn down by qt_display_stop.
+
+# qt_display_start [geometry]: exports DISPLAY; sets QT_DISPLAY_PIDS.
+qt_display_start() {
+    local geometry=${1:-1280x800x24} n
+    for n in $(seq 70 199); do
+        [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] && continue
+        Xvfb :$n -screen 0 "$geometry" -nolisten tcp -dpi 96 >/dev/null 2>&1 &
+        local xvfb=$!
+        local tries=0
+        while [ ! -e /tmp/.X11-unix/X$n ] && kill -0 $xvfb 2>/dev/null && [ $tries -lt 100 ]; do
+            sleep 0.02; tries=$((tries + 1))
+        done
+        if kill -0 $xvfb 2>/dev/null && [ -e /tmp/.X11-unix/X$n ]; then
+            export DISPLAY=:$n
+            openbox --sm-disable >/dev/null 2>&1 &
+            QT_DISPLAY_PIDS="$! $xvfb"
+            # The window manager is ready once it owns the screen's selection.
+            tries=0
+            until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window || [ $tries -ge 100 ]; do
+                sleep 0.02; tries=$((tries + 1))
+            done
+            return 0
+        fi
+        wait $xvfb 2>/dev/null  # lost the race for this number; try the next
+    done
+    echo "no free X display number" >&2
+    return 1
+}
+
+qt_display_stop() {
+    local pid
+    for pid in $QT_DISPLAY_PIDS; do kill "$pid" 2>/dev/null; done
+    for pid in $QT_DISPLAY_PIDS; do wait "$pid" 2>/dev/null; done
+    QT_DISPLAY_PIDS=
+}
+
+# qt_wait_window NAME [timeout seconds]: prints the id of the first visible window titled NAME.
+qt_wait_window() {
+    local name=$1 limit=${2:-10} id
+    local deadline=$((SECONDS + limit))
+    while [ $SECONDS -le $deadline ]; do
+        id=$(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null | head -n1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.05
+    done
+    return 1
+}
