@@ -79,7 +79,7 @@ if [ -n "${question:-}" ]; then
 fi
 expected="file://$(printf '%s' "$target/" | sed 's/ /%20/g')"
 check "the target folder went to the opener whole ($expected)" \
-    wait_until 5 grep -q -x -F -- "$expected" "$work/opened"
+    wait_until 5 grep -s -q -x -F -- "$expected" "$work/opened"
 
 # A change is on disk as soon as it is made: kill the program the moment the file changes.
 replace_text 60 203 "7"
@@ -102,4 +102,5 @@ else
 fi
 
 [ $failures -eq 0 ] && echo "qt e2e: all checks passed"
+[ $failures -gt 0 ] && { echo "--- the program's error output:"; tail -n 40 "$work/stderr"; } >&2
 exit $((failures > 0))
