@@ -36,6 +36,8 @@ err=$("$cli" "F#" 1e400 "$work" 2>&1 >/dev/null); status=$?
 check "count message" "1e400 does not appear to be a number." "$err"
 "$cli" "F#" 3 "$work/Folder 005" >/dev/null 2>&1; status=$?
 check "file as target" 2 "$status"
+(cd "$work" && "$cli" "Rel #" 2 . >/dev/null 2>&1); status=$?
+check "relative target" "0 Rel 1 Rel 2" "$status $(cd "$work" && echo Rel*)"
 check "version" "quirebatch-cli 7.00" "$("$cli" --version)"
 "$cli" --bogus >/dev/null 2>&1; status=$?
 check "unknown option" 2 "$status"

@@ -59,5 +59,14 @@ TEST_F(PosixFileSystemTest, CreatesOnceAndSaysWhyItCannot) {
     EXPECT_THROW(files.CreateFolder(At("a")), Failure);
 }
 
+TEST_F(PosixFileSystemTest, APathWithANulInsideIsRefusedNotCutShort) {
+    fs::create_directory(At("a"));
+    const std::string cut = At("a") + std::string(1, '\0') + "b";
+    EXPECT_FALSE(files.FolderExists(cut));
+    EXPECT_FALSE(files.PathExists(cut));
+    EXPECT_THROW(files.CreateFolderUnlessExists(At("x") + std::string(1, '\0') + "y"), Failure);
+    EXPECT_FALSE(fs::exists(At("x")));
+}
+
 }  // namespace
 }  // namespace quire
