@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The command-line tool as a user runs it: exit statuses, streams, a terminal-free run, Ctrl-C.
 set -u
-cli=$1
+cli=$(readlink -f "$1")
 work=$(mktemp -d -p "$( [[ -d /dev/shm ]] && echo /dev/shm || echo /tmp)")
 trap 'rm -rf "$work"' EXIT
 failures=0
