@@ -33,7 +33,7 @@ void Form1::Unguarded(std::string_view what, Body&& body) {
         if (unguardedFailureShown_) return;
         unguardedFailureShown_ = true;
         try {
-            ports_.dialogs.ShowMessage(std::string(what) + " failed:\r\n" + failure.what(),
+            ports_.dialogs.ShowMessage(std::string(what) + ":\r\n" + failure.what(),
                                        std::string(product::kErrorCaption), BoxStyle::Warning);
         } catch (const std::exception&) {
             // Nothing is left to tell the user with; the program goes on.
@@ -81,24 +81,24 @@ void Form1::Form_Load() {
 
 void Form1::Form_Unload(int& /*cancel*/) {
     unloaded_ = true;
-    Unguarded("Closing the window", [&] { ports_.view.EndProgram(); });
+    Unguarded("The program could not be closed", [&] { ports_.view.EndProgram(); });
 }
 
 void Form1::Text1_Change() {
-    Unguarded("Saving the name pattern", [&] {
+    Unguarded("The name pattern could not be previewed or saved", [&] {
         ShowPreview();
         ports_.settings.WriteSetting(setting::kPattern, ports_.view.Text(ControlId::Text1));
     });
 }
 
 void Form1::Text2_Change() {
-    Unguarded("Saving the folder count", [&] {
+    Unguarded("The folder count could not be saved", [&] {
         ports_.settings.WriteSetting(setting::kCount, ports_.view.Text(ControlId::Text2));
     });
 }
 
 void Form1::Text3_Change() {
-    Unguarded("Saving the target folder", [&] {
+    Unguarded("The target folder could not be saved", [&] {
         ports_.settings.WriteSetting(setting::kTarget, ports_.view.Text(ControlId::Text3));
     });
 }
@@ -135,7 +135,7 @@ void Form1::PushButton7_Click() {
 void Form1::Hover(ControlId control) {
     const auto pointer = HoverPointer(control);
     if (!pointer) return;
-    Unguarded("Changing the mouse pointer", [&] { ports_.view.SetMousePointer(*pointer); });
+    Unguarded("The mouse pointer could not be changed", [&] { ports_.view.SetMousePointer(*pointer); });
 }
 
 void Form1::Form_MouseMove() { Hover(ControlId::Form1); }
