@@ -372,7 +372,11 @@ void Form1Window::SetBackColor(ControlId control, Colour colour) {
 void Form1Window::ApplyLook(const SkinLook& look) {
     back_[Index(ControlId::Form1)] = look.windowFace;
     for (const ControlDesign& design : Form1Controls()) {
-        if (design.kind == ControlKind::Label) back_[Index(design.id)] = look.windowFace;
+        // A label takes the face of what it stands on, so that it shows no patch of its own.
+        if (design.kind == ControlKind::Label) {
+            back_[Index(design.id)] =
+                design.container == ControlId::Form1 ? look.windowFace : look.frameFace;
+        }
         if (design.kind == ControlKind::Frame) {
             back_[Index(design.id)] = look.frameFace;
             if (look.frameText) fore_[Index(design.id)] = *look.frameText;

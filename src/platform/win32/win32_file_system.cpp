@@ -16,6 +16,14 @@ void Win32FileSystem::CreateFolder(const std::string& path) {
     if (!CreateDirectoryW(Wide(path).c_str(), nullptr)) throw LastErrorFailure();
 }
 
+FileSystem::Creation Win32FileSystem::CreateFolderUnlessExists(const std::string& path) {
+    const std::wstring wide = Wide(path);
+    if (CreateDirectoryW(wide.c_str(), nullptr)) return Creation::Created;
+    const DWORD error = GetLastError();
+    if (FolderExists(path)) return Creation::Existed;
+    throw Failure(SystemMessage(error));
+}
+
 bool Win32FileSystem::PathExists(const std::string& path) const {
     WIN32_FILE_ATTRIBUTE_DATA data{};
     return GetFileAttributesExW(Wide(path).c_str(), GetFileExInfoStandard, &data) != 0;
