@@ -43,10 +43,7 @@ xdotool type --delay 20 'Job ##'
 xdotool key --delay 80 Tab Tab
 xdotool type --delay 20 '3'
 sleep 0.3
-import -window root "$work/window.png"
-geometry=$(xdotool getwindowgeometry --shell "$window")
-eval "$geometry"
-convert "$work/window.png" -crop "$((WIDTH + 8))x$((HEIGHT + 30))+$((X - 4))+$((Y - 26))" +repage "$screenshot"
+import -window "$window" -frame "$screenshot"
 
 xdotool key --delay 80 shift+Tab space  # back to Start, and press it
 question=$(timeout 30 xdotool search --sync --onlyvisible --name '^Pallisand Quire Batch$' | head -1)
