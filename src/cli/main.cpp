@@ -4,6 +4,7 @@
 #include <csignal>
 #include <iostream>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "app/product.h"
@@ -21,6 +22,8 @@ template <class... Handlers>
 struct Overloaded : Handlers... {
     using Handlers::operator()...;
 };
+template <class... Handlers>
+Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 }  // namespace
 

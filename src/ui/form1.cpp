@@ -14,6 +14,8 @@ namespace quire {
 Form1::Form1(const Form1Ports& ports, Form1Environment environment)
     : ports_(ports), environment_(std::move(environment)), applicationTitle_(product::kName) {}
 
+void Form1::SetApplicationTitle() { applicationTitle_ = quire::ApplicationTitle(product::kName); }
+
 std::string Form1::ProgramFile(std::string_view name) const {
     std::string path = environment_.programFolder;
     path += environment_.traits.pathSeparator;
@@ -56,7 +58,7 @@ void Form1::Form_Load() {
     });
     guard.Step(104, [&] { view.SetWindowCaption(std::string(product::kName)); });
     guard.Step(104, [&] { view.SetWindowIcon(); });
-    guard.Step(104, [&] { applicationTitle_ = quire::ApplicationTitle(product::kName); });
+    guard.Step(104, [&] { SetApplicationTitle(); });
     if (guard.Test(106,
                    [&] { return ports_.files.PathExists(ProgramFile(product::kCursorFile)); })) {
         guard.Step(108, [&] { view.SetMouseIcon(ProgramFile(product::kCursorFile)); });
