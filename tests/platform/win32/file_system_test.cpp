@@ -73,6 +73,18 @@ TEST_F(Win32FileSystemTest, NamesOutsideTheAnsiCodePageAreCreatedExactly) {
     EXPECT_TRUE(files.FolderExists(scratch / name));
 }
 
+TEST_F(Win32FileSystemTest, PathWithANulInsideIsRefusedNotCutShort) {
+    const std::string cut = scratch / "Folder";
+    const std::string withNul = cut + std::string(1, '\0') + "001";
+    EXPECT_THROW(files.CreateFolder(withNul), Failure);
+    EXPECT_THROW(files.CreateFolderUnlessExists(withNul), Failure);
+    EXPECT_FALSE(files.FolderExists(cut));  // nothing was created under the shortened name
+    files.CreateFolder(cut);
+    EXPECT_FALSE(files.FolderExists(withNul));
+    EXPECT_FALSE(files.PathExists(withNul));
+    EXPECT_FALSE(files.PlainFileExists(withNul));
+}
+
 TEST_F(Win32FileSystemTest, PathExistsForFilesAndFolders) {
     WriteFile(scratch / "HAND-M.CUR");
     EXPECT_TRUE(files.PathExists(scratch / "HAND-M.CUR"));
