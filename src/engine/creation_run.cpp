@@ -40,15 +40,14 @@ RunEnd RunCreationLoop(FileSystem& files, RunHost& host, std::int32_t count, cha
         host.ReadInputs(pattern, target);
         path.clear();
         AppendFolderPath(path, target, separator, pattern, i);
-        if (files.FolderExists(path)) {
-            host.FolderSkipped(path);
-        } else {
-            try {
-                files.CreateFolder(path);
+        try {
+            if (files.CreateFolderUnlessExists(path) == FileSystem::Creation::Existed) {
+                host.FolderSkipped(path);
+            } else {
                 host.FolderCreated(path);
-            } catch (const Failure& failure) {
-                host.FolderFailed(path, failure);
             }
+        } catch (const Failure& failure) {
+            host.FolderFailed(path, failure);
         }
         if (i == std::numeric_limits<std::int32_t>::max()) {
             host.CounterOverflow();

@@ -17,6 +17,17 @@ public:
     // when the path exists, its parent is missing, the name is refused or access is denied.
     virtual void CreateFolder(const std::string& path) = 0;
 
+    enum class Creation { Created, Existed };
+
+    // Creates the folder unless one exists at `path` already; what the run does for every folder.
+    // Throws Failure as CreateFolder does. Platforms may attempt the creation first and look only
+    // when it fails: the outcome is the same, with one call instead of two for a new folder.
+    virtual Creation CreateFolderUnlessExists(const std::string& path) {
+        if (FolderExists(path)) return Creation::Existed;
+        CreateFolder(path);
+        return Creation::Created;
+    }
+
     // True when the platform can read the modification time of the file or folder at `path`.
     // Never throws.
     virtual bool PathExists(const std::string& path) const = 0;

@@ -14,6 +14,8 @@ namespace quire {
 Form1::Form1(const Form1Ports& ports, Form1Environment environment)
     : ports_(ports), environment_(std::move(environment)), applicationTitle_(product::kName) {}
 
+void Form1::SetApplicationTitle() { applicationTitle_ = quire::ApplicationTitle(product::kName); }
+
 std::string Form1::ProgramFile(std::string_view name) const {
     std::string path = environment_.programFolder;
     path += environment_.traits.pathSeparator;
@@ -33,7 +35,7 @@ void Form1::Unguarded(std::string_view what, Body&& body) {
         if (unguardedFailureShown_) return;
         unguardedFailureShown_ = true;
         try {
-            ports_.dialogs.ShowMessage(std::string(what) + " failed:\r\n" + failure.what(),
+            ports_.dialogs.ShowMessage(std::string(what) + ":\r\n" + failure.what(),
                                        std::string(product::kErrorCaption), BoxStyle::Warning);
         } catch (const std::exception&) {
             // Nothing is left to tell the user with; the program goes on.
@@ -56,7 +58,7 @@ void Form1::Form_Load() {
     });
     guard.Step(104, [&] { view.SetWindowCaption(std::string(product::kName)); });
     guard.Step(104, [&] { view.SetWindowIcon(); });
-    guard.Step(104, [&] { applicationTitle_ = quire::ApplicationTitle(product::kName); });
+    guard.Step(104, [&] { SetApplicationTitle(); });
     if (guard.Test(106,
                    [&] { return ports_.files.PathExists(ProgramFile(product::kCursorFile)); })) {
         guard.Step(108, [&] { view.SetMouseIcon(ProgramFile(product::kCursorFile)); });
@@ -81,24 +83,24 @@ void Form1::Form_Load() {
 
 void Form1::Form_Unload(int& /*cancel*/) {
     unloaded_ = true;
-    Unguarded("Closing the window", [&] { ports_.view.EndProgram(); });
+    Unguarded("The program could not be closed", [&] { ports_.view.EndProgram(); });
 }
 
 void Form1::Text1_Change() {
-    Unguarded("Saving the name pattern", [&] {
+    Unguarded("The name pattern could not be previewed or saved", [&] {
         ShowPreview();
         ports_.settings.WriteSetting(setting::kPattern, ports_.view.Text(ControlId::Text1));
     });
 }
 
 void Form1::Text2_Change() {
-    Unguarded("Saving the folder count", [&] {
+    Unguarded("The folder count could not be saved", [&] {
         ports_.settings.WriteSetting(setting::kCount, ports_.view.Text(ControlId::Text2));
     });
 }
 
 void Form1::Text3_Change() {
-    Unguarded("Saving the target folder", [&] {
+    Unguarded("The target folder could not be saved", [&] {
         ports_.settings.WriteSetting(setting::kTarget, ports_.view.Text(ControlId::Text3));
     });
 }
@@ -135,7 +137,7 @@ void Form1::PushButton7_Click() {
 void Form1::Hover(ControlId control) {
     const auto pointer = HoverPointer(control);
     if (!pointer) return;
-    Unguarded("Changing the mouse pointer", [&] { ports_.view.SetMousePointer(*pointer); });
+    Unguarded("The mouse pointer could not be changed", [&] { ports_.view.SetMousePointer(*pointer); });
 }
 
 void Form1::Form_MouseMove() { Hover(ControlId::Form1); }

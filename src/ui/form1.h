@@ -69,6 +69,7 @@ public:
 private:
     class WindowRun;
 
+    void SetApplicationTitle();
     std::string ProgramFile(std::string_view name) const;
     BoxAnswer Show(std::string_view text, BoxStyle style);
     void Hover(ControlId control);

@@ -9,6 +9,7 @@ class PosixFileSystem final : public FileSystem {
 public:
     bool FolderExists(const std::string& path) const override;
     void CreateFolder(const std::string& path) override;
+    Creation CreateFolderUnlessExists(const std::string& path) override;
     bool PathExists(const std::string& path) const override;
     bool PlainFileExists(const std::string& path) const override;
 };

@@ -1,0 +1,55 @@
+// What the engine itself costs per folder, with a file system that does nothing: the name, the
+// path and the loop, measured apart from the platform's folder creation.
+#include <benchmark/benchmark.h>
+
+#include "engine/creation_run.h"
+#include "engine/name_pattern.h"
+
+namespace {
+
+class NullFileSystem final : public quire::FileSystem {
+public:
+    bool FolderExists(const std::string&) const override { return false; }
+    void CreateFolder(const std::string&) override {}
+    Creation CreateFolderUnlessExists(const std::string& path) override {
+        benchmark::DoNotOptimize(path.data());
+        return Creation::Created;
+    }
+    bool PathExists(const std::string&) const override { return false; }
+    bool PlainFileExists(const std::string&) const override { return false; }
+};
+
+class FixedHost final : public quire::RunHost {
+public:
+    bool BeforeFolder() override { return true; }
+    void ReadInputs(std::string& pattern, std::string& target) override {
+        pattern = "Folder ######";
+        target = "/dev/shm/quire-bench";
+    }
+    void FolderCreated(const std::string&) override {}
+    void FolderSkipped(const std::string&) override {}
+    void FolderFailed(const std::string&, const quire::Failure&) override {}
+    void CounterOverflow() override {}
+};
+
+void BM_BuildFolderName(benchmark::State& state) {
+    std::int32_t counter = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(quire::BuildFolderName("Folder ######", '#', ++counter));
+    }
+}
+BENCHMARK(BM_BuildFolderName);
+
+void BM_CreationLoopPerFolder(benchmark::State& state) {
+    NullFileSystem files;
+    FixedHost host;
+    for (auto _ : state) {
+        quire::RunCreationLoop(files, host, static_cast<std::int32_t>(state.range(0)), '/');
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_CreationLoopPerFolder)->Arg(100'000);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,31 @@
+// The progress line of a long run on a terminal: done/total, folders per second and time left.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <ostream>
+
+namespace quire::cli {
+
+class ProgressPrinter {
+public:
+    using Clock = std::chrono::steady_clock;
+
+    ProgressPrinter(std::ostream& out, std::int64_t total, Clock::time_point start)
+        : out_(out), total_(total), start_(start) {}
+
+    // Shows the line only once the run has lasted half a second, then at most ten times a second.
+    void Update(std::int64_t done, Clock::time_point now);
+
+    // Clears the line, if one was shown, so that what follows starts on a clean line.
+    void Finish();
+
+private:
+    std::ostream& out_;
+    std::int64_t total_;
+    Clock::time_point start_;
+    Clock::time_point lastShown_{};
+    bool shown_ = false;
+};
+
+}  // namespace quire::cli

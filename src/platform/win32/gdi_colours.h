@@ -1,0 +1,30 @@
+// The core's colour values as GDI colours and brushes.
+#pragma once
+
+#include <map>
+
+#include <windows.h>
+
+#include "ui/form1_view.h"
+
+namespace quire::win32 {
+
+// A plain colour is already a COLORREF; a system colour is looked up now, so a change of the
+// desktop's colours shows at the next paint.
+COLORREF ToColorRef(Colour colour);
+
+// Solid brushes by colour, made once and deleted with the cache.
+class BrushCache {
+public:
+    BrushCache() = default;
+    BrushCache(const BrushCache&) = delete;
+    BrushCache& operator=(const BrushCache&) = delete;
+    ~BrushCache();
+
+    HBRUSH Get(Colour colour);
+
+private:
+    std::map<COLORREF, HBRUSH> brushes_;
+};
+
+}  // namespace quire::win32

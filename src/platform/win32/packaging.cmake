@@ -1,0 +1,12 @@
+# The release archive: the program with x/o.cjs, HAND-M.CUR and Samples/ beside it.
+install(TARGETS quirebatch_win RUNTIME DESTINATION .)
+quire_install_runtime_files(.)
+
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME "Pallisand Quire Batch Utility")
+set(CPACK_PACKAGE_VENDOR "Quillmark")
+set(CPACK_PACKAGE_VERSION "7.00")
+set(CPACK_PACKAGE_FILE_NAME "PallisandQuireBatchUtility-7.00-win64")
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
+include(CPack)

@@ -1,0 +1,28 @@
+// Message boxes through MessageBoxW, owned by the main window, optionally in the skin's face colour.
+#pragma once
+
+#include <optional>
+
+#include <windows.h>
+
+#include "engine/dialogs.h"
+#include "ui/form1_view.h"
+
+namespace quire::win32 {
+
+class Win32Dialogs final : public Dialogs {
+public:
+    explicit Win32Dialogs(HWND owner) : owner_(owner) {}
+
+    BoxAnswer ShowMessage(const std::string& text, const std::string& caption,
+                          BoxStyle style) override;
+
+    // The skin's face for message boxes; nothing leaves them in the platform's look.
+    void SetFace(std::optional<Colour> face) { face_ = face; }
+
+private:
+    HWND owner_;
+    std::optional<Colour> face_;
+};
+
+}  // namespace quire::win32

@@ -1,0 +1,32 @@
+// How the main window's controls are known to Win32: child-window ids and private messages.
+#pragma once
+
+#include <optional>
+
+#include <windows.h>
+
+#include "ui/control_id.h"
+
+namespace quire::win32 {
+
+// Sent by a control to the main window when the mouse moves over it; wParam is the control's id.
+inline constexpr UINT kControlMouseMove = WM_APP + 1;
+
+inline constexpr int kFirstWindowId = 1000;
+
+constexpr int WindowId(ControlId id) { return kFirstWindowId + static_cast<int>(id); }
+
+constexpr std::optional<ControlId> ControlOfId(int windowId) {
+    const int index = windowId - kFirstWindowId;
+    if (index < 0 || index > static_cast<int>(ControlId::SkinFramework1)) return std::nullopt;
+    return static_cast<ControlId>(index);
+}
+
+inline std::optional<ControlId> ControlOf(HWND control) {
+    if (control == nullptr || (GetWindowLongPtrW(control, GWL_STYLE) & WS_CHILD) == 0) {
+        return std::nullopt;
+    }
+    return ControlOfId(GetDlgCtrlID(control));
+}
+
+}  // namespace quire::win32

@@ -1,0 +1,72 @@
+#include "platform/posix/posix_file_system.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "engine/failure.h"
+
+namespace quire {
+namespace {
+
+namespace fs = std::filesystem;
+
+class PosixFileSystemTest : public testing::Test {
+protected:
+    fs::path root;
+    PosixFileSystem files;
+
+    void SetUp() override {
+        char name[] = "/tmp/quire_posix_XXXXXX";
+        root = ::mkdtemp(name);
+    }
+    void TearDown() override { fs::remove_all(root); }
+    std::string At(const std::string& name) const { return (root / name).string(); }
+};
+
+TEST_F(PosixFileSystemTest, TellsFoldersFilesAndNothingApart) {
+    std::ofstream(At("file")) << "x";
+    fs::create_directory(At("dir"));
+    EXPECT_TRUE(files.FolderExists(At("dir")));
+    EXPECT_FALSE(files.FolderExists(At("file")));
+    EXPECT_FALSE(files.FolderExists(At("none")));
+    EXPECT_FALSE(files.FolderExists(""));
+    EXPECT_TRUE(files.PathExists(At("file")));
+    EXPECT_TRUE(files.PathExists(At("dir")));
+    EXPECT_FALSE(files.PathExists(At("none")));
+    EXPECT_TRUE(files.PlainFileExists(At("file")));
+    EXPECT_FALSE(files.PlainFileExists(At("dir")));
+}
+
+TEST_F(PosixFileSystemTest, CreatesOnceAndSaysWhyItCannot) {
+    EXPECT_EQ(files.CreateFolderUnlessExists(At("a")), FileSystem::Creation::Created);
+    EXPECT_EQ(files.CreateFolderUnlessExists(At("a")), FileSystem::Creation::Existed);
+    std::ofstream(At("f")) << "x";
+    const auto failure = [&](const std::string& path) {
+        try {
+            files.CreateFolderUnlessExists(path);
+        } catch (const Failure& f) {
+            return std::string(f.what());
+        }
+        return std::string("no failure");
+    };
+    EXPECT_EQ(failure(At("f")), "File exists");
+    EXPECT_EQ(failure(At("missing/child")), "No such file or directory");
+    EXPECT_EQ(failure(At(std::string(256, 'n'))), "File name too long");
+    EXPECT_EQ(failure(""), "No such file or directory");
+    EXPECT_THROW(files.CreateFolder(At("a")), Failure);
+}
+
+TEST_F(PosixFileSystemTest, APathWithANulInsideIsRefusedNotCutShort) {
+    fs::create_directory(At("a"));
+    const std::string cut = At("a") + std::string(1, '\0') + "b";
+    EXPECT_FALSE(files.FolderExists(cut));
+    EXPECT_FALSE(files.PathExists(cut));
+    EXPECT_THROW(files.CreateFolderUnlessExists(At("x") + std::string(1, '\0') + "y"), Failure);
+    EXPECT_FALSE(fs::exists(At("x")));
+}
+
+}  // namespace
+}  // namespace quire

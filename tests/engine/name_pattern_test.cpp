@@ -1,0 +1,92 @@
+#include "engine/name_pattern.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+
+namespace quire {
+namespace {
+
+struct NameCase {
+    const char* pattern;
+    std::int32_t counter;
+    const char* name;
+};
+
+class BuildFolderNameTable : public testing::TestWithParam<NameCase> {};
+
+TEST_P(BuildFolderNameTable, GivesTheName) {
+    const NameCase& c = GetParam();
+    EXPECT_EQ(BuildFolderName(c.pattern, kCounterChar, c.counter), c.name);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, BuildFolderNameTable,
+    testing::Values(NameCase{"Folder ###", 1, "Folder 001"}, NameCase{"Folder ###", 42, "Folder 042"},
+                    NameCase{"Folder ###", 999, "Folder 999"},
+                    NameCase{"Folder ###", 1000, "Folder 1000"}, NameCase{"#", 1, "1"},
+                    NameCase{"#", 25, "25"}, NameCase{"####x", 7, "0007x"},
+                    NameCase{"a##b", 3, "a03b"}, NameCase{"A#B#", 1, "A#B#"},
+                    NameCase{"##x##", 5, "##x##"}, NameCase{"Folder", 5, "Folder"},
+                    NameCase{"", 1, ""}));
+
+TEST(BuildFolderName, BlockAtEitherEndAndAroundMultibyteText) {
+    EXPECT_EQ(BuildFolderName("##-Übung", kCounterChar, 4), "04-Übung");
+    EXPECT_EQ(BuildFolderName("Δοκιμή ###", kCounterChar, 12), "Δοκιμή 012");
+    EXPECT_EQ(BuildFolderName("日本#", kCounterChar, 3), "日本3");
+}
+
+TEST(BuildFolderName, WidensForTheLargestCounterAndKeepsSignOfOthers) {
+    EXPECT_EQ(BuildFolderName("F#", kCounterChar, std::numeric_limits<std::int32_t>::max()),
+              "F2147483647");
+    // Callers pass 1 and up; anything else still comes out whole rather than garbled.
+    EXPECT_EQ(BuildFolderName("F###", kCounterChar, -5), "F0-5");
+    EXPECT_EQ(BuildFolderName("F#", kCounterChar, std::numeric_limits<std::int32_t>::min()),
+              "F-2147483648");
+}
+
+TEST(BuildFolderName, LongPatternsAndControlCharactersPassThrough) {
+    const std::string prefix(10'000, 'a');
+    EXPECT_EQ(BuildFolderName(prefix + "###", kCounterChar, 7), prefix + "007");
+    EXPECT_EQ(BuildFolderName(std::string("a\0b\t#", 5), kCounterChar, 9),
+              std::string("a\0b\t9", 5));
+    const std::string wide(300, '#');
+    EXPECT_EQ(BuildFolderName(wide, kCounterChar, 1), std::string(299, '0') + "1");
+}
+
+TEST(BuildFolderName, AppendKeepsWhatIsAlreadyThere) {
+    std::string path = "C:\\Jobs\\";
+    AppendFolderName(path, "Job ##", kCounterChar, 3);
+    EXPECT_EQ(path, "C:\\Jobs\\Job 03");
+}
+
+struct BlockCase {
+    const char* pattern;
+    bool single;
+};
+
+class HasSingleCounterBlockTable : public testing::TestWithParam<BlockCase> {};
+
+TEST_P(HasSingleCounterBlockTable, Answers) {
+    EXPECT_EQ(HasSingleCounterBlock(GetParam().pattern, kCounterChar), GetParam().single)
+        << GetParam().pattern;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Blocks, HasSingleCounterBlockTable,
+    testing::Values(BlockCase{"Folder ###", true}, BlockCase{"#", true}, BlockCase{"###x", true},
+                    BlockCase{"x#y", true}, BlockCase{"", false}, BlockCase{"Folder", false},
+                    BlockCase{"A#B#", false}, BlockCase{"##x##", false}, BlockCase{"# #", false},
+                    BlockCase{"#a#a#", false}, BlockCase{"a/b/##", true}));
+
+TEST(HasSingleCounterBlock, AgreesWithBuildFolderName) {
+    // A usable pattern is exactly one whose name differs from the pattern.
+    for (const char* pattern : {"#", "a#", "##b", "a#b#", "", "abc", "#x#", "x###y"}) {
+        const bool changes = BuildFolderName(pattern, kCounterChar, 1) != pattern;
+        EXPECT_EQ(HasSingleCounterBlock(pattern, kCounterChar), changes) << pattern;
+    }
+}
+
+}  // namespace
+}  // namespace quire

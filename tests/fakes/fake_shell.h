@@ -1,0 +1,41 @@
+// A shell that opens nothing: launches are recorded, the picker answers as the test says.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/failure.h"
+#include "shell/shell.h"
+
+namespace quire::fakes {
+
+class FakeShell final : public Shell {
+public:
+    std::vector<std::string> opened;
+    std::vector<ShellCommand> commands;
+    std::string desktop = "C:\\Users\\ada\\Desktop";
+    std::string picked;  // empty: the user cancels
+    std::vector<std::pair<std::string, std::string>> pickerCalls;  // title, initial folder
+    bool failCommands = false;
+    bool failPicker = false;
+
+    void OpenInShell(const std::string& target) override { opened.push_back(target); }
+
+    void RunShellCommand(const ShellCommand& command) override {
+        if (failCommands) throw Failure("The system cannot find the file specified.");
+        commands.push_back(command);
+    }
+
+    std::string SpecialFolderPath(int folder) override {
+        return folder == kDesktopFolder ? desktop : std::string();
+    }
+
+    std::string PickFolder(const std::string& title, const std::string& initialFolder) override {
+        pickerCalls.emplace_back(title, initialFolder);
+        if (failPicker) throw Failure("Cannot show the folder dialog");
+        return picked;
+    }
+};
+
+}  // namespace quire::fakes

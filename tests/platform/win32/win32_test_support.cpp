@@ -1,0 +1,132 @@
+#include "win32_test_support.h"
+
+#include <shellapi.h>
+
+#include <atomic>
+
+#include "platform/win32/registry_settings.h"
+#include "platform/win32/wide_text.h"
+
+namespace quire::win32::testing {
+namespace {
+
+std::atomic<int> counter{0};
+BoxAnswerer* activeAnswerer = nullptr;
+
+std::wstring Unique(const wchar_t* stem) {
+    return std::wstring(stem) + std::to_wstring(GetCurrentProcessId()) + L"-" +
+           std::to_wstring(counter++);
+}
+
+HWND FindBox() {
+    HWND found = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM result) -> BOOL {
+            wchar_t kind[16] = {};
+            GetClassNameW(window, kind, 16);
+            if (lstrcmpW(kind, L"#32770") == 0 && IsWindowVisible(window)) {
+                *reinterpret_cast<HWND*>(result) = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+}  // namespace
+
+ScratchFolder::ScratchFolder() {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    std::wstring path = std::wstring(temp) + Unique(L"quire-");
+    CreateDirectoryW(path.c_str(), nullptr);
+    path_ = Utf8(path);
+}
+
+ScratchFolder::~ScratchFolder() {
+    // SHFileOperationW wants a list ending in two NULs.
+    std::wstring from = Wide(path_);
+    from.push_back(L'\0');
+    SHFILEOPSTRUCTW operation{};
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = from.c_str();
+    operation.fFlags = FOF_NO_UI;
+    SHFileOperationW(&operation);
+}
+
+ScratchRegistry::ScratchRegistry() : scratch_(L"Software\\QuireBatchTests\\" + Unique(L"run-")) {
+    RegCreateKeyExW(HKEY_CURRENT_USER, scratch_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                    &key_, nullptr);
+    RegOverridePredefKey(HKEY_CURRENT_USER, key_);
+}
+
+ScratchRegistry::~ScratchRegistry() {
+    RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+    RegCloseKey(key_);
+    RegDeleteTreeW(HKEY_CURRENT_USER, scratch_.c_str());
+}
+
+std::string ScratchRegistry::Value(const std::string& name) const {
+    DWORD type = 0;
+    wchar_t data[4096] = {};
+    DWORD bytes = sizeof data;
+    const LSTATUS status = RegGetValueW(key_, SettingsKeyPath().c_str(), Wide(name).c_str(),
+                                        RRF_RT_ANY | RRF_NOEXPAND, &type, data, &bytes);
+    if (status != ERROR_SUCCESS) return "<absent>";
+    if (type != REG_SZ) return "<type " + std::to_string(type) + ">";
+    return Utf8(data);
+}
+
+BoxAnswerer::BoxAnswerer(std::function<void(HWND)> answer) : answer_(std::move(answer)) {
+    activeAnswerer = this;
+    timer_ = SetTimer(nullptr, 0, 20, &BoxAnswerer::Tick);
+}
+
+BoxAnswerer::~BoxAnswerer() {
+    KillTimer(nullptr, timer_);
+    activeAnswerer = nullptr;
+}
+
+void CALLBACK BoxAnswerer::Tick(HWND, UINT, UINT_PTR, DWORD) {
+    BoxAnswerer* self = activeAnswerer;
+    if (self == nullptr) return;
+    HWND box = FindBox();
+    if (box == nullptr) return;
+    ++self->answered_;
+    self->answer_(box);
+}
+
+std::string WindowText(HWND window) {
+    wchar_t text[4096] = {};
+    GetWindowTextW(window, text, 4096);
+    return Utf8(text);
+}
+
+std::string ChildText(HWND parent, const wchar_t* kind) {
+    for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t name[64] = {};
+        GetClassNameW(child, name, 64);
+        if (lstrcmpiW(name, kind) == 0 && GetWindowTextLengthW(child) > 0) {
+            return WindowText(child);
+        }
+    }
+    return {};
+}
+
+void Press(HWND box, int command) {
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(command, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(box, command)));
+}
+
+void PumpPending() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+}  // namespace quire::win32::testing

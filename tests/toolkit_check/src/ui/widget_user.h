@@ -1,0 +1,3 @@
+// Stands for a core file that reaches for a toolkit.
+#pragma once
+#include <QtWidgets/QWidget>
