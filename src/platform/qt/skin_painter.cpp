@@ -9,23 +9,33 @@
 namespace quire::qt {
 
 QString WindowSheet(const SkinLook& look) {
-    QString names[2];  // frames, labels
+    // Frames take the frame face; a label takes the face of what it sits on, so that it shows
+    // no patch of another colour inside its frame.
+    QString frames;
+    QString labelsOnFrames;
+    QString labelsOnWindow;
     for (const ControlDesign& design : Form1Controls()) {
-        const bool frame = design.kind == ControlKind::Frame;
-        if (!frame && design.kind != ControlKind::Label) continue;
-        QString& list = names[frame ? 0 : 1];
-        if (!list.isEmpty()) list += QStringLiteral(", ");
-        list += QLatin1Char('#') + QString::fromUtf8(ControlName(design.id).data());
+        QString* list = nullptr;
+        if (design.kind == ControlKind::Frame) list = &frames;
+        if (design.kind == ControlKind::Label) {
+            list = design.container == ControlId::Form1 ? &labelsOnWindow : &labelsOnFrames;
+        }
+        if (!list) continue;
+        if (!list->isEmpty()) *list += QStringLiteral(", ");
+        *list += QLatin1Char('#') + QString::fromUtf8(ControlName(design.id).data());
     }
-    QString sheet = QStringLiteral("#Form1 { background-color: %1; }\n")
-                        .arg(SheetColour(look.windowFace));
-    sheet += QStringLiteral("%1 { background-color: %2;%3 }\n")
-                 .arg(names[0], SheetColour(look.frameFace),
-                      look.frameText
-                          ? QStringLiteral(" color: %1;").arg(SheetColour(*look.frameText))
-                          : QString());
-    sheet += QStringLiteral("%1 { background-color: %2; }\n")
-                 .arg(names[1], SheetColour(look.windowFace));
+    const QString windowFace = SheetColour(look.windowFace);
+    const QString frameFace = SheetColour(look.frameFace);
+    QString sheet = QStringLiteral("#Form1 { background-color: %1; }\n").arg(windowFace);
+    const QString frameText =
+        look.frameText ? QStringLiteral(" color: %1;").arg(SheetColour(*look.frameText)) : QString();
+    sheet += QStringLiteral("%1 { background-color: %2;%3 }\n").arg(frames, frameFace, frameText);
+    if (!labelsOnFrames.isEmpty()) {
+        sheet += QStringLiteral("%1 { background-color: %2; }\n").arg(labelsOnFrames, frameFace);
+    }
+    if (!labelsOnWindow.isEmpty()) {
+        sheet += QStringLiteral("%1 { background-color: %2; }\n").arg(labelsOnWindow, windowFace);
+    }
     return sheet;
 }
 
