@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# The Linux program's speed and size on an X server of its own (Xvfb with openbox):
+#  - a run of 100,000 folders on tmpfs in the real window, against the same loop without the pump;
+#  - time from process start to the window first painted, and peak memory, over 10 starts.
+# Usage: bench/qt_bench.sh [count]   (builds the bench preset first)
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+count=${1:-100000}
+cmake --preset bench -S "$here" >/dev/null
+cmake --build --preset bench --target qt_run_bench qt_startup_probe quirebatch >/dev/null
+bin=$here/build/bench/src/platform/qt
+. "$here/tests/e2e/qt_display.sh"
+
+base=$(mktemp -d -p /dev/shm quire-qt-bench-XXXXXX)
+trap 'rm -rf "$base"; qt_display_stop' EXIT
+qt_display_start 1280x800x24
+export XDG_CONFIG_HOME=$base/config
+mkdir -p "$base/bin" && printf '#!/bin/sh\nexit 0\n' > "$base/bin/xdg-open" && chmod +x "$base/bin/xdg-open"
+export PATH=$base/bin:$PATH
+
+echo "== a run of $count folders on tmpfs"
+"$bin/qt_run_bench" "$count" "$base/run" 2>/dev/null
+
+echo "== start to first paint, 10 starts"
+for i in $(seq 10); do
+    QUIRE_LAUNCH_NS=$(date +%s%N) "$bin/qt_startup_probe" 2>/dev/null | tr '\n' ' '
+    echo
+done | sort -t' ' -k3 -n | awk '{print} {t[NR]=$3} END{printf "median first paint %.1f ms\n", (t[5]+t[6])/2}'
+
+echo "== the real program, peak memory once its window is up"
+"$bin/quirebatch" 2>/dev/null &
+app=$!
+qt_wait_window "Pallisand Quire Batch Utility" >/dev/null && sleep 0.5
+grep VmHWM "/proc/$app/status"
+kill "$app"; wait "$app" 2>/dev/null || true
