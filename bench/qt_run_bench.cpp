@@ -67,7 +67,8 @@ int main(int argc, char** argv) {
     qt::ProgramSetup setup = qt::DesktopSetup();
     setup.uniform = [] { return 0.5; };
     setup.shellHooks = {[](const QUrl&) { return true; },
-                        [](const QString&, const QStringList&) { return true; }, {}};
+                        [](const QString&, const QStringList&) { return true; },
+                        {}};
     setup.dialogs = &dialogs;
     setup.settingsFile = QString::fromStdString(base + "/Quillmark.conf");
     qt::Program program(std::move(setup));

@@ -47,8 +47,7 @@ long PeakKiB() {
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setStyle(QStringLiteral("Windows"));
-    QCoreApplication::setApplicationVersion(
-        QString::fromUtf8(quire::product::kVersion.data()));
+    QCoreApplication::setApplicationVersion(QString::fromUtf8(quire::product::kVersion.data()));
     FirstPaint probe(qEnvironmentVariable("QUIRE_LAUNCH_NS").toLongLong());
     quire::qt::Program program(quire::qt::DesktopSetup());
     program.Window().installEventFilter(&probe);

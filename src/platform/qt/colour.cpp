@@ -16,10 +16,10 @@ struct SystemRole {
 
 // The system colours the window uses, by their platform index.
 constexpr SystemRole kSystemRoles[] = {
-    {5, QPalette::Base, "base"},               // window background
-    {8, QPalette::Text, "text"},               // window text
-    {15, QPalette::Button, "button"},          // button face
-    {18, QPalette::ButtonText, "button-text"}, // button text
+    {5, QPalette::Base, "base"},                // window background
+    {8, QPalette::Text, "text"},                // window text
+    {15, QPalette::Button, "button"},           // button face
+    {18, QPalette::ButtonText, "button-text"},  // button text
 };
 
 const SystemRole* RoleOf(Colour colour) {

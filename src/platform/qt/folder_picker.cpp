@@ -6,9 +6,9 @@ namespace quire::qt {
 
 std::string PickFolderDialog(QWidget* owner, const std::string& title,
                              const std::string& initialFolder, QFileDialog::Options extra) {
-    const QString chosen = QFileDialog::getExistingDirectory(
-        owner, QString::fromStdString(title), QString::fromStdString(initialFolder),
-        QFileDialog::ShowDirsOnly | extra);
+    const QString chosen = QFileDialog::getExistingDirectory(owner, QString::fromStdString(title),
+                                                             QString::fromStdString(initialFolder),
+                                                             QFileDialog::ShowDirsOnly | extra);
     if (chosen.isEmpty()) return {};
     // A folder typed with a trailing "/" comes back as typed; the caller adds one itself.
     return QDir::cleanPath(chosen).toStdString();

@@ -26,9 +26,9 @@ Program::Program(ProgramSetup setup)
     Dialogs& dialogs = setup.dialogs ? *setup.dialogs : realDialogs_;
     const Form1Ports ports{view_, files_, dialogs, pump_, settings_, shell_, skin_};
     form_ = std::make_unique<Form1>(
-        ports, Form1Environment{std::move(setup.programFolder), kPosixTraits,
-                                QLocale::system().decimalPoint().toStdString(),
-                                std::move(setup.uniform)});
+        ports,
+        Form1Environment{std::move(setup.programFolder), kPosixTraits,
+                         QLocale::system().decimalPoint().toStdString(), std::move(setup.uniform)});
     window_.Attach(*form_);
 }
 

@@ -27,8 +27,9 @@ QString WindowSheet(const SkinLook& look) {
     const QString windowFace = SheetColour(look.windowFace);
     const QString frameFace = SheetColour(look.frameFace);
     QString sheet = QStringLiteral("#Form1 { background-color: %1; }\n").arg(windowFace);
-    const QString frameText =
-        look.frameText ? QStringLiteral(" color: %1;").arg(SheetColour(*look.frameText)) : QString();
+    const QString frameText = look.frameText
+                                  ? QStringLiteral(" color: %1;").arg(SheetColour(*look.frameText))
+                                  : QString();
     sheet += QStringLiteral("%1 { background-color: %2;%3 }\n").arg(frames, frameFace, frameText);
     if (!labelsOnFrames.isEmpty()) {
         sheet += QStringLiteral("%1 { background-color: %2; }\n").arg(labelsOnFrames, frameFace);

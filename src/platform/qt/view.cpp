@@ -18,8 +18,9 @@ QString FromUtf8(const std::string& text) {
 
 template <class Widget>
 Widget& Require(Widget* widget, ControlId id) {
-    if (!widget) throw Failure("Object doesn't support this property or method: " +
-                               std::string(ControlName(id)));
+    if (!widget)
+        throw Failure("Object doesn't support this property or method: " +
+                      std::string(ControlName(id)));
     return *widget;
 }
 

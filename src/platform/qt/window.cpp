@@ -45,7 +45,7 @@ QString Caption(const ControlDesign& design) {
 
 // Background and text colour through the palette, so that a later skin can still recolour.
 void SetColours(QWidget& widget, QPalette::ColorRole back, QPalette::ColorRole fore,
-            const ControlDesign& design) {
+                const ControlDesign& design) {
     QPalette palette = widget.palette();
     palette.setColor(back, ToQColor(design.back));
     palette.setColor(fore, ToQColor(design.fore));
@@ -155,8 +155,8 @@ QWidget* MainWindow::Create(ControlId id) {
 void MainWindow::PlaceCentred() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
-                                    screen->availableGeometry()));
+    setGeometry(
+        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
 }
 
 void MainWindow::EndProgram() {

@@ -53,7 +53,8 @@ private:
     void Build();
     QWidget* Create(ControlId id);
 
-    static constexpr std::size_t kControlCount = static_cast<std::size_t>(ControlId::SkinFramework1) + 1;
+    static constexpr std::size_t kControlCount =
+        static_cast<std::size_t>(ControlId::SkinFramework1) + 1;
     std::array<QWidget*, kControlCount> controls_{};
     int dotsPerInch_;
     Form1* form_ = nullptr;

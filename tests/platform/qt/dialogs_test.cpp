@@ -1,10 +1,11 @@
 // Real message boxes: icon, buttons, caption, text and the answer, each dismissed by a timer.
+#include "platform/qt/dialogs.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QMessageBox>
 
-#include "platform/qt/dialogs.h"
 #include "qt_test_support.h"
 
 namespace quire::qt {
@@ -27,10 +28,12 @@ std::pair<BoxAnswer, SeenBox> ShowAndPress(QtDialogs& dialogs, const std::string
     test::ModalAnswerer answerer([&](QWidget& widget) {
         auto* box = qobject_cast<QMessageBox*>(&widget);
         if (!box) return widget.close(), void();
-        seen = {box->windowTitle(), box->text(),        box->icon(), box->standardButtons(),
+        seen = {box->windowTitle(), box->text(),       box->icon(),   box->standardButtons(),
                 box->textFormat(),  box->styleSheet(), box->isModal()};
-        if (QAbstractButton* button = box->button(press)) button->click();
-        else box->close();
+        if (QAbstractButton* button = box->button(press))
+            button->click();
+        else
+            box->close();
     });
     const BoxAnswer answer = dialogs.ShowMessage(text, "Pallisand Quire Batch", style);
     EXPECT_EQ(answerer.Answered(), 1);
@@ -44,8 +47,8 @@ protected:
 };
 
 TEST_F(QtMessageBoxes, NoticeHasNoIconAndOnlyOk) {
-    const auto [answer, seen] = ShowAndPress(dialogs_, "Folder does not appear to be valid",
-                                             BoxStyle::Ok, QMessageBox::Ok);
+    const auto [answer, seen] =
+        ShowAndPress(dialogs_, "Folder does not appear to be valid", BoxStyle::Ok, QMessageBox::Ok);
     EXPECT_EQ(answer, BoxAnswer::Ok);
     EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
     EXPECT_EQ(seen.buttons, QMessageBox::Ok);
@@ -67,9 +70,9 @@ TEST_F(QtMessageBoxes, QuestionHasNoIconAndAnswersYesOrNo) {
 }
 
 TEST_F(QtMessageBoxes, ErrorReportHasTheWarningIconAndItsLineBreaks) {
-    const auto [answer, seen] = ShowAndPress(
-        dialogs_, "No such file\r\nin Ctx at line 126\r\rPlease email", BoxStyle::Warning,
-        QMessageBox::Ok);
+    const auto [answer, seen] =
+        ShowAndPress(dialogs_, "No such file\r\nin Ctx at line 126\r\rPlease email",
+                     BoxStyle::Warning, QMessageBox::Ok);
     EXPECT_EQ(answer, BoxAnswer::Ok);
     EXPECT_EQ(seen.icon, QMessageBox::Warning);
     EXPECT_EQ(seen.buttons, QMessageBox::Ok);

@@ -1,11 +1,12 @@
 // The real folder dialog (Qt's own, not the desktop's), answered by a timer.
+#include "platform/qt/folder_picker.h"
+
 #include <gtest/gtest.h>
 
 #include <QFileDialog>
 #include <QPushButton>
 #include <QSettings>
 
-#include "platform/qt/folder_picker.h"
 #include "qt_test_support.h"
 
 namespace quire::qt {

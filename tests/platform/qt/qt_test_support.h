@@ -77,16 +77,15 @@ struct DesktopRecord {
     bool launchSucceeds = true;
 
     QtShell::Hooks Hooks(QFileDialog::Options pickerOptions = QFileDialog::DontUseNativeDialog) {
-        return QtShell::Hooks{
-            [this](const QUrl& url) {
-                opened.push_back(url);
-                return true;
-            },
-            [this](const QString& program, const QStringList& arguments) {
-                launched.push_back(QStringList{program} + arguments);
-                return launchSucceeds;
-            },
-            pickerOptions};
+        return QtShell::Hooks{[this](const QUrl& url) {
+                                  opened.push_back(url);
+                                  return true;
+                              },
+                              [this](const QString& program, const QStringList& arguments) {
+                                  launched.push_back(QStringList{program} + arguments);
+                                  return launchSucceeds;
+                              },
+                              pickerOptions};
     }
 };
 
@@ -99,11 +98,13 @@ struct ProgramFixture {
     double drawn = 0.5;  // the start-up draw's number from [0, 1)
     int exits = 0;
 
-    QString SettingsFile() const { return configFolder.QPath() + QStringLiteral("/Quillmark.conf"); }
+    QString SettingsFile() const {
+        return configFolder.QPath() + QStringLiteral("/Quillmark.conf");
+    }
 
     ProgramSetup Setup() {
-        return ProgramSetup{programFolder.Path(), SettingsFile(), [this] { return drawn; },
-                            desktop.Hooks(), [this] { ++exits; }, &dialogs};
+        return ProgramSetup{programFolder.Path(), SettingsFile(),      [this] { return drawn; },
+                            desktop.Hooks(),      [this] { ++exits; }, &dialogs};
     }
 };
 

@@ -1,10 +1,11 @@
 // The settings file: where it lies, how values come back, and that a refused write is noticed.
+#include "platform/qt/settings.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
 
 #include "engine/failure.h"
-#include "platform/qt/settings.h"
 #include "qt_test_support.h"
 
 namespace quire::qt {

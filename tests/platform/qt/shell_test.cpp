@@ -1,11 +1,12 @@
 // The shell port: what reaches the desktop's opener and the launcher, and the desktop folder.
+#include "platform/qt/shell.h"
+
 #include <gtest/gtest.h>
 
 #include <QStandardPaths>
 #include <QWidget>
 
 #include "engine/failure.h"
-#include "platform/qt/shell.h"
 #include "qt_test_support.h"
 
 namespace quire::qt {
@@ -31,13 +32,15 @@ TEST_F(QtShellTest, AFolderWithBlanksAndQuotesReachesTheOpenerWhole) {
 TEST_F(QtShellTest, ARelativeFolderOpensFromTheWorkingFolder) {
     shell_.OpenInShell("sub dir");
     ASSERT_EQ(desktop_.opened.size(), 1u);
-    EXPECT_EQ(desktop_.opened[0].toLocalFile(), QDir::current().filePath(QStringLiteral("sub dir")));
+    EXPECT_EQ(desktop_.opened[0].toLocalFile(),
+              QDir::current().filePath(QStringLiteral("sub dir")));
 }
 
 TEST_F(QtShellTest, WebAddressesStayAddresses) {
     shell_.OpenInShell("https://www.quillmark.example/quirefromtext/");
     ASSERT_EQ(desktop_.opened.size(), 1u);
-    EXPECT_EQ(desktop_.opened[0], QUrl(QStringLiteral("https://www.quillmark.example/quirefromtext/")));
+    EXPECT_EQ(desktop_.opened[0],
+              QUrl(QStringLiteral("https://www.quillmark.example/quirefromtext/")));
 }
 
 TEST_F(QtShellTest, AnOpenerThatFailsIsNotReported) {
@@ -48,8 +51,7 @@ TEST_F(QtShellTest, AnOpenerThatFailsIsNotReported) {
 TEST_F(QtShellTest, CommandsStartTheProgramWithOneArgumentAndNoShell) {
     shell_.RunShellCommand({"xdg-open", "https://www.quillmark.example/", 2});
     ASSERT_EQ(desktop_.launched.size(), 1u);
-    EXPECT_EQ(desktop_.launched[0],
-              (QStringList{"xdg-open", "https://www.quillmark.example/"}));
+    EXPECT_EQ(desktop_.launched[0], (QStringList{"xdg-open", "https://www.quillmark.example/"}));
 }
 
 TEST_F(QtShellTest, ACommandThatCannotStartFails) {

@@ -43,8 +43,7 @@ TEST_F(QtSkin, TheThemeRecoloursTheSurfacesAndSkinsTheButtons) {
     Program program(fixture_.Setup());
     program.Start();
     MainWindow& window = program.Window();
-    EXPECT_EQ(window.TextBox(ControlId::Text1)->palette().color(QPalette::Base),
-              QColor(Qt::white));
+    EXPECT_EQ(window.TextBox(ControlId::Text1)->palette().color(QPalette::Base), QColor(Qt::white));
 
     const QString sheet = window.styleSheet();
     EXPECT_TRUE(sheet.contains(QStringLiteral("#Form1 { background-color: #102030; }")));
@@ -54,11 +53,14 @@ TEST_F(QtSkin, TheThemeRecoloursTheSurfacesAndSkinsTheButtons) {
     EXPECT_TRUE(sheet.contains(QStringLiteral("#Label2, #Label4 { background-color: #405060; }")));
     for (auto* button : window.findChildren<QPushButton*>()) {
         const QString own = button->styleSheet();
-        EXPECT_TRUE(own.contains(QStringLiteral("#a0b0c0")) && own.contains(QStringLiteral("#a4b4c4")))
+        EXPECT_TRUE(own.contains(QStringLiteral("#a0b0c0")) &&
+                    own.contains(QStringLiteral("#a4b4c4")))
             << own.toStdString();
     }
-    EXPECT_TRUE(window.Button(ControlId::PushButton7)->styleSheet().section('\n', 0, 0).contains(
-        QStringLiteral("transparent")))
+    EXPECT_TRUE(window.Button(ControlId::PushButton7)
+                    ->styleSheet()
+                    .section('\n', 0, 0)
+                    .contains(QStringLiteral("transparent")))
         << "still flat";
     // The surfaces really are painted in the theme's colours.
     const QImage image = window.grab().toImage();

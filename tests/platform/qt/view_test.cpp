@@ -4,8 +4,8 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QSettings>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 
 #include "engine/failure.h"

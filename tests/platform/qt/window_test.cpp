@@ -1,4 +1,6 @@
 // The window as built from the design: places, captions, fonts, colours, focus order.
+#include "platform/qt/window.h"
+
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
@@ -8,7 +10,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "platform/qt/window.h"
 #include "qt_test_support.h"
 #include "ui/form1_design.h"
 
@@ -67,8 +68,8 @@ TEST(QtWindow, CaptionsAreExactlyAsDesignedLeadingBlanksKept) {
     MainWindow window;
     for (const ControlDesign& design : Form1Controls()) {
         SCOPED_TRACE(std::string(ControlName(design.id)));
-        const QString caption = QString::fromUtf8(design.caption.data(),
-                                                  static_cast<qsizetype>(design.caption.size()));
+        const QString caption =
+            QString::fromUtf8(design.caption.data(), static_cast<qsizetype>(design.caption.size()));
         QWidget* widget = window.Control(design.id);
         if (auto* box = qobject_cast<QLineEdit*>(widget)) {
             EXPECT_EQ(box->text(), caption);
@@ -97,7 +98,8 @@ TEST(QtWindow, FontsAreArialOrItsMetricTwinBoldAtTheDesignedSizes) {
         EXPECT_EQ(font.weight(), QFont::Bold);
         EXPECT_FALSE(font.italic() || font.underline() || font.strikeOut());
         const QString family = QFontInfo(font).family();
-        EXPECT_TRUE(family == QStringLiteral("Arial") || family == QStringLiteral("Liberation Sans"))
+        EXPECT_TRUE(family == QStringLiteral("Arial") ||
+                    family == QStringLiteral("Liberation Sans"))
             << family.toStdString();
     }
     EXPECT_DOUBLE_EQ(window.Button(ControlId::PushButton1)->font().pointSizeF(), 11.25);
@@ -128,7 +130,8 @@ TEST(QtWindow, OnlyTheBrowseButtonIsDrawnFlat) {
         return window.Button(id)->styleSheet().section('\n', 0, 0);
     };
     EXPECT_TRUE(rests(ControlId::PushButton7).contains("transparent"));
-    for (const ControlId id : {ControlId::PushButton1, ControlId::PushButton2, ControlId::PushButton6}) {
+    for (const ControlId id :
+         {ControlId::PushButton1, ControlId::PushButton2, ControlId::PushButton6}) {
         EXPECT_FALSE(rests(id).contains("transparent"));
     }
 }
@@ -175,8 +178,8 @@ TEST(QtWindow, EveryCaptionFitsItsControlAtThisScale) {
         SCOPED_TRACE(std::string(ControlName(design.id)));
         const QWidget* widget = window.Control(design.id);
         const QFontMetrics metrics(widget->font());
-        const QString caption = QString::fromUtf8(design.caption.data(),
-                                                  static_cast<qsizetype>(design.caption.size()));
+        const QString caption =
+            QString::fromUtf8(design.caption.data(), static_cast<qsizetype>(design.caption.size()));
         EXPECT_LT(metrics.horizontalAdvance(caption), widget->width());
         EXPECT_LE(metrics.height(), widget->height());
     }
