@@ -132,6 +132,19 @@ TEST_F(QtProgram, HelpOpensTheCompanionPageOnYesOnly) {
     EXPECT_EQ(fixture_.dialogs.shown[0].caption, "Pallisand Quire Batch");
 }
 
+TEST_F(QtProgram, ASettingsFileThatCannotBeWrittenIsShownOnceAndTheProgramGoesOn) {
+    Program program(fixture_.Setup());
+    program.Start();
+    QFile::remove(fixture_.SettingsFile());
+    ASSERT_TRUE(QDir().mkpath(fixture_.SettingsFile()));  // a folder where the file should be
+    QTest::keyClicks(program.Window().TextBox(ControlId::Text1), QStringLiteral("abc"));
+    QTest::keyClicks(program.Window().TextBox(ControlId::Text2), QStringLiteral("1"));
+    ASSERT_EQ(fixture_.dialogs.shown.size(), 1u);
+    EXPECT_EQ(fixture_.dialogs.shown[0].caption, "Application Error");
+    EXPECT_NE(fixture_.dialogs.shown[0].text.find("cannot be written"), std::string::npos);
+    EXPECT_EQ(program.Window().Label(ControlId::Label4)->text(), QStringLiteral("Folder 001abc"));
+}
+
 // A run on the real window: the pump runs Qt's events before each folder.
 class QtRun : public QtProgram {
 protected:
