@@ -50,7 +50,8 @@ std::optional<NumberParts> Split(std::string_view text, std::string_view separat
             parts.canonical += text[i];
             if (text[i] != '0' && !seenSignificant) {
                 seenSignificant = true;
-                firstSignificant = static_cast<long long>(intDigits + fracDigits);
+                firstSignificant =
+                    static_cast<long long>(intDigits) + static_cast<long long>(fracDigits);
             }
         }
     }
