@@ -1,5 +1,6 @@
 #include "platform/qt/settings.h"
 
+#include <QFileInfo>
 #include <QSettings>
 
 #include "app/product.h"
@@ -24,13 +25,20 @@ QString DefaultSettingsFile() {
         .fileName();
 }
 
-// Each call opens the file afresh: QSettings keeps the first error it meets, and a fresh object
-// tells whether this very read or write succeeded.
+// Each write opens the file afresh: QSettings keeps the first error it meets, and a fresh object
+// tells whether this very write succeeded.
+//
+// A read fails only when the file is there and cannot be read. Qt's status does not tell that: it
+// reports a damaged file (garbage, cut short) only to the first reader in the process, and it
+// reports a write that was refused earlier, which Qt retries on every new object, to every reader.
+// A damaged file still gives every value Qt can parse in it, the rest count as absent, and the
+// next write replaces it with a clean file.
 std::string QtSettingsStore::ReadSetting(std::string_view key, std::string_view fallback) {
-    const QSettings settings(file_, QSettings::NativeFormat);
-    if (settings.status() != QSettings::NoError) {
+    const QFileInfo file(file_);
+    if (file.exists() && !(file.isFile() && file.isReadable())) {
         throw Failure("The settings file " + file_.toStdString() + " cannot be read");
     }
+    const QSettings settings(file_, QSettings::NativeFormat);
     const QVariant value = settings.value(KeyPath(key));
     if (!value.isValid()) return std::string(fallback);
     // A hand-edited line with unquoted commas reads as a list; it was one text when written.
