@@ -299,6 +299,8 @@ struct Garbage {
     QByteArray bytes;
 };
 
+void PrintTo(const Garbage& garbage, std::ostream* out) { *out << garbage.name; }
+
 class QtGarbageSettings : public QtSettingsFaults, public ::testing::WithParamInterface<Garbage> {};
 
 TEST_P(QtGarbageSettings, StartsWithTheDefaultsKeepsWorkingAndWritesACleanFile) {
@@ -311,6 +313,12 @@ TEST_P(QtGarbageSettings, StartsWithTheDefaultsKeepsWorkingAndWritesACleanFile) 
     ExpectARunWorks(*program);
     ExpectCleanFileHolding(Shown(*program));
     EXPECT_EQ(Sort(fixture_.dialogs.shown).others, static_cast<int>(notices)) << "nothing more";
+}
+
+// Every byte of a literal, NULs inside included.
+template <std::size_t N>
+QByteArray Bytes(const char (&literal)[N]) {
+    return QByteArray(literal, N - 1);
 }
 
 QByteArray Repeat(const char* text, int times) {
@@ -327,9 +335,9 @@ INSTANTIATE_TEST_SUITE_P(
         Garbage{"NulBytes", QByteArray(8192, '\0')},
         Garbage{"TextThatIsNoIni", "this is not\n an ini file ]]] [[ \n=\n==\n[x\n%%%\n\\\n\"\n"},
         Garbage{"BrokenHeaders", Repeat("[Pallisand%20Quire%20Batch%20Utility\n[[]]\n[\n", 50)},
-        Garbage{"ImageBytes", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0 \0\0\0 \x08\x06", 24) +
+        Garbage{"ImageBytes", Bytes("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0 \0\0\0 \x08\x06") +
                                   RandomBytes(1000, 3)},
-        Garbage{"Utf16Text", QByteArray("\xFF\xFE[\0P\0]\0\n\0T\0e\0x\0t\0001\0=\0x\0\n\0", 28)},
+        Garbage{"Utf16Text", Bytes("\xFF\xFE[\0P\0]\0\n\0T\0e\0x\0t\0" "1\0=\0x\0\n\0")},
         Garbage{"Empty", QByteArray()}),
     [](const testing::TestParamInfo<Garbage>& kind) { return std::string(kind.param.name); });
 
