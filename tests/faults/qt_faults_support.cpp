@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
-#include <QThread>
 
 #include "app/product.h"
 #include "qt_test_support.h"
@@ -34,8 +33,9 @@ int RunEditInstance(const QStringList& arguments) {
                                              {QStringLiteral("Text3"), ControlId::Text3}};
     for (int i = 0; i < edits; ++i) {
         for (const QString& key : keys) {
-            program.Window().TextBox(boxes.at(key))->setText(name + QLatin1Char('-') +
-                                                              QString::number(i));
+            program.Window()
+                .TextBox(boxes.at(key))
+                ->setText(name + QLatin1Char('-') + QString::number(i));
         }
     }
     return fixture.dialogs.shown.empty() ? 0 : 3;
@@ -45,8 +45,9 @@ StoredSettings ReadStored(const QString& file) {
     QSettings settings(file, QSettings::NativeFormat);
     StoredSettings stored;
     stored.status = settings.status();
-    settings.beginGroup(QString::fromUtf8(product::kSettingsSection.data(),
-                                          static_cast<qsizetype>(product::kSettingsSection.size())));
+    settings.beginGroup(
+        QString::fromUtf8(product::kSettingsSection.data(),
+                          static_cast<qsizetype>(product::kSettingsSection.size())));
     for (const QString& key : settings.childKeys()) {
         stored.values[key.toStdString()] = settings.value(key).toString().toStdString();
     }

@@ -16,8 +16,9 @@ namespace quire::qt::test {
 inline constexpr const char* kEditInstanceOption = "--edit-instance";
 
 // Arguments: SETTINGS_FILE NAME KEYS EDITS READY_FILE GO_FILE. Starts the program on the settings
-// file, creates READY_FILE, waits for GO_FILE, then types EDITS texts "NAME-<i>" into each box named
-// in KEYS (comma separated: Text1, Text2, Text3). Ends with 0, or 3 when a message box was shown.
+// file, creates READY_FILE, waits for GO_FILE, then types EDITS texts "NAME-<i>" into each box
+// named in KEYS (comma separated: Text1, Text2, Text3). Ends with 0, or 3 when a message box was
+// shown.
 int RunEditInstance(const QStringList& arguments);
 
 // What a settings file holds in the product's group, read by Qt as the program reads it.

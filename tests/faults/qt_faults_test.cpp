@@ -24,15 +24,15 @@ using test::ProgramFixture;
 using test::ReadStored;
 using test::StoredSettings;
 
-constexpr const char* kRunContext = "\r\nin QuireBatch2021/08/31.Form1.PushButton1_Click at line 126";
+constexpr const char* kRunContext =
+    "\r\nin QuireBatch2021/08/31.Form1.PushButton1_Click at line 126";
 
 QStringList FoldersIn(const QString& path) {
     return QDir(path).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
 }
 
 QStringList EntriesIn(const QString& path) {
-    return QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                                QDir::Name);
+    return QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
 }
 
 std::string Desktop() {
@@ -121,8 +121,8 @@ TEST_F(QtDiskFaults, FilesInTheWayFailTheirFoldersOnlyAndStayUntouched) {
     EXPECT_EQ(boxes.questions, 1);
     EXPECT_EQ(boxes.others, 0);
     // Two skipped, two failed, three created: what is on disk says the same.
-    EXPECT_EQ(FoldersIn(target), (QStringList{"Folder 001", "Folder 002", "Folder 004",
-                                              "Folder 006", "Folder 007"}));
+    EXPECT_EQ(FoldersIn(target),
+              (QStringList{"Folder 001", "Folder 002", "Folder 004", "Folder 006", "Folder 007"}));
     EXPECT_EQ(EntriesIn(target).size(), 7);
     EXPECT_EQ(test::ReadFile(target + QStringLiteral("/Folder 003")), "keep me");
 }
@@ -203,8 +203,8 @@ TEST(QtRealBoxes, AFolderTheDiskRefusesIsToldInARealWarningAndTheRunGoesOn) {
     ASSERT_EQ(answerer.Boxes().size(), 2u);
     EXPECT_EQ(answerer.Boxes()[0].title, QStringLiteral("Application Error"));
     EXPECT_EQ(answerer.Boxes()[0].icon, QMessageBox::Warning);
-    EXPECT_TRUE(answerer.Boxes()[0].text.startsWith(
-        QStringLiteral("File exists\nin QuireBatch2021/08/31.Form1.PushButton1_Click at line 126\n")))
+    EXPECT_TRUE(answerer.Boxes()[0].text.startsWith(QStringLiteral(
+        "File exists\nin QuireBatch2021/08/31.Form1.PushButton1_Click at line 126\n")))
         << answerer.Boxes()[0].text.toStdString();
     EXPECT_EQ(answerer.Boxes()[1].title, QStringLiteral("Pallisand Quire Batch"));
     EXPECT_EQ(FoldersIn(target.QPath()), (QStringList{"Folder 1", "Folder 3"}));
@@ -337,7 +337,8 @@ INSTANTIATE_TEST_SUITE_P(
         Garbage{"BrokenHeaders", Repeat("[Pallisand%20Quire%20Batch%20Utility\n[[]]\n[\n", 50)},
         Garbage{"ImageBytes", Bytes("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0 \0\0\0 \x08\x06") +
                                   RandomBytes(1000, 3)},
-        Garbage{"Utf16Text", Bytes("\xFF\xFE[\0P\0]\0\n\0T\0e\0x\0t\0" "1\0=\0x\0\n\0")},
+        Garbage{"Utf16Text", Bytes("\xFF\xFE[\0P\0]\0\n\0T\0e\0x\0t\0"
+                                   "1\0=\0x\0\n\0")},
         Garbage{"Empty", QByteArray()}),
     [](const testing::TestParamInfo<Garbage>& kind) { return std::string(kind.param.name); });
 
@@ -388,8 +389,9 @@ TEST_F(QtSettingsFaults, AFileWithSomeKeysGivesThemAndDefaultsTheRestKeepingOthe
     const QSettings settings(File(), QSettings::NativeFormat);
     EXPECT_EQ(settings.value(QStringLiteral("Another Program/Text1")).toString(), "theirs");
     EXPECT_EQ(settings.value(QStringLiteral("Another Program/Width")).toString(), "7");
-    EXPECT_EQ(settings.value(QStringLiteral("Pallisand Quire Batch Utility/LastFolderDot")).toString(),
-              "/srv");
+    EXPECT_EQ(
+        settings.value(QStringLiteral("Pallisand Quire Batch Utility/LastFolderDot")).toString(),
+        "/srv");
 }
 
 // Two programs editing the same file at once, each in its own process: each key ends with a value
