@@ -1,4 +1,4 @@
-# Benchmarks of the Linux program (see bench/qt_bench.sh); included by src/platform/qt.
+# Benchmarks of the Linux program (see bench/qt_bench.sh).
 find_package(Qt6 REQUIRED COMPONENTS Test)
 add_executable(qt_run_bench ${CMAKE_CURRENT_LIST_DIR}/qt_run_bench.cpp)
 target_link_libraries(qt_run_bench PRIVATE quirebatch_qt Qt6::Test)

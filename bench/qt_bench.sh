@@ -8,7 +8,8 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 count=${1:-100000}
 cmake --preset bench -S "$here" >/dev/null
 cmake --build --preset bench --target qt_run_bench qt_startup_probe quirebatch >/dev/null
-bin=$here/build/bench/src/platform/qt
+bin=$here/build/bench/bench
+program=$here/build/bench/src/platform/qt/quirebatch
 . "$here/tests/e2e/qt_display.sh"
 
 base=$(mktemp -d -p /dev/shm quire-qt-bench-XXXXXX)
@@ -28,7 +29,7 @@ for i in $(seq 10); do
 done | sort -t' ' -k3 -n | awk '{print} {t[NR]=$3} END{printf "median first paint %.1f ms\n", (t[5]+t[6])/2}'
 
 echo "== the real program, peak memory once its window is up"
-"$bin/quirebatch" 2>/dev/null &
+"$program" 2>/dev/null &
 app=$!
 qt_wait_window "Pallisand Quire Batch Utility" >/dev/null && sleep 0.5
 grep VmHWM "/proc/$app/status"

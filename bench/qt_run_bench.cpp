@@ -13,6 +13,7 @@
 
 #include "engine/creation_run.h"
 #include "platform/qt/program.h"
+#include "peak_memory.h"
 
 namespace {
 
@@ -42,14 +43,6 @@ public:
 private:
     qt::QtFormView& view_;
 };
-
-long PeakKiB() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));
-    }
-    return -1;
-}
 
 }  // namespace
 

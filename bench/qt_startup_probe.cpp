@@ -10,6 +10,7 @@
 
 #include "app/product.h"
 #include "platform/qt/program.h"
+#include "peak_memory.h"
 
 namespace {
 
@@ -33,14 +34,6 @@ private:
     long long launchNs_;
     bool seen_ = false;
 };
-
-long PeakKiB() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));
-    }
-    return -1;
-}
 
 }  // namespace
 
