@@ -47,3 +47,18 @@ qt_wait_window() {
     done
     return 1
 }
+
+# wait_until SECONDS COMMAND...: polls every 10 ms.
+wait_until() {
+    local limit=$1; shift
+    local deadline=$((SECONDS + limit))
+    until "$@"; do [ $SECONDS -gt $deadline ] && return 1; sleep 0.01; done
+}
+
+# qt_require_tools TOOL...: skips the test (CTest's code 77) when one is missing.
+qt_require_tools() {
+    local tool
+    for tool in "$@"; do
+        command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
+    done
+}

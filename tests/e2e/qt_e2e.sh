@@ -11,9 +11,7 @@ screenshot=$2
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/qt_display.sh"
 
-for tool in Xvfb openbox xdotool xwininfo xprop import; do
-    command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
-done
+qt_require_tools Xvfb openbox xdotool xwininfo xprop import
 
 work=$(mktemp -d)
 app=
@@ -27,12 +25,6 @@ trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 check() { local what=$1; shift; "$@" || fail "$what"; }
-# wait_until SECONDS COMMAND...: polls every 10 ms.
-wait_until() {
-    local limit=$1; shift
-    local deadline=$((SECONDS + limit))
-    until "$@"; do [ $SECONDS -gt $deadline ] && return 1; sleep 0.01; done
-}
 
 export XDG_CONFIG_HOME=$work/config
 settings=$XDG_CONFIG_HOME/Quillmark.conf

@@ -10,9 +10,7 @@ program=$(readlink -f "$1")
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../e2e/qt_display.sh"
 
-for tool in Xvfb openbox xdotool xwininfo xprop; do
-    command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
-done
+qt_require_tools Xvfb openbox xdotool xwininfo xprop
 
 base=$(mktemp -d -p "$( [[ -d /dev/shm ]] && echo /dev/shm || echo /tmp)")
 app=
@@ -24,12 +22,6 @@ cleanup() {
 }
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
-# wait_until SECONDS COMMAND...: polls every 10 ms.
-wait_until() {
-    local limit=$1; shift
-    local deadline=$((SECONDS + limit))
-    until "$@"; do [ $SECONDS -gt $deadline ] && return 1; sleep 0.01; done
-}
 
 export XDG_CONFIG_HOME=$base/config
 settings=$XDG_CONFIG_HOME/Quillmark.conf

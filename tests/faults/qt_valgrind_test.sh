@@ -9,9 +9,7 @@ program=$(readlink -f "$1")
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../e2e/qt_display.sh"
 
-for tool in valgrind Xvfb openbox xdotool xwininfo xprop; do
-    command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
-done
+qt_require_tools valgrind Xvfb openbox xdotool xwininfo xprop
 
 base=$(mktemp -d)
 app=
@@ -23,11 +21,6 @@ cleanup() {
 trap cleanup EXIT
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
-wait_until() {
-    local limit=$1; shift
-    local deadline=$((SECONDS + limit))
-    until "$@"; do [ $SECONDS -gt $deadline ] && return 1; sleep 0.05; done
-}
 
 export XDG_CONFIG_HOME=$base/config
 target=$base/target
