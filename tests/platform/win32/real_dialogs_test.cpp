@@ -84,18 +84,23 @@ TEST(RealMessageBox, ErrorReportHasTheExclamationIconAndKeepsUnicode) {
     EXPECT_EQ(seen.text, "Zugriff verweigert \xE2\x9C\x93");
 }
 
+// The colour the box paints its face with, as it answers WM_CTLCOLORDLG.
+COLORREF BoxFace(HWND box) {
+    HDC dc = GetDC(box);
+    const auto brush = reinterpret_cast<HBRUSH>(
+        SendMessageW(box, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(box)));
+    LOGBRUSH info{};
+    if (brush != nullptr) GetObjectW(brush, sizeof info, &info);
+    ReleaseDC(box, dc);
+    return info.lbColor;
+}
+
 TEST(RealMessageBox, SkinnedBoxTakesTheFaceColour) {
     Win32Dialogs dialogs(nullptr);
     dialogs.SetFace(0x00EEE4DC);
     COLORREF face = CLR_INVALID;
     BoxAnswerer answerer([&](HWND box) {
-        HDC dc = GetDC(box);
-        const auto brush = reinterpret_cast<HBRUSH>(
-            SendMessageW(box, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(box)));
-        LOGBRUSH info{};
-        if (brush != nullptr) GetObjectW(brush, sizeof info, &info);
-        face = info.lbColor;
-        ReleaseDC(box, dc);
+        face = BoxFace(box);
         Press(box, IDOK);
     });
     dialogs.ShowMessage("Skinned", "Pallisand Quire Batch", BoxStyle::Ok);
@@ -103,13 +108,7 @@ TEST(RealMessageBox, SkinnedBoxTakesTheFaceColour) {
 
     dialogs.SetFace(std::nullopt);  // and without a skin the hook is gone
     BoxAnswerer plain([&](HWND box) {
-        HDC dc = GetDC(box);
-        const auto brush = reinterpret_cast<HBRUSH>(
-            SendMessageW(box, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(box)));
-        LOGBRUSH info{};
-        if (brush != nullptr) GetObjectW(brush, sizeof info, &info);
-        face = info.lbColor;
-        ReleaseDC(box, dc);
+        face = BoxFace(box);
         Press(box, IDOK);
     });
     dialogs.ShowMessage("Plain", "Pallisand Quire Batch", BoxStyle::Ok);
