@@ -12,7 +12,10 @@ qt_display_start() {
         while [ ! -e /tmp/.X11-unix/X$n ] && kill -0 $xvfb 2>/dev/null && [ $tries -lt 100 ]; do
             sleep 0.02; tries=$((tries + 1))
         done
-        if kill -0 $xvfb 2>/dev/null && [ -e /tmp/.X11-unix/X$n ]; then
+        # Another test may have started a server on this number a moment earlier: ours owns it
+        # only if the lock file names our server.
+        if kill -0 $xvfb 2>/dev/null && [ -e /tmp/.X11-unix/X$n ] &&
+            [ "$(tr -d ' ' </tmp/.X$n-lock 2>/dev/null)" = "$xvfb" ]; then
             export DISPLAY=:$n
             openbox --sm-disable >/dev/null 2>&1 &
             QT_DISPLAY_PIDS="$! $xvfb"
@@ -23,6 +26,7 @@ qt_display_start() {
             done
             return 0
         fi
+        kill $xvfb 2>/dev/null
         wait $xvfb 2>/dev/null  # lost the race for this number; try the next
     done
     echo "no free X display number" >&2

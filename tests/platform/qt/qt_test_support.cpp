@@ -1,5 +1,7 @@
 #include "qt_test_support.h"
 
+#include <gtest/gtest.h>
+
 #include <QBuffer>
 #include <QImage>
 #include <QImageWriter>
@@ -24,6 +26,20 @@ QByteArray CursorFileBytes(int hotX, int hotY) {
     bytes[12] = static_cast<char>(hotY & 0xFF);
     bytes[13] = static_cast<char>(hotY >> 8);
     return bytes;
+}
+
+int RunOffscreenTests(int argc, char** argv, const std::function<std::optional<int>()>& takeOver) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
+    qputenv("XDG_RUNTIME_DIR", home.path().toUtf8());
+    QApplication application(argc, argv);
+    QApplication::setStyle(QStringLiteral("Windows"));
+    if (takeOver) {
+        if (const auto status = takeOver()) return *status;
+    }
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
 }
 
 }  // namespace quire::qt::test

@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -142,5 +143,11 @@ inline bool WaitFor(const std::function<bool()>& done, int milliseconds = 5000) 
     }
     return true;
 }
+
+// Runs this process's tests off screen, with a configuration folder of its own. `takeOver`, when
+// given, runs first once Qt is up and may end the process instead: it returns the exit status, or
+// nothing to go on with the tests.
+int RunOffscreenTests(int argc, char** argv,
+                      const std::function<std::optional<int>()>& takeOver = {});
 
 }  // namespace quire::qt::test
