@@ -10,6 +10,7 @@
 #include "platform/posix/posix_file_system.h"
 #include "platform/qt/dialogs.h"
 #include "platform/qt/event_pump.h"
+#include "platform/qt/main_loop_poll.h"
 #include "platform/qt/settings.h"
 #include "platform/qt/shell.h"
 #include "platform/qt/skin_painter.h"
@@ -50,6 +51,7 @@ private:
     QtDialogs realDialogs_{window_};
     QtSkinPainter painter_{window_, realDialogs_};
     ThemeSkin skin_{painter_};
+    MainLoopPoll mainLoopPoll_;
     QtEventPump pump_{window_};
     QtSettingsStore settings_;
     QtShell shell_;

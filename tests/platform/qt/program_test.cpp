@@ -1,14 +1,17 @@
 // The whole program on temporary folders: start-up, the creation run on the real window with
 // its pump, and closing the window in the middle of a run.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QTest>
+#include <array>
 
 #include "app/product.h"
 #include "qt_test_support.h"
@@ -226,6 +229,33 @@ TEST_F(QtRun, ClosingTheWindowDuringARunEndsItAtOnceWithoutTheQuestion) {
     EXPECT_TRUE(fixture_.dialogs.shown.empty()) << "no question after closing";
     EXPECT_EQ(fixture_.exits, 1);
     EXPECT_TRUE(program_.Window().Closing());
+}
+
+// The pump asks the system about the loop's descriptors only when something happened; a
+// descriptor that becomes ready during a run must still be handled during the run.
+TEST_F(QtRun, ADescriptorThatBecomesReadyDuringARunIsHandledDuringIt) {
+    std::array<int, 2> pipe{};
+    ASSERT_EQ(::pipe(pipe.data()), 0);
+    QSocketNotifier notifier(pipe[0], QSocketNotifier::Read);
+    qsizetype atWrite = -1;
+    qsizetype atHandled = -1;
+    QObject::connect(&notifier, &QSocketNotifier::activated, [&] {
+        notifier.setEnabled(false);
+        atHandled = FoldersIn(target_.Path()).size();
+        program_.Window().close();
+    });
+    SetText(ControlId::Text2, "100000");
+    AtFolder(250, [&] {
+        atWrite = FoldersIn(target_.Path()).size();
+        ASSERT_EQ(::write(pipe[1], "x", 1), 1);
+    });
+    Click(ControlId::PushButton1);
+    ::close(pipe[0]);
+    ::close(pipe[1]);
+    ASSERT_GE(atWrite, 250);
+    ASSERT_GE(atHandled, atWrite) << "handled during the run";
+    EXPECT_LT(atHandled - atWrite, 20000) << "handled within moments";
+    EXPECT_LT(FoldersIn(target_.Path()).size(), 100000);
 }
 
 TEST_F(QtRun, ClosingWhenIdleEndsTheProgramOnce) {
