@@ -1,12 +1,15 @@
 # Sourced by the Qt end-to-end test, the benchmarks and the screenshot helper: an X server of our
 # own (Xvfb on a free display number) with a window manager, torn down by qt_display_stop.
 
-# qt_display_start [geometry]: exports DISPLAY; sets QT_DISPLAY_PIDS.
+# qt_display_start [geometry]: exports DISPLAY; sets QT_DISPLAY_PIDS and QT_DISPLAY_LOG (what the
+# server and the window manager print). The server never resets: a test that kills its program
+# may leave it without clients for a moment.
 qt_display_start() {
     local geometry=${1:-1280x800x24} n
+    QT_DISPLAY_LOG=$(mktemp)
     for n in $(seq 70 199); do
         [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] && continue
-        Xvfb :$n -screen 0 "$geometry" -nolisten tcp -dpi 96 >/dev/null 2>&1 &
+        Xvfb :$n -screen 0 "$geometry" -nolisten tcp -noreset -dpi 96 >"$QT_DISPLAY_LOG" 2>&1 &
         local xvfb=$!
         local tries=0
         while [ ! -e /tmp/.X11-unix/X$n ] && kill -0 $xvfb 2>/dev/null && [ $tries -lt 100 ]; do
@@ -17,7 +20,7 @@ qt_display_start() {
         if kill -0 $xvfb 2>/dev/null && [ -e /tmp/.X11-unix/X$n ] &&
             [ "$(tr -d ' ' </tmp/.X$n-lock 2>/dev/null)" = "$xvfb" ]; then
             export DISPLAY=:$n
-            openbox --sm-disable >/dev/null 2>&1 &
+            openbox --sm-disable >>"$QT_DISPLAY_LOG" 2>&1 &
             QT_DISPLAY_PIDS="$! $xvfb"
             # The window manager is ready once it owns the screen's selection.
             tries=0
@@ -38,6 +41,19 @@ qt_display_stop() {
     for pid in $QT_DISPLAY_PIDS; do kill "$pid" 2>/dev/null; done
     for pid in $QT_DISPLAY_PIDS; do wait "$pid" 2>/dev/null; done
     QT_DISPLAY_PIDS=
+    rm -f "${QT_DISPLAY_LOG:-}"
+}
+
+# qt_display_report: to stderr, whether the window manager and the server still run, and what they
+# printed; for a test that lost its windows.
+qt_display_report() {
+    local pid
+    {
+        for pid in $QT_DISPLAY_PIDS; do
+            echo "display $DISPLAY: process $pid ($(ps -o comm= -p "$pid" 2>/dev/null || echo gone))"
+        done
+        tail -n 20 "$QT_DISPLAY_LOG" 2>/dev/null
+    } >&2
 }
 
 # qt_wait_window NAME [timeout seconds]: prints the id of the first visible window titled NAME.

@@ -41,7 +41,7 @@ valgrind --leak-check=full --show-leak-kinds=definite,indirect --errors-for-leak
     "$program" 2>"$base/stderr" &
 app=$!
 
-window=$(qt_wait_window "Pallisand Quire Batch Utility" 120) || { fail "no main window"; exit 1; }
+window=$(qt_wait_window "Pallisand Quire Batch Utility" 120) || { fail "no main window"; qt_display_report; exit 1; }
 echo "start-up under valgrind: $((SECONDS - started)) s"
 xdotool windowactivate --sync "$window" 2>/dev/null
 read -r left top < <(xwininfo -id "$window" |
