@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# The installed Linux program, staged as a package would be (DESTDIR, prefix /usr): the program and
+# its files in a folder of their own, a relative link on the PATH, the desktop entry and the icons.
+# Started through the link on an X server of its own, it starts without an error report; with the
+# installed cursor file replaced by one that is no cursor it reports it, so it reads its files from
+# its own folder, not from the link's.
+# Usage: qt_install_test.sh BUILD_DIR
+set -uo pipefail
+build=$1
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/qt_display.sh"
+
+qt_require_tools Xvfb openbox xdotool xprop identify desktop-file-validate
+
+work=$(mktemp -d)
+app=
+failures=0
+cleanup() {
+    [ -n "$app" ] && kill -9 "$app" 2>/dev/null && wait "$app" 2>/dev/null
+    qt_display_stop
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+check() { local what=$1; shift; "$@" || fail "$what"; }
+
+root=$work/root
+DESTDIR=$root cmake --install "$build" --prefix /usr >"$work/install.log" 2>&1 ||
+    { cat "$work/install.log"; fail "cmake --install"; exit 1; }
+
+folder=$root/usr/lib/quirebatch
+check "the program in its folder" test -x "$folder/quirebatch"
+check "the cursor beside it" test -s "$folder/HAND-M.CUR"
+check "the theme beside it" test -s "$folder/x/o.cjs"
+check "the samples beside it" test -n "$(ls -A "$folder/Samples" 2>/dev/null)"
+check "the link on the PATH is relative" test "$(readlink "$root/usr/bin/quirebatch")" = \
+    "../lib/quirebatch/quirebatch"
+check "the link leads to the program" test "$(readlink -f "$root/usr/bin/quirebatch")" = \
+    "$(readlink -f "$folder/quirebatch")"
+check "the command-line tool" test -x "$root/usr/bin/quirebatch-cli"
+
+entry=$root/usr/share/applications/quirebatch.desktop
+check "the desktop entry is valid" desktop-file-validate "$entry"
+check "the desktop entry starts the program on the PATH" grep -q -x "Exec=quirebatch" "$entry"
+for size in 32 48 128 256; do
+    icon=$root/usr/share/icons/hicolor/${size}x${size}/apps/quirebatch.png
+    check "the ${size}-pixel icon" test "$(identify -format '%wx%h' "$icon" 2>/dev/null)" = \
+        "${size}x${size}"
+done
+
+# A start through the link: the main window and, for a moment, no error report beside it.
+export XDG_CONFIG_HOME=$work/config
+mkdir -p "$XDG_CONFIG_HOME" "$work/bin"
+printf '#!/bin/sh\nexit 0\n' >"$work/bin/xdg-open" && chmod +x "$work/bin/xdg-open"
+export PATH=$work/bin:$PATH
+qt_display_start 1024x600x24 || exit 1
+
+# start_through_link: sets `outcome` to "report" when an error report comes up at start-up (it
+# comes before the main window), to "window" when the main window comes up without one.
+start_through_link() {
+    "$root/usr/bin/quirebatch" 2>>"$work/stderr" &
+    app=$!
+    outcome=
+    local deadline=$((SECONDS + 20))
+    while [ -z "$outcome" ] && [ $SECONDS -le $deadline ]; do
+        if xdotool search --onlyvisible --name "^Application Error\$" >/dev/null 2>&1; then
+            outcome=report
+        elif xdotool search --onlyvisible --name "^Pallisand Quire Batch Utility\$" >/dev/null 2>&1; then
+            outcome=window
+        else
+            sleep 0.05
+        fi
+    done
+    [ -n "$outcome" ] || { fail "no window"; cat "$work/stderr" >&2; qt_display_report; }
+    kill "$app"; wait "$app" 2>/dev/null; app=
+}
+
+start_through_link
+check "the installed program finds its files (got: ${outcome:-nothing})" test "$outcome" = window
+echo "no cursor" >"$folder/HAND-M.CUR"
+start_through_link
+check "the cursor file it reads is the installed one (got: ${outcome:-nothing})" test "$outcome" = report
+
+exit $((failures > 0))
