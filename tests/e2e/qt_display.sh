@@ -38,8 +38,8 @@ qt_display_start() {
 
 qt_display_stop() {
     local pid
-    for pid in $QT_DISPLAY_PIDS; do kill "$pid" 2>/dev/null; done
-    for pid in $QT_DISPLAY_PIDS; do wait "$pid" 2>/dev/null; done
+    for pid in ${QT_DISPLAY_PIDS:-}; do kill "$pid" 2>/dev/null; done
+    for pid in ${QT_DISPLAY_PIDS:-}; do wait "$pid" 2>/dev/null; done
     QT_DISPLAY_PIDS=
     rm -f "${QT_DISPLAY_LOG:-}"
 }
@@ -49,7 +49,7 @@ qt_display_stop() {
 qt_display_report() {
     local pid
     {
-        for pid in $QT_DISPLAY_PIDS; do
+        for pid in ${QT_DISPLAY_PIDS:-}; do
             echo "display $DISPLAY: process $pid ($(ps -o comm= -p "$pid" 2>/dev/null || echo gone))"
         done
         tail -n 20 "$QT_DISPLAY_LOG" 2>/dev/null

@@ -9,30 +9,14 @@ set -uo pipefail
 program=$1
 screenshot=$2
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/qt_display.sh"
+. "$here/qt_window_test.sh"
 
 qt_require_tools Xvfb openbox xdotool xwininfo xprop import
 
-work=$(mktemp -d)
-app=
-failures=0
-cleanup() {
-    [ -n "$app" ] && kill -9 "$app" 2>/dev/null && wait "$app" 2>/dev/null
-    qt_display_stop
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
-check() { local what=$1; shift; "$@" || fail "$what"; }
-
-export XDG_CONFIG_HOME=$work/config
+qt_window_test_begin
 settings=$XDG_CONFIG_HOME/Quillmark.conf
 target="$work/target dir"
-mkdir -p "$XDG_CONFIG_HOME" "$work/bin" "$target"
-printf '#!/bin/sh\nprintf "%%s\\n" "$@" >> "%s/opened"\n' "$work" > "$work/bin/xdg-open"
-chmod +x "$work/bin/xdg-open"
-export PATH=$work/bin:$PATH
+mkdir -p "$target"
 
 qt_display_start 1024x600x24 || exit 1
 

@@ -8,21 +8,11 @@
 set -uo pipefail
 build=$1
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/qt_display.sh"
+. "$here/qt_window_test.sh"
 
 qt_require_tools Xvfb openbox xdotool xprop identify desktop-file-validate
 
-work=$(mktemp -d)
-app=
-failures=0
-cleanup() {
-    [ -n "$app" ] && kill -9 "$app" 2>/dev/null && wait "$app" 2>/dev/null
-    qt_display_stop
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
-check() { local what=$1; shift; "$@" || fail "$what"; }
+qt_window_test_begin
 
 root=$work/root
 DESTDIR=$root cmake --install "$build" --prefix /usr >"$work/install.log" 2>&1 ||
@@ -48,11 +38,7 @@ for size in 32 48 128 256; do
         "${size}x${size}"
 done
 
-# A start through the link: the main window and, for a moment, no error report beside it.
-export XDG_CONFIG_HOME=$work/config
-mkdir -p "$XDG_CONFIG_HOME" "$work/bin"
-printf '#!/bin/sh\nexit 0\n' >"$work/bin/xdg-open" && chmod +x "$work/bin/xdg-open"
-export PATH=$work/bin:$PATH
+# Started through the link on a display of its own.
 qt_display_start 1024x600x24 || exit 1
 
 # start_through_link: sets `outcome` to "report" when an error report comes up at start-up (it

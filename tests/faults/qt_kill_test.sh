@@ -8,37 +8,21 @@
 set -uo pipefail
 program=$(readlink -f "$1")
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../e2e/qt_display.sh"
+. "$here/../e2e/qt_window_test.sh"
 
 qt_require_tools Xvfb openbox xdotool xwininfo xprop
 
-base=$(mktemp -d -p "$( [[ -d /dev/shm ]] && echo /dev/shm || echo /tmp)")
-app=
-failures=0
-cleanup() {
-    [ -n "$app" ] && kill -9 "$app" 2>/dev/null && wait "$app" 2>/dev/null
-    qt_display_stop
-    rm -rf "$base"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
-
-export XDG_CONFIG_HOME=$base/config
+qt_window_test_begin "$( [[ -d /dev/shm ]] && echo /dev/shm || echo /tmp)"
 settings=$XDG_CONFIG_HOME/Quillmark.conf
-mkdir -p "$XDG_CONFIG_HOME" "$base/bin"
-# The start-up draw may hand the home page to the desktop: a recording opener stands first.
-printf '#!/bin/sh\nprintf "%%s\\n" "$@" >> "%s/opened"\n' "$base" >"$base/bin/xdg-open"
-chmod +x "$base/bin/xdg-open"
-export PATH=$base/bin:$PATH
 
 count=20000
 pattern="K #####"
 qt_display_start 1024x600x24 || exit 1
 
 start_program() {
-    "$program" 2>>"$base/stderr" &
+    "$program" 2>>"$work/stderr" &
     app=$!
-    window=$(qt_wait_window "Pallisand Quire Batch Utility" 20) || { fail "no main window"; cat "$base/stderr" >&2; qt_display_report; exit 1; }
+    window=$(qt_wait_window "Pallisand Quire Batch Utility" 20) || { fail "no main window"; cat "$work/stderr" >&2; qt_display_report; exit 1; }
     xdotool windowactivate --sync "$window" 2>/dev/null
     read -r left top < <(xwininfo -id "$window" |
         awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x, y}')
@@ -94,7 +78,7 @@ finish_previous() {
 started=$SECONDS
 previous=
 for round in $(seq 1 10); do
-    target=$base/round$round
+    target=$work/round$round
     mkdir "$target"
     start_program
     if [ -n "$previous" ]; then
@@ -144,5 +128,5 @@ else
 fi
 echo "ten rounds in $((SECONDS - started)) s"
 
-[ $failures -gt 0 ] && { echo "--- the program's error output:"; tail -n 40 "$base/stderr"; } >&2
+[ $failures -gt 0 ] && { echo "--- the program's error output:"; tail -n 40 "$work/stderr"; } >&2
 exit $((failures > 0))

@@ -7,38 +7,24 @@
 set -uo pipefail
 program=$(readlink -f "$1")
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../e2e/qt_display.sh"
+. "$here/../e2e/qt_window_test.sh"
 
 qt_require_tools valgrind Xvfb openbox xdotool xwininfo xprop
 
-base=$(mktemp -d)
-app=
-cleanup() {
-    [ -n "$app" ] && kill -9 "$app" 2>/dev/null && wait "$app" 2>/dev/null
-    qt_display_stop
-    rm -rf "$base"
-}
-trap cleanup EXIT
-failures=0
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
-
-export XDG_CONFIG_HOME=$base/config
-target=$base/target
-mkdir -p "$XDG_CONFIG_HOME" "$target" "$base/bin"
+qt_window_test_begin
+target=$work/target
+mkdir -p "$target"
 touch "$target/V 1000"  # a file in the way: one report with 126
 printf '[Pallisand%%20Quire%%20Batch%%20Utility]\nText1=V ####\nText2=2000\nText3=%s/\n' "$target" \
     >"$XDG_CONFIG_HOME/Quillmark.conf"
-printf '#!/bin/sh\nprintf "%%s\\n" "$@" >> "%s/opened"\n' "$base" >"$base/bin/xdg-open"
-chmod +x "$base/bin/xdg-open"
-export PATH=$base/bin:$PATH
 
 qt_display_start 1024x600x24 || exit 1
 started=$SECONDS
 # Children forked by the desktop's libraries (D-Bus starting its daemon) are not the program.
 valgrind --leak-check=full --show-leak-kinds=definite,indirect --errors-for-leak-kinds=definite,indirect \
     --child-silent-after-fork=yes --num-callers=40 --error-exitcode=99 \
-    --suppressions="$here/qt_valgrind.supp" --log-file="$base/valgrind.log" \
-    "$program" 2>"$base/stderr" &
+    --suppressions="$here/qt_valgrind.supp" --log-file="$work/valgrind.log" \
+    "$program" 2>"$work/stderr" &
 app=$!
 
 window=$(qt_wait_window "Pallisand Quire Batch Utility" 120) || { fail "no main window"; qt_display_report; exit 1; }
@@ -67,12 +53,12 @@ xdotool windowactivate --sync "$window" key alt+F4
 wait_until 120 bash -c "! kill -0 $app 2>/dev/null" || fail "closing the window ends the program"
 wait "$app"; status=$?; app=
 echo "start-up, run and close under valgrind: $((SECONDS - started)) s"
-[ -s "$base/opened" ] && fail "the question was answered No, yet something was opened"
+[ -s "$work/opened" ] && fail "the question was answered No, yet something was opened"
 
 grep -E "ERROR SUMMARY|definitely lost|indirectly lost|possibly lost|still reachable|suppressed:" \
-    "$base/valgrind.log" | sed 's/^==[0-9]*== *//'
+    "$work/valgrind.log" | sed 's/^==[0-9]*== *//'
 if [ "$status" -ne 0 ]; then
     fail "the program ended with status $status (99: valgrind found an error)"
-    cat "$base/valgrind.log"
+    cat "$work/valgrind.log"
 fi
 exit $((failures > 0))
