@@ -20,16 +20,13 @@
 namespace quire::qt {
 namespace {
 
+using test::FoldersIn;
 using test::ProgramFixture;
 using test::ReadStored;
 using test::StoredSettings;
 
 constexpr const char* kRunContext =
     "\r\nin QuireBatch2021/08/31.Form1.PushButton1_Click at line 126";
-
-QStringList FoldersIn(const QString& path) {
-    return QDir(path).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
-}
 
 QStringList EntriesIn(const QString& path) {
     return QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
@@ -85,15 +82,8 @@ protected:
         ASSERT_FALSE(program_.Form().RunInProgress());
     }
 
-    // Runs `act` inside the run's pump once `folders` folders exist in `path`.
     void AtFolder(const QString& path, qsizetype folders, std::function<void()> act) {
-        auto* timer = new QTimer(&program_.Window());
-        QObject::connect(timer, &QTimer::timeout, [=] {
-            if (FoldersIn(path).size() < folders) return;
-            timer->stop();
-            act();
-        });
-        timer->start(0);
+        test::AtFolder(program_.Window(), path, folders, std::move(act));
     }
 
     QString Target(const QString& name) {

@@ -34,7 +34,7 @@ protected:
                           value);
     }
     QStringList FoldersIn(const std::string& path) {
-        return QDir(QString::fromStdString(path)).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        return test::FoldersIn(QString::fromStdString(path));
     }
 
     ProgramFixture fixture_;
@@ -161,13 +161,7 @@ protected:
 
     // Runs `act` inside the run's pump once `folders` folders exist.
     void AtFolder(int folders, std::function<void()> act) {
-        auto* timer = new QTimer(&program_.Window());
-        QObject::connect(timer, &QTimer::timeout, [this, timer, folders, act] {
-            if (FoldersIn(target_.Path()).size() < folders) return;
-            timer->stop();
-            act();
-        });
-        timer->start(0);
+        test::AtFolder(program_.Window(), target_.QPath(), folders, std::move(act));
     }
 
     test::TempFolder target_;

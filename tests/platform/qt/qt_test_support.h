@@ -43,6 +43,23 @@ inline QByteArray ReadFile(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// The folders in `path`, hidden ones too, by name.
+inline QStringList FoldersIn(const QString& path) {
+    return QDir(path).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+}
+
+// Runs `act` inside a run's pump once `path` holds `folders` folders; the timer belongs to `owner`.
+inline void AtFolder(QObject& owner, const QString& path, qsizetype folders,
+                     std::function<void()> act) {
+    auto* timer = new QTimer(&owner);
+    QObject::connect(timer, &QTimer::timeout, [=] {
+        if (FoldersIn(path).size() < folders) return;
+        timer->stop();
+        act();
+    });
+    timer->start(0);
+}
+
 // A 32x32 cursor file with the given hotspot.
 QByteArray CursorFileBytes(int hotX, int hotY);
 

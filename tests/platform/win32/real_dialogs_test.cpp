@@ -1,11 +1,12 @@
 // The real MessageBoxW and SHBrowseForFolderW, answered by a timer.
 #include <gtest/gtest.h>
-
 #include <shlobj.h>
 
+#include <string>
+
 #include "platform/win32/folder_picker.h"
-#include "platform/win32/win32_dialogs.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/win32_dialogs.h"
 #include "win32_test_support.h"
 
 namespace quire::win32 {
@@ -41,16 +42,28 @@ SeenBox Look(HWND box) {
             GetDlgItem(box, IDNO) != nullptr, HasVisibleIcon(box)};
 }
 
+struct AnsweredBox {
+    SeenBox seen;
+    BoxAnswer answer;
+};
+
+// Shows a box through the real dialogs and presses `command` on it once it is up.
+AnsweredBox ShowAndPress(Win32Dialogs& dialogs, const std::string& text, const std::string& caption,
+                         BoxStyle style, int command) {
+    AnsweredBox answered{};
+    BoxAnswerer answerer([&](HWND box) {
+        answered.seen = Look(box);
+        Press(box, command);
+    });
+    answered.answer = dialogs.ShowMessage(text, caption, style);
+    return answered;
+}
+
 TEST(RealMessageBox, NoticeHasOkOnlyAndNoIcon) {
     Win32Dialogs dialogs(nullptr);
-    SeenBox seen;
-    BoxAnswerer answerer([&](HWND box) {
-        seen = Look(box);
-        Press(box, IDOK);
-    });
-    EXPECT_EQ(dialogs.ShowMessage("Folder does not appear to be valid", "Pallisand Quire Batch",
-                                  BoxStyle::Ok),
-              BoxAnswer::Ok);
+    const auto [seen, answer] = ShowAndPress(dialogs, "Folder does not appear to be valid",
+                                             "Pallisand Quire Batch", BoxStyle::Ok, IDOK);
+    EXPECT_EQ(answer, BoxAnswer::Ok);
     EXPECT_EQ(seen.caption, "Pallisand Quire Batch");
     EXPECT_EQ(seen.text, "Folder does not appear to be valid");
     EXPECT_FALSE(seen.yes || seen.no);
@@ -59,13 +72,11 @@ TEST(RealMessageBox, NoticeHasOkOnlyAndNoIcon) {
 
 TEST(RealMessageBox, QuestionAnswersYesOrNo) {
     Win32Dialogs dialogs(nullptr);
-    for (const auto& [command, answer] : {std::pair{IDYES, BoxAnswer::Yes}, {IDNO, BoxAnswer::No}}) {
-        SeenBox seen;
-        BoxAnswerer answerer([&, command = command](HWND box) {
-            seen = Look(box);
-            Press(box, command);
-        });
-        EXPECT_EQ(dialogs.ShowMessage("Open it?", "Pallisand Quire Batch", BoxStyle::YesNo), answer);
+    for (const auto& [command, expected] :
+         {std::pair{IDYES, BoxAnswer::Yes}, {IDNO, BoxAnswer::No}}) {
+        const auto [seen, answer] =
+            ShowAndPress(dialogs, "Open it?", "Pallisand Quire Batch", BoxStyle::YesNo, command);
+        EXPECT_EQ(answer, expected);
         EXPECT_TRUE(seen.yes && seen.no);
         EXPECT_FALSE(seen.icon);
     }
@@ -73,12 +84,9 @@ TEST(RealMessageBox, QuestionAnswersYesOrNo) {
 
 TEST(RealMessageBox, ErrorReportHasTheExclamationIconAndKeepsUnicode) {
     Win32Dialogs dialogs(nullptr);
-    SeenBox seen;
-    BoxAnswerer answerer([&](HWND box) {
-        seen = Look(box);
-        Press(box, IDOK);
-    });
-    dialogs.ShowMessage("Zugriff verweigert \xE2\x9C\x93", "Application Error", BoxStyle::Warning);
+    const SeenBox seen = ShowAndPress(dialogs, "Zugriff verweigert \xE2\x9C\x93",
+                                      "Application Error", BoxStyle::Warning, IDOK)
+                             .seen;
     EXPECT_TRUE(seen.icon);
     EXPECT_EQ(seen.caption, "Application Error");
     EXPECT_EQ(seen.text, "Zugriff verweigert \xE2\x9C\x93");
@@ -87,8 +95,8 @@ TEST(RealMessageBox, ErrorReportHasTheExclamationIconAndKeepsUnicode) {
 // The colour the box paints its face with, as it answers WM_CTLCOLORDLG.
 COLORREF BoxFace(HWND box) {
     HDC dc = GetDC(box);
-    const auto brush = reinterpret_cast<HBRUSH>(
-        SendMessageW(box, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(box)));
+    const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
+        box, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(box)));
     LOGBRUSH info{};
     if (brush != nullptr) GetObjectW(brush, sizeof info, &info);
     ReleaseDC(box, dc);
