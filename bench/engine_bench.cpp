@@ -22,10 +22,12 @@ public:
 class FixedHost final : public quire::RunHost {
 public:
     bool BeforeFolder() override { return true; }
-    void ReadInputs(std::string& pattern, std::string& target) override {
+    bool ReadInputs(std::string& pattern, std::string& target) override {
         pattern = "Folder ######";
         target = "/dev/shm/quire-bench";
+        return true;
     }
+    void InputsFailed(const std::exception&) override {}
     void FolderCreated(const std::string&) override {}
     void FolderSkipped(const std::string&) override {}
     void FolderFailed(const std::string&, const quire::Failure&) override {}

@@ -31,10 +31,12 @@ class UnpumpedHost final : public RunHost {
 public:
     explicit UnpumpedHost(qt::QtFormView& view) : view_(view) {}
     bool BeforeFolder() override { return true; }
-    void ReadInputs(std::string& pattern, std::string& target) override {
+    bool ReadInputs(std::string& pattern, std::string& target) override {
         pattern = view_.Text(ControlId::Text1);
         target = view_.Text(ControlId::Text3);
+        return true;
     }
+    void InputsFailed(const std::exception&) override {}
     void FolderCreated(const std::string&) override {}
     void FolderSkipped(const std::string&) override {}
     void FolderFailed(const std::string&, const Failure&) override {}

@@ -1,7 +1,5 @@
 #include "cli/cli_run.h"
 
-#include <cerrno>
-#include <cstring>
 #include <optional>
 
 #include "engine/count_text.h"
@@ -11,29 +9,6 @@ namespace quire::cli {
 namespace {
 
 constexpr char kSeparator = '/';
-
-// Creates nothing: says where the real run would meet an existing entry or a missing parent.
-class DryRunFileSystem final : public FileSystem {
-public:
-    explicit DryRunFileSystem(FileSystem& real) : real_(real) {}
-
-    bool FolderExists(const std::string& path) const override { return real_.FolderExists(path); }
-    bool PathExists(const std::string& path) const override { return real_.PathExists(path); }
-    bool PlainFileExists(const std::string& path) const override {
-        return real_.PlainFileExists(path);
-    }
-
-    void CreateFolder(const std::string& path) override {
-        if (real_.PathExists(path)) throw Failure(std::strerror(EEXIST));
-        const std::size_t slash = path.rfind(kSeparator);
-        if (slash != std::string::npos && slash > 0 && !real_.FolderExists(path.substr(0, slash))) {
-            throw Failure(std::strerror(ENOENT));
-        }
-    }
-
-private:
-    FileSystem& real_;
-};
 
 class CliHost final : public RunHost {
 public:
@@ -50,10 +25,13 @@ public:
         return true;
     }
 
-    void ReadInputs(std::string& pattern, std::string& target) override {
+    bool ReadInputs(std::string& pattern, std::string& target) override {
         pattern = options_.pattern;
         target = options_.target;
+        return true;
     }
+    // Only memory can fail here, and that ends the tool.
+    void InputsFailed(const std::exception&) override { throw; }
 
     void FolderCreated(const std::string& path) override {
         ++created;
@@ -77,7 +55,7 @@ private:
 
 int RunFromCommandLine(const RunOptions& options, CliContext& context) {
     if (const auto refusal = ValidateRun(context.files, options.target, options.pattern,
-                                         options.count, ".")) {
+                                         options.count, ".", kSeparator)) {
         context.err << refusal->message << '\n';
         return kExitBadInput;
     }
@@ -91,10 +69,8 @@ int RunFromCommandLine(const RunOptions& options, CliContext& context) {
     if (context.progress && !options.quiet) {
         progress.emplace(context.err, *count, ProgressPrinter::Clock::now());
     }
-    DryRunFileSystem dryRun(context.files);
-    FileSystem& files = options.dryRun ? dryRun : context.files;
     CliHost host(options, context, progress);
-    const RunEnd end = RunCreationLoop(files, host, *count, kSeparator);
+    const RunEnd end = RunCreationLoop(context.files, host, *count, kSeparator, options.dryRun);
     if (progress) progress->Finish();
 
     if (!options.quiet) {

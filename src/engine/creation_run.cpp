@@ -8,18 +8,25 @@
 
 namespace quire {
 
+std::string TargetProblem(const FileSystem& files, std::string_view target, char separator) {
+    if (target.empty()) return files.FolderProblem(std::string());
+    std::string folder(target);
+    folder += separator;
+    return files.FolderProblem(folder);
+}
+
 std::optional<RunRefusal> ValidateRun(const FileSystem& files, std::string_view target,
                                       std::string_view pattern, std::string_view count,
-                                      std::string_view decimalSeparator) {
+                                      std::string_view decimalSeparator, char separator) {
     using enum RunRefusal::Input;
-    if (!files.FolderExists(std::string(target))) {
-        return RunRefusal{Target, std::string(kInvalidFolderMessage)};
+    if (std::string problem = TargetProblem(files, target, separator); !problem.empty()) {
+        return RunRefusal{Target, std::string(kInvalidFolderMessage), std::move(problem)};
     }
     if (!HasSingleCounterBlock(pattern, kCounterChar)) {
-        return RunRefusal{Pattern, std::string(kNoSingleBlockMessage)};
+        return RunRefusal{Pattern, std::string(kNoSingleBlockMessage), {}};
     }
     if (!IsNumber(count, decimalSeparator)) {
-        return RunRefusal{Count, std::string(count).append(kNotANumberSuffix)};
+        return RunRefusal{Count, std::string(count).append(kNotANumberSuffix), {}};
     }
     return std::nullopt;
 }
@@ -31,23 +38,34 @@ void AppendFolderPath(std::string& out, std::string_view target, char separator,
     AppendFolderName(out, pattern, kCounterChar, counter);
 }
 
-RunEnd RunCreationLoop(FileSystem& files, RunHost& host, std::int32_t count, char separator) {
+RunEnd RunCreationLoop(FileSystem& files, RunHost& host, std::int32_t count, char separator,
+                       bool predictOnly) {
     std::string pattern;
     std::string target;
     std::string path;
     for (std::int32_t i = 1; i <= count; ++i) {
         if (!host.BeforeFolder()) return RunEnd::Stopped;
-        host.ReadInputs(pattern, target);
-        path.clear();
-        AppendFolderPath(path, target, separator, pattern, i);
+        bool composed = false;
         try {
-            if (files.CreateFolderUnlessExists(path) == FileSystem::Creation::Existed) {
-                host.FolderSkipped(path);
-            } else {
-                host.FolderCreated(path);
+            if (!host.ReadInputs(pattern, target)) return RunEnd::Stopped;
+            path.clear();
+            AppendFolderPath(path, target, separator, pattern, i);
+            composed = true;
+        } catch (const std::exception& failure) {
+            host.InputsFailed(failure);
+        }
+        if (composed) {
+            try {
+                const auto creation = predictOnly ? files.PredictCreation(path)
+                                                  : files.CreateFolderUnlessExists(path);
+                if (creation == FileSystem::Creation::Existed) {
+                    host.FolderSkipped(path);
+                } else {
+                    host.FolderCreated(path);
+                }
+            } catch (const Failure& failure) {
+                host.FolderFailed(path, failure);
             }
-        } catch (const Failure& failure) {
-            host.FolderFailed(path, failure);
         }
         if (i == std::numeric_limits<std::int32_t>::max()) {
             host.CounterOverflow();

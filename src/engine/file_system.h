@@ -1,9 +1,15 @@
 // What the program needs of the file system.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
+#include "engine/failure.h"
+
 namespace quire {
+
+// The most any of the small files beside the program or in the user's settings may hold.
+inline constexpr std::size_t kSmallFileLimit = 1024 * 1024;
 
 class FileSystem {
 public:
@@ -12,6 +18,12 @@ public:
     // True when `path` names a folder. A path that is missing, names a file or cannot be examined
     // gives false; this never throws.
     virtual bool FolderExists(const std::string& path) const = 0;
+
+    // Why `path` names no folder, in the platform's words ("No such file or directory", "Not a
+    // directory", ...); the empty text when it does. Never throws.
+    virtual std::string FolderProblem(const std::string& path) const {
+        return FolderExists(path) ? std::string() : std::string("No such folder");
+    }
 
     // Creates exactly the last component of `path`. Throws Failure with the platform's description
     // when the path exists, its parent is missing, the name is refused or access is denied.
@@ -28,6 +40,14 @@ public:
         return Creation::Created;
     }
 
+    // What CreateFolderUnlessExists would do now, creating nothing: Existed, Created, or the
+    // Failure it would throw, for every cause that can be known beforehand.
+    virtual Creation PredictCreation(const std::string& path) const {
+        if (FolderExists(path)) return Creation::Existed;
+        if (PathExists(path)) throw Failure("File exists");
+        return Creation::Created;
+    }
+
     // True when the platform can read the modification time of the file or folder at `path`.
     // Never throws.
     virtual bool PathExists(const std::string& path) const = 0;
@@ -35,6 +55,12 @@ public:
     // True when an ordinary file (not a folder, not hidden, not a system file) stands at exactly
     // `path`. Never throws.
     virtual bool PlainFileExists(const std::string& path) const = 0;
+
+    // The whole content of the ordinary file at `path` (links followed). Nothing but an ordinary
+    // file is ever opened, and no open or read waits on a pipe or device. Throws Failure with a
+    // true description when nothing is there, when something else is (a folder, a pipe, a
+    // device), when it cannot be read, or when it holds more than `limit` bytes.
+    virtual std::string ReadSmallFile(const std::string& path, std::size_t limit) const = 0;
 };
 
 }  // namespace quire

@@ -26,9 +26,12 @@ class Shell {
 public:
     virtual ~Shell() = default;
 
-    // Opens `target` (a folder or a web address) with its default handler, owned by the main
-    // window, and returns without waiting. The outcome is not examined and nothing is reported.
-    virtual void OpenInShell(const std::string& target) = 0;
+    // Open with the default handler, owned by the main window, and return without waiting. The
+    // outcome is not examined and nothing is reported. A folder is handed over as a folder (never
+    // read as a command line, a web address or a text with variables in it); a web page as the
+    // address it is.
+    virtual void OpenFolder(const std::string& folder) = 0;
+    virtual void OpenWebPage(const std::string& address) = 0;
 
     // Starts the command and returns without waiting. Throws Failure when it cannot be started.
     virtual void RunShellCommand(const ShellCommand& command) = 0;

@@ -115,7 +115,7 @@ void Form1::PushButton6_Click() {
     StatementGuard guard(ports_.dialogs, product::kHelpContext);
     if (guard.Test(
             100, [&] { return Show(product::kHelpQuestion, BoxStyle::YesNo) == BoxAnswer::Yes; })) {
-        guard.Step(102, [&] { ports_.shell.OpenInShell(std::string(product::kCompanionPage)); });
+        guard.Step(102, [&] { ports_.shell.OpenWebPage(std::string(product::kCompanionPage)); });
     }
 }
 

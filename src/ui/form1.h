@@ -72,6 +72,7 @@ private:
     void SetApplicationTitle();
     std::string ProgramFile(std::string_view name) const;
     BoxAnswer Show(std::string_view text, BoxStyle style);
+    char Separator() const { return environment_.traits.pathSeparator; }
     void Hover(ControlId control);
     void ShowPreview();
 

@@ -1,23 +1,16 @@
 // The Start button: validation, the folder loop with the window kept alive, the closing question.
 #include <optional>
+#include <utility>
 
 #include "app/product.h"
 #include "app/statement_guard.h"
 #include "engine/count_text.h"
 #include "engine/creation_run.h"
+#include "engine/name_pattern.h"
 #include "ui/form1.h"
 
 namespace quire {
 namespace {
-
-int MessageStatement(RunRefusal::Input input) {
-    switch (input) {
-        case RunRefusal::Input::Target: return 146;
-        case RunRefusal::Input::Pattern: return 144;
-        case RunRefusal::Input::Count: return 142;
-    }
-    return 146;
-}
 
 // Clears the run flag on every way out of the procedure.
 class RunFlag {
@@ -35,7 +28,8 @@ private:
 
 class Form1::WindowRun final : public RunHost {
 public:
-    WindowRun(Form1& form, StatementGuard& guard) : form_(form), guard_(guard) {}
+    WindowRun(Form1& form, StatementGuard& guard, std::string validatedTarget)
+        : form_(form), guard_(guard), checkedTarget_(std::move(validatedTarget)) {}
 
     bool BeforeFolder() override {
         bool open = true;
@@ -43,10 +37,18 @@ public:
         return open && !form_.unloaded_;
     }
 
-    void ReadInputs(std::string& pattern, std::string& target) override {
+    // A target edited during the run is checked as the Start button checks it, so that a box
+    // emptied or mistyped never turns into a path in the root of the file system.
+    bool ReadInputs(std::string& pattern, std::string& target) override {
         pattern = form_.ports_.view.Text(ControlId::Text1);
         target = form_.ports_.view.Text(ControlId::Text3);
+        if (target == checkedTarget_) return true;
+        checkedTarget_ = target;
+        if (TargetProblem(form_.ports_.files, target, form_.Separator()).empty()) return true;
+        guard_.Step(146, [&] { form_.Show(kInvalidFolderMessage, BoxStyle::Ok); });
+        return false;
     }
+    void InputsFailed(const std::exception& failure) override { guard_.Report(116, failure); }
 
     void FolderCreated(const std::string&) override {}
     void FolderSkipped(const std::string&) override {}
@@ -58,6 +60,7 @@ public:
 private:
     Form1& form_;
     StatementGuard& guard_;
+    std::string checkedTarget_;
 };
 
 void Form1::PushButton1_Click() {
@@ -66,14 +69,27 @@ void Form1::PushButton1_Click() {
     const RunFlag flag(runInProgress_);
     Form1View& view = ports_.view;
 
-    std::optional<RunRefusal> refusal;
-    guard.Step(106, [&] {
-        refusal =
-            ValidateRun(ports_.files, view.Text(ControlId::Text3), view.Text(ControlId::Text1),
-                        view.Text(ControlId::Text2), environment_.decimalSeparator);
-    });
-    if (refusal) {
-        guard.Step(MessageStatement(refusal->input), [&] { Show(refusal->message, BoxStyle::Ok); });
+    // Each test is a statement of its own: a test that fails runs its body, the message.
+    std::string target;
+    if (guard.Test(106, [&] {
+            target = view.Text(ControlId::Text3);
+            return !TargetProblem(ports_.files, target, Separator()).empty();
+        })) {
+        guard.Step(146, [&] { Show(kInvalidFolderMessage, BoxStyle::Ok); });
+        return;
+    }
+    if (guard.Test(108, [&] {
+            return !HasSingleCounterBlock(view.Text(ControlId::Text1), kCounterChar);
+        })) {
+        guard.Step(144, [&] { Show(kNoSingleBlockMessage, BoxStyle::Ok); });
+        return;
+    }
+    std::string countText;
+    if (guard.Test(110, [&] {
+            countText = view.Text(ControlId::Text2);
+            return !IsNumber(countText, environment_.decimalSeparator);
+        })) {
+        guard.Step(142, [&] { Show(countText + std::string(kNotANumberSuffix), BoxStyle::Ok); });
         return;
     }
 
@@ -86,16 +102,14 @@ void Form1::PushButton1_Click() {
     });
     if (!count) return;
 
-    WindowRun host(*this, guard);
-    if (RunCreationLoop(ports_.files, host, *count, environment_.traits.pathSeparator) ==
-            RunEnd::Stopped ||
-        unloaded_) {
+    WindowRun host(*this, guard, target);
+    if (RunCreationLoop(ports_.files, host, *count, Separator()) == RunEnd::Stopped || unloaded_) {
         return;
     }
     if (guard.Test(138, [&] {
             return Show(product::kOpenFolderQuestion, BoxStyle::YesNo) == BoxAnswer::Yes;
         })) {
-        guard.Step(140, [&] { ports_.shell.OpenInShell(view.Text(ControlId::Text3)); });
+        guard.Step(140, [&] { ports_.shell.OpenFolder(view.Text(ControlId::Text3)); });
     }
 }
 

@@ -16,7 +16,7 @@ public:
     virtual ~SkinControl() = default;
 
     // Loads the theme from a file; `iniName` selects a variant inside it (empty: the only one).
-    // Throws Failure when the file cannot be read or holds a malformed line.
+    // A file that cannot be read or parsed is not an error: the skin then has no theme colours.
     virtual void LoadSkin(const std::string& themeFile, const std::string& iniName) = 0;
 
     virtual std::int32_t Options() const = 0;
@@ -28,7 +28,8 @@ public:
     // True: message boxes are drawn in the theme's colours as well.
     virtual void SetSkinMessageBoxes(bool on) = 0;
 
-    // Applies the loaded theme to the main window.
+    // Applies the loaded theme to the main window; without one it changes nothing. Throws Failure
+    // when the window refuses the colours.
     virtual void ApplyWindow() = 0;
 };
 

@@ -1,19 +1,18 @@
 #include "ui/theme_skin.h"
 
-#include <fstream>
-#include <sstream>
-
 #include "engine/failure.h"
 #include "ui/form1_design.h"
 
 namespace quire {
 
 void ThemeSkin::LoadSkin(const std::string& themeFile, const std::string& /*iniName*/) {
-    std::ifstream in(themeFile, std::ios::binary);
-    if (!in) throw Failure("Cannot open the theme file " + themeFile);
-    std::ostringstream text;
-    text << in.rdbuf();
-    theme_ = ParseTheme(text.str());
+    // What the load finds is not reported: a theme that cannot be read or parsed leaves the skin
+    // without theme colours, as if it had none.
+    theme_.reset();
+    try {
+        theme_ = ParseTheme(files_.ReadSmallFile(themeFile, kSmallFileLimit));
+    } catch (const Failure&) {
+    }
 }
 
 SkinLook ThemeSkin::Look() const {
@@ -31,8 +30,7 @@ SkinLook ThemeSkin::Look() const {
 }
 
 void ThemeSkin::ApplyWindow() {
-    if (!theme_) throw Failure("No theme is loaded");
-    painter_.Paint(Look());
+    if (theme_) painter_.Paint(Look());
 }
 
 }  // namespace quire

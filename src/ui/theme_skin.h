@@ -1,9 +1,12 @@
 // Our skin: reads the theme file, keeps the options that the window sets, and hands the resulting
-// look to the toolkit when it is applied.
+// look to the toolkit when it is applied. As with the skin component it stands in for, what the
+// load and the apply find is not examined: a theme that cannot be read leaves the window as the
+// recolouring made it.
 #pragma once
 
 #include <optional>
 
+#include "engine/file_system.h"
 #include "ui/skin_control.h"
 #include "ui/theme.h"
 
@@ -26,7 +29,7 @@ public:
 
 class ThemeSkin final : public SkinControl {
 public:
-    explicit ThemeSkin(SkinPainter& painter) : painter_(painter) {}
+    ThemeSkin(SkinPainter& painter, const FileSystem& files) : painter_(painter), files_(files) {}
 
     void LoadSkin(const std::string& themeFile, const std::string& iniName) override;
     std::int32_t Options() const override { return options_; }
@@ -40,6 +43,7 @@ public:
 
 private:
     SkinPainter& painter_;
+    const FileSystem& files_;
     std::optional<Theme> theme_;
     std::int32_t options_ = 0;
     bool themeColours_ = false;

@@ -18,22 +18,22 @@ TEST(ValidateRun, ChecksTargetThenPatternThenCount) {
     files.files = {"C:\\file.txt"};
 
     for (const char* target : {"C:\\missing", "C:\\file.txt", ""}) {
-        const auto refusal = ValidateRun(files, target, "A#B#", "abc", ".");
+        const auto refusal = ValidateRun(files, target, "A#B#", "abc", ".", '\\');
         ASSERT_TRUE(refusal);
         EXPECT_EQ(refusal->input, RunRefusal::Input::Target);
         EXPECT_EQ(refusal->message, "Folder does not appear to be valid");
     }
-    const auto pattern = ValidateRun(files, "C:\\Jobs", "A#B#", "abc", ".");
+    const auto pattern = ValidateRun(files, "C:\\Jobs", "A#B#", "abc", ".", '\\');
     ASSERT_TRUE(pattern);
     EXPECT_EQ(pattern->message, "You must have a single block of #'s present in your naming scheme.");
-    EXPECT_EQ(ValidateRun(files, "C:\\Jobs", "Folder", "3", ".")->input, RunRefusal::Input::Pattern);
+    EXPECT_EQ(ValidateRun(files, "C:\\Jobs", "Folder", "3", ".", '\\')->input, RunRefusal::Input::Pattern);
 
-    EXPECT_EQ(ValidateRun(files, "C:\\Jobs", "F#", "abc", ".")->message,
+    EXPECT_EQ(ValidateRun(files, "C:\\Jobs", "F#", "abc", ".", '\\')->message,
               "abc does not appear to be a number.");
-    EXPECT_EQ(ValidateRun(files, "C:\\Jobs", "F#", "", ".")->message,
+    EXPECT_EQ(ValidateRun(files, "C:\\Jobs", "F#", "", ".", '\\')->message,
               " does not appear to be a number.");
-    EXPECT_FALSE(ValidateRun(files, "C:\\Jobs", "F#", "2147483648", "."));
-    EXPECT_FALSE(ValidateRun(files, "C:\\Jobs", "F#", "-4", "."));
+    EXPECT_FALSE(ValidateRun(files, "C:\\Jobs", "F#", "2147483648", ".", '\\'));
+    EXPECT_FALSE(ValidateRun(files, "C:\\Jobs", "F#", "-4", ".", '\\'));
 }
 
 TEST(AppendFolderPath, UsesTheTargetAsTyped) {
@@ -59,10 +59,12 @@ public:
         events.push_back("before");
         return beforeFolder ? beforeFolder(folders) : true;
     }
-    void ReadInputs(std::string& p, std::string& t) override {
+    bool ReadInputs(std::string& p, std::string& t) override {
         p = pattern;
         t = target;
+        return true;
     }
+    void InputsFailed(const std::exception&) override {}
     void FolderCreated(const std::string& path) override { events.push_back("created " + path); }
     void FolderSkipped(const std::string& path) override { events.push_back("skipped " + path); }
     void FolderFailed(const std::string& path, const Failure& failure) override {

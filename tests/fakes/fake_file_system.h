@@ -18,13 +18,28 @@ public:
     std::set<std::string> files;
     std::set<std::string> hiddenFiles;            // exist, but are no plain file
     std::map<std::string, std::string> failures;  // path -> description of a failing creation
+    std::map<std::string, std::string> contents;  // ordinary files that can be read, by path
     std::function<void(const std::string&)> beforeCreate;
     mutable std::vector<std::string> calls;  // "exists PATH", "create PATH", ...
     std::vector<std::string> created;
 
+    // A folder is named with or without its trailing separators, as by the system.
     bool FolderExists(const std::string& path) const override {
         calls.push_back("exists " + path);
-        return folders.count(path) != 0;
+        std::string folder = path;
+        while (folders.count(folder) == 0 && !folder.empty() &&
+               (folder.back() == '\\' || folder.back() == '/')) {
+            folder.pop_back();
+        }
+        return folders.count(folder) != 0;
+    }
+
+    std::string ReadSmallFile(const std::string& path, std::size_t limit) const override {
+        calls.push_back("read " + path);
+        const auto it = contents.find(path);
+        if (it == contents.end()) throw Failure("File not found");
+        if (it->second.size() > limit) throw Failure("The file is too large");
+        return it->second;
     }
 
     void CreateFolder(const std::string& path) override {
@@ -34,6 +49,20 @@ public:
         if (folders.count(path) != 0 || files.count(path) != 0) throw Failure("File exists");
         folders.insert(path);
         created.push_back(path);
+    }
+
+    // As the creation would go: an existing folder, an entry in the way, a missing parent.
+    Creation PredictCreation(const std::string& path) const override {
+        calls.push_back("predict " + path);
+        if (const auto it = failures.find(path); it != failures.end()) throw Failure(it->second);
+        if (FolderExists(path)) return Creation::Existed;
+        if (files.count(path) != 0) throw Failure("File exists");
+        const std::size_t separator = path.find_last_of("/\\");
+        if (separator != std::string::npos && separator > 0 &&
+            !FolderExists(path.substr(0, separator))) {
+            throw Failure("No such file or directory");
+        }
+        return Creation::Created;
     }
 
     bool PathExists(const std::string& path) const override {

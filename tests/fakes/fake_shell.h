@@ -20,7 +20,13 @@ public:
     bool failCommands = false;
     bool failPicker = false;
 
-    void OpenInShell(const std::string& target) override { opened.push_back(target); }
+    std::vector<std::string> openedAsPage;  // the ones of `opened` handed over as web pages
+
+    void OpenFolder(const std::string& folder) override { opened.push_back(folder); }
+    void OpenWebPage(const std::string& address) override {
+        opened.push_back(address);
+        openedAsPage.push_back(address);
+    }
 
     void RunShellCommand(const ShellCommand& command) override {
         if (failCommands) throw Failure("The system cannot find the file specified.");

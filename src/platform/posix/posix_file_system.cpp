@@ -1,9 +1,14 @@
 #include "platform/posix/posix_file_system.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
+#include <utility>
 
 #include "engine/failure.h"
 
@@ -13,41 +18,205 @@ namespace {
 // A path with a NUL inside would reach the system cut short and name another entry.
 bool Representable(const std::string& path) { return path.find('\0') == std::string::npos; }
 
-bool Stat(const std::string& path, struct stat& info) {
-    return Representable(path) && ::stat(path.c_str(), &info) == 0;
+[[noreturn]] void Fail(int error) { throw Failure(std::strerror(error)); }
+
+// An open descriptor, closed with its holder; `error` tells why there is none.
+class Descriptor {
+public:
+    Descriptor() = default;
+    explicit Descriptor(int fd, int error = 0) : fd_(fd), error_(error) {}
+    Descriptor(Descriptor&& other) noexcept
+        : fd_(std::exchange(other.fd_, -1)), error_(other.error_) {}
+    Descriptor& operator=(Descriptor&& other) noexcept {
+        std::swap(fd_, other.fd_);
+        error_ = other.error_;
+        return *this;
+    }
+    ~Descriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    int Fd() const { return fd_; }
+    int Error() const { return error_; }
+
+private:
+    int fd_ = -1;
+    int error_ = 0;
+};
+
+Descriptor OpenAt(int directory, const char* path, int flags) {
+    const int fd = ::openat(directory, path, flags | O_CLOEXEC);
+    return fd >= 0 ? Descriptor(fd) : Descriptor(-1, errno);
+}
+
+// The folder at `path`, reached one component at a time, so that no single call gets a path
+// longer than the system takes whole.
+Descriptor OpenFolderByComponents(const std::string& path) {
+    Descriptor folder = OpenAt(AT_FDCWD, path.front() == '/' ? "/" : ".", O_PATH | O_DIRECTORY);
+    std::size_t start = 0;
+    while (folder.Fd() >= 0 && start < path.size()) {
+        const std::size_t end = std::min(path.find('/', start), path.size());
+        if (end > start) {
+            const std::string component = path.substr(start, end - start);
+            folder = OpenAt(folder.Fd(), component.c_str(), O_PATH | O_DIRECTORY);
+        }
+        start = end + 1;
+    }
+    return folder;
+}
+
+// `path` without the separators that end it; a path of separators alone keeps one.
+std::string WithoutTrailingSeparators(const std::string& path) {
+    std::size_t end = path.size();
+    while (end > 1 && path[end - 1] == '/') --end;
+    return path.substr(0, end);
+}
+
+// Runs `op(directory, name)` for `path` and gives 0 or the error it met. A path the system takes
+// whole goes as it is; a longer one through an open handle of its parent folder.
+template <class Op>
+int AtPath(const std::string& path, Op&& op) {
+    if (!Representable(path)) return EINVAL;
+    if (path.size() < PATH_MAX) return op(AT_FDCWD, path.c_str());
+    const std::string entry = WithoutTrailingSeparators(path);
+    const std::size_t slash = entry.rfind('/');
+    if (slash == std::string::npos) return ENAMETOOLONG;
+    const Descriptor parent = OpenFolderByComponents(entry.substr(0, slash == 0 ? 1 : slash));
+    if (parent.Fd() < 0) return parent.Error();
+    return op(parent.Fd(), path.c_str() + slash + 1);
+}
+
+int Stat(const std::string& path, struct stat& info, int flags = 0) {
+    return AtPath(path, [&](int directory, const char* name) {
+        return ::fstatat(directory, name, &info, flags) == 0 ? 0 : errno;
+    });
 }
 
 int MakeDirectory(const std::string& path) {
-    if (!Representable(path)) return EINVAL;
-    return ::mkdir(path.c_str(), 0777) == 0 ? 0 : errno;
+    return AtPath(path, [](int directory, const char* name) {
+        return ::mkdirat(directory, name, 0777) == 0 ? 0 : errno;
+    });
+}
+
+std::string NotOrdinary(mode_t mode) {
+    if (S_ISDIR(mode)) return std::strerror(EISDIR);
+    if (S_ISFIFO(mode)) return "Not an ordinary file but a named pipe";
+    if (S_ISSOCK(mode)) return "Not an ordinary file but a socket";
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return "Not an ordinary file but a device";
+    return "Not an ordinary file";
+}
+
+std::string SizeText(std::size_t bytes) {
+    if (bytes % (1024 * 1024) == 0) return std::to_string(bytes / (1024 * 1024)) + " MiB";
+    return std::to_string(bytes) + " bytes";
 }
 
 }  // namespace
 
 bool PosixFileSystem::FolderExists(const std::string& path) const {
     struct stat info {};
-    return Stat(path, info) && S_ISDIR(info.st_mode);
+    return Stat(path, info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::string PosixFileSystem::FolderProblem(const std::string& path) const {
+    struct stat info {};
+    if (const int error = Stat(path, info); error != 0) return std::strerror(error);
+    return S_ISDIR(info.st_mode) ? std::string() : std::strerror(ENOTDIR);
 }
 
 void PosixFileSystem::CreateFolder(const std::string& path) {
-    if (const int error = MakeDirectory(path); error != 0) throw Failure(std::strerror(error));
+    if (const int error = MakeDirectory(path); error != 0) Fail(error);
 }
 
 FileSystem::Creation PosixFileSystem::CreateFolderUnlessExists(const std::string& path) {
     const int error = MakeDirectory(path);
     if (error == 0) return Creation::Created;
     if (FolderExists(path)) return Creation::Existed;
-    throw Failure(std::strerror(error));
+    Fail(error);
+}
+
+// mkdir's own order: the walk to the entry, an existing entry, then the parent's file system and
+// the caller's write permission on it.
+FileSystem::Creation PosixFileSystem::PredictCreation(const std::string& path) const {
+    const std::string entry = WithoutTrailingSeparators(path);
+    struct stat info {};
+    const int error = Stat(entry, info, AT_SYMLINK_NOFOLLOW);
+    if (error == 0) {
+        if (FolderExists(entry)) return Creation::Existed;
+        Fail(EEXIST);
+    }
+    if (error != ENOENT) Fail(error);
+
+    const std::size_t slash = entry.rfind('/');
+    const std::string parentPath =
+        slash == std::string::npos ? std::string(".") : entry.substr(0, slash == 0 ? 1 : slash);
+    const Descriptor parent = parentPath.size() < PATH_MAX
+                                  ? OpenAt(AT_FDCWD, parentPath.c_str(), O_PATH | O_DIRECTORY)
+                                  : OpenFolderByComponents(parentPath);
+    if (parent.Fd() < 0) Fail(parent.Error());
+    const std::size_t nameLength = entry.size() - (slash == std::string::npos ? 0 : slash + 1);
+    const long nameMax = ::fpathconf(parent.Fd(), _PC_NAME_MAX);
+    if (nameMax > 0 && nameLength > static_cast<std::size_t>(nameMax)) Fail(ENAMETOOLONG);
+    struct statvfs volume {};
+    if (::fstatvfs(parent.Fd(), &volume) == 0 && (volume.f_flag & ST_RDONLY) != 0) Fail(EROFS);
+    if (::faccessat(parent.Fd(), ".", W_OK | X_OK, AT_EACCESS) != 0) Fail(errno);
+    return Creation::Created;
 }
 
 bool PosixFileSystem::PathExists(const std::string& path) const {
     struct stat info {};
-    return Stat(path, info);
+    return Stat(path, info) == 0;
 }
 
 bool PosixFileSystem::PlainFileExists(const std::string& path) const {
     struct stat info {};
-    return Stat(path, info) && S_ISREG(info.st_mode);
+    return Stat(path, info) == 0 && S_ISREG(info.st_mode);
+}
+
+// The entry is examined before it is opened, so that nothing but an ordinary file is ever opened
+// (opening some devices acts on them); the open does not wait, and the open handle is checked
+// again in case the entry was replaced in between.
+std::string PosixFileSystem::ReadSmallFile(const std::string& path, std::size_t limit) const {
+    struct stat info {};
+    if (const int error = Stat(path, info); error != 0) {
+        struct stat link {};
+        if (error == ENOENT && Stat(path, link, AT_SYMLINK_NOFOLLOW) == 0) {
+            throw Failure("The link leads to nothing");
+        }
+        if (error == ENOENT) throw Failure("File not found");
+        Fail(error);
+    }
+    if (!S_ISREG(info.st_mode)) throw Failure(NotOrdinary(info.st_mode));
+
+    Descriptor file;
+    if (const int error = AtPath(path,
+                                 [&](int directory, const char* name) {
+                                     file = OpenAt(directory, name,
+                                                   O_RDONLY | O_NONBLOCK | O_NOCTTY);
+                                     return file.Error();
+                                 });
+        error != 0) {
+        Fail(error);
+    }
+    if (::fstat(file.Fd(), &info) != 0) Fail(errno);
+    if (!S_ISREG(info.st_mode)) throw Failure(NotOrdinary(info.st_mode));
+    const std::string tooLarge = "The file is larger than " + SizeText(limit);
+    if (static_cast<unsigned long long>(info.st_size) > limit) throw Failure(tooLarge);
+
+    // Read up to one byte past the limit: a file may grow, and some report no size at all.
+    std::string content;
+    char chunk[64 * 1024];
+    while (content.size() <= limit) {
+        const ssize_t got = ::read(file.Fd(), chunk, sizeof chunk);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) Fail(errno);
+        if (got == 0) break;
+        content.append(chunk, static_cast<std::size_t>(got));
+    }
+    if (content.size() > limit) throw Failure(tooLarge);
+    return content;
 }
 
 }  // namespace quire

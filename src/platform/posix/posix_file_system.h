@@ -1,4 +1,5 @@
-// The file system through POSIX calls, for the Linux programs.
+// The file system through POSIX calls, for the Linux programs. Paths longer than the system takes
+// whole are reached through an open handle of their parent folder.
 #pragma once
 
 #include "engine/file_system.h"
@@ -8,10 +9,14 @@ namespace quire {
 class PosixFileSystem final : public FileSystem {
 public:
     bool FolderExists(const std::string& path) const override;
+    std::string FolderProblem(const std::string& path) const override;
     void CreateFolder(const std::string& path) override;
     Creation CreateFolderUnlessExists(const std::string& path) override;
+    // As the calling user: write and search permission are those of the effective ids.
+    Creation PredictCreation(const std::string& path) const override;
     bool PathExists(const std::string& path) const override;
     bool PlainFileExists(const std::string& path) const override;
+    std::string ReadSmallFile(const std::string& path, std::size_t limit) const override;
 };
 
 }  // namespace quire

@@ -50,7 +50,7 @@ private:
     PosixFileSystem files_;
     QtDialogs realDialogs_{window_};
     QtSkinPainter painter_{window_, realDialogs_};
-    ThemeSkin skin_{painter_};
+    ThemeSkin skin_{painter_, files_};
     MainLoopPoll mainLoopPoll_;
     QtEventPump pump_{window_};
     QtSettingsStore settings_;

@@ -1,7 +1,8 @@
 #include "platform/qt/shell.h"
 
 #include <QDesktopServices>
-#include <QFileInfo>
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -10,13 +11,12 @@
 
 namespace quire::qt {
 
-QUrl TargetUrl(const std::string& target) {
-    const QString text = QString::fromStdString(target);
-    for (const auto scheme : {QLatin1String("http://"), QLatin1String("https://")}) {
-        if (text.startsWith(scheme, Qt::CaseInsensitive)) return QUrl(text, QUrl::StrictMode);
-    }
-    // The whole text is one path, blanks and quotes included; the URL encodes them.
-    return QUrl::fromLocalFile(QFileInfo(text).absoluteFilePath());
+QUrl FolderUrl(const std::string& folder) {
+    // The path's own bytes, made absolute and percent-encoded: a name that is not valid UTF-8, or
+    // that looks like a web address, still opens the folder it names.
+    QByteArray path(folder.data(), static_cast<qsizetype>(folder.size()));
+    if (!path.startsWith('/')) path = QFile::encodeName(QDir::currentPath()) + '/' + path;
+    return QUrl::fromEncoded("file://" + path.toPercentEncoding("/"), QUrl::StrictMode);
 }
 
 QtShell::Hooks QtShell::DesktopHooks() {
@@ -30,9 +30,13 @@ QtShell::Hooks QtShell::DesktopHooks() {
     };
 }
 
-void QtShell::OpenInShell(const std::string& target) {
-    // The handler runs on its own; whether it could open the target is not examined.
-    if (hooks_.open) hooks_.open(TargetUrl(target));
+// The handler runs on its own; whether it could open the target is not examined.
+void QtShell::OpenFolder(const std::string& folder) {
+    if (hooks_.open) hooks_.open(FolderUrl(folder));
+}
+
+void QtShell::OpenWebPage(const std::string& address) {
+    if (hooks_.open) hooks_.open(QUrl(QString::fromStdString(address), QUrl::StrictMode));
 }
 
 void QtShell::RunShellCommand(const ShellCommand& command) {

@@ -10,8 +10,8 @@
 
 namespace quire::qt {
 
-// The address a target text stands for: a web address as it is, anything else a local path.
-QUrl TargetUrl(const std::string& target);
+// The file URL of a folder, relative paths taken against the working folder.
+QUrl FolderUrl(const std::string& folder);
 
 class QtShell final : public Shell {
 public:
@@ -31,7 +31,8 @@ public:
 
     QtShell(QWidget& owner, Hooks hooks) : owner_(owner), hooks_(std::move(hooks)) {}
 
-    void OpenInShell(const std::string& target) override;
+    void OpenFolder(const std::string& folder) override;
+    void OpenWebPage(const std::string& address) override;
     void RunShellCommand(const ShellCommand& command) override;
     std::string SpecialFolderPath(int folder) override;
     std::string PickFolder(const std::string& title, const std::string& initialFolder) override;

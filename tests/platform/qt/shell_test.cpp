@@ -21,7 +21,7 @@ protected:
 
 TEST_F(QtShellTest, AFolderWithBlanksAndQuotesReachesTheOpenerWhole) {
     const std::string folder = "/tmp/my \"odd\" folder #1/";
-    shell_.OpenInShell(folder);
+    shell_.OpenFolder(folder);
     ASSERT_EQ(desktop_.opened.size(), 1u);
     const QUrl& url = desktop_.opened[0];
     EXPECT_TRUE(url.isLocalFile());
@@ -30,22 +30,29 @@ TEST_F(QtShellTest, AFolderWithBlanksAndQuotesReachesTheOpenerWhole) {
 }
 
 TEST_F(QtShellTest, ARelativeFolderOpensFromTheWorkingFolder) {
-    shell_.OpenInShell("sub dir");
+    shell_.OpenFolder("sub dir");
     ASSERT_EQ(desktop_.opened.size(), 1u);
     EXPECT_EQ(desktop_.opened[0].toLocalFile(),
               QDir::current().filePath(QStringLiteral("sub dir")));
 }
 
-TEST_F(QtShellTest, WebAddressesStayAddresses) {
-    shell_.OpenInShell("https://www.quillmark.example/quirefromtext/");
-    ASSERT_EQ(desktop_.opened.size(), 1u);
+TEST_F(QtShellTest, WebPagesStayAddressesAndFoldersStayFolders) {
+    shell_.OpenWebPage("https://www.quillmark.example/quirefromtext/");
+    shell_.OpenFolder("https://www.quillmark.example/");
+    shell_.OpenFolder("/tmp/\xff\xfe name");
+    ASSERT_EQ(desktop_.opened.size(), 3u);
     EXPECT_EQ(desktop_.opened[0],
               QUrl(QStringLiteral("https://www.quillmark.example/quirefromtext/")));
+    EXPECT_TRUE(desktop_.opened[1].isLocalFile()) << "a folder that looks like an address";
+    EXPECT_EQ(desktop_.opened[1].toLocalFile(),
+              QDir::currentPath() + QStringLiteral("/https://www.quillmark.example/"));
+    EXPECT_EQ(desktop_.opened[2].toEncoded(), QByteArray("file:///tmp/%FF%FE%20name"))
+        << "the folder's own bytes";
 }
 
 TEST_F(QtShellTest, AnOpenerThatFailsIsNotReported) {
     QtShell shell(owner_, {[](const QUrl&) { return false; }, {}, {}});
-    EXPECT_NO_THROW(shell.OpenInShell("/nowhere"));
+    EXPECT_NO_THROW(shell.OpenFolder("/nowhere"));
 }
 
 TEST_F(QtShellTest, CommandsStartTheProgramWithOneArgumentAndNoShell) {
