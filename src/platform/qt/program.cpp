@@ -1,11 +1,13 @@
 #include "platform/qt/program.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QLocale>
 #include <QTime>
 
 #include "app/platform_traits.h"
+#include "app/product.h"
 
 namespace quire::qt {
 
@@ -21,7 +23,9 @@ ProgramSetup DesktopSetup() {
 }
 
 Program::Program(ProgramSetup setup)
-    : settings_(setup.settingsFile), shell_(window_, std::move(setup.shellHooks)) {
+    : settings_(QFile::encodeName(setup.settingsFile).toStdString(),
+                std::string(product::kSettingsSection)),
+      shell_(window_, std::move(setup.shellHooks)) {
     window_.SetExitAction(std::move(setup.exitAction));
     Dialogs& dialogs = setup.dialogs ? *setup.dialogs : realDialogs_;
     const Form1Ports ports{view_, files_, dialogs, pump_, settings_, shell_, skin_};

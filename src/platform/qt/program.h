@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/startup.h"
+#include "platform/posix/ini_settings_store.h"
 #include "platform/posix/posix_file_system.h"
 #include "platform/qt/dialogs.h"
 #include "platform/qt/event_pump.h"
@@ -53,7 +54,7 @@ private:
     ThemeSkin skin_{painter_, files_};
     MainLoopPoll mainLoopPoll_;
     QtEventPump pump_{window_};
-    QtSettingsStore settings_;
+    IniSettingsStore settings_;
     QtShell shell_;
     std::unique_ptr<Form1> form_;
 };
