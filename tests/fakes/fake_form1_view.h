@@ -25,7 +25,8 @@ public:
     MousePointer pointer = MousePointer::Default;
     int endProgramCalls = 0;
     std::vector<std::string> log;       // every change, in order
-    std::set<std::string> failing;      // "caption", "icon", "mouseicon", "Text1", "Label4", ...
+    // "caption", "icon", "mouseicon", "Text1", "Label4", ... and "read Text1" for reading a box
+    std::set<std::string> failing;
 
     FakeForm1View() {
         for (const ControlDesign& control : Form1Controls()) {
@@ -34,7 +35,10 @@ public:
         }
     }
 
-    std::string Text(ControlId box) const override { return texts.at(box); }
+    std::string Text(ControlId box) const override {
+        Fail("read " + std::string(ControlName(box)));
+        return texts.at(box);
+    }
 
     void SetText(ControlId box, const std::string& text) override {
         Fail(std::string(ControlName(box)));

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "fakes/form1_harness.h"
 
 namespace quire {
@@ -236,6 +238,70 @@ TEST_F(StartButton, TheTargetIsRemovedMidRun) {
     ASSERT_EQ(h.dialogs.shown.size(), 3u);
     EXPECT_EQ(h.dialogs.shown[0].text.find("No such file or directory\r\n"), 0u);
     EXPECT_EQ(h.dialogs.shown[2].text, kQuestion);
+}
+
+// Each test of the inputs is a statement of its own: a failure in it is reported with its number
+// and its body runs, the message, then the end.
+TEST_F(StartButton, AFailingTestIsReportedWithItsNumberThenItsMessageEndsTheRun) {
+    const struct {
+        const char* failing;
+        int number;
+        std::string message;
+    } cases[] = {
+        {"read Text3", 106, "Folder does not appear to be valid"},
+        {"read Text1", 108, "You must have a single block of #'s present in your naming scheme."},
+        {"read Text2", 110, " does not appear to be a number."},
+    };
+    for (const auto& c : cases) {
+        Form1Harness fresh;
+        fresh.files.folders = {"C:\\Jobs"};
+        fresh.Enter("Folder ###", "3", "C:\\Jobs");
+        fresh.view.failing = {c.failing};
+        fresh.form.PushButton1_Click();
+        ASSERT_EQ(fresh.dialogs.shown.size(), 2u) << c.failing;
+        EXPECT_NE(fresh.dialogs.shown[0].text.find("at line " + std::to_string(c.number)),
+                  std::string::npos);
+        EXPECT_EQ(fresh.dialogs.shown[1].text, c.message);
+        EXPECT_TRUE(fresh.files.created.empty());
+        EXPECT_FALSE(fresh.form.RunInProgress());
+    }
+}
+
+TEST_F(StartButton, InputsThatCannotBeReadForOneFolderAreReportedWith116AndTheRunGoesOn) {
+    h.pump.onPump = [&](int call) {
+        h.view.failing = call == 2 ? std::set<std::string>{"read Text1"} : std::set<std::string>{};
+        return true;
+    };
+    h.form.PushButton1_Click();
+    EXPECT_EQ(h.files.created,
+              (std::vector<std::string>{"C:\\Jobs\\Folder 001", "C:\\Jobs\\Folder 003"}));
+    ASSERT_EQ(h.dialogs.shown.size(), 2u);
+    EXPECT_NE(h.dialogs.shown[0].text.find("PushButton1_Click at line 116"), std::string::npos);
+    EXPECT_EQ(h.dialogs.shown[1].text, kQuestion);
+}
+
+// A target edited during the run is checked as Start checks it; one that fails ends the run with
+// the message: it never becomes a path in the root of the drive.
+TEST_F(StartButton, ATargetEditedIntoAnInvalidOneEndsTheRunWithTheMessage) {
+    h.files.files = {"C:\\file.txt"};
+    for (const std::string edited : {"", "C:\\missing", "C:\\file.txt", "\\"}) {
+        h.files.folders = {"C:\\Jobs"};
+        h.pump.calls = 0;
+        h.files.created.clear();
+        h.dialogs.shown.clear();
+        h.Enter("F#", "5", "C:\\Jobs");
+        h.pump.onPump = [&](int call) {
+            if (call == 3) h.view.SetText(ControlId::Text3, edited);
+            return true;
+        };
+        h.form.PushButton1_Click();
+        EXPECT_EQ(h.files.created,
+                  (std::vector<std::string>{"C:\\Jobs\\F1", "C:\\Jobs\\F2"}))
+            << edited;
+        ASSERT_EQ(h.dialogs.shown.size(), 1u) << "the message, no question";
+        EXPECT_EQ(h.dialogs.shown[0].text, "Folder does not appear to be valid");
+        EXPECT_FALSE(h.form.RunInProgress());
+    }
 }
 
 }  // namespace

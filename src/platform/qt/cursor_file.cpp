@@ -1,11 +1,11 @@
 #include "platform/qt/cursor_file.h"
 
-#include <QFile>
 #include <QImage>
 #include <QPixmap>
 #include <algorithm>
 
 #include "engine/failure.h"
+#include "platform/posix/posix_file_system.h"
 
 namespace quire::qt {
 namespace {
@@ -16,10 +16,11 @@ int Word(const QByteArray& bytes, qsizetype at) {
 
 }  // namespace
 
-QCursor LoadCursorFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) throw Failure("File not found: " + path.toStdString());
-    const QByteArray bytes = file.readAll();
+QCursor LoadCursorFile(const std::string& path) {
+    // Read as the file system reads small files: an ordinary file only, never waiting, and the
+    // path's own bytes, whatever they are.
+    const std::string content = PosixFileSystem().ReadSmallFile(path, kSmallFileLimit);
+    const QByteArray bytes(content.data(), static_cast<qsizetype>(content.size()));
     // Header: reserved 0, type 2 (cursor), image count; then the first directory entry, whose
     // bytes 4 to 7 hold the hotspot where an icon would hold planes and colour depth.
     constexpr qsizetype kHeaderAndEntry = 6 + 16;

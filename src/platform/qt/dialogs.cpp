@@ -2,10 +2,12 @@
 
 #include <QMessageBox>
 
+#include "platform/qt/text.h"
+
 namespace quire::qt {
 
 QString DisplayText(const std::string& text) {
-    QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    QString shown = FromBytes(text);
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return shown;
@@ -13,8 +15,10 @@ QString DisplayText(const std::string& text) {
 
 BoxAnswer QtDialogs::ShowMessage(const std::string& text, const std::string& caption,
                                  BoxStyle style) {
-    QMessageBox box(&owner_);
-    box.setWindowTitle(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+    // Before the window is first shown a box has nothing to stand over: without a parent, Qt
+    // centres it on the screen.
+    QMessageBox box(owner_.isVisible() ? &owner_ : nullptr);
+    box.setWindowTitle(FromBytes(caption));
     // Plain text: a path or a count with "<" in it is shown as typed, never as markup.
     box.setTextFormat(Qt::PlainText);
     box.setText(DisplayText(text));

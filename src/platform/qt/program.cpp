@@ -8,13 +8,14 @@
 
 #include "app/platform_traits.h"
 #include "app/product.h"
+#include "platform/posix/program_folder.h"
 
 namespace quire::qt {
 
 ProgramSetup DesktopSetup() {
     const auto secondsSinceMidnight =
         static_cast<std::uint32_t>(QTime::currentTime().msecsSinceStartOfDay() / 1000);
-    return ProgramSetup{QCoreApplication::applicationDirPath().toStdString(),
+    return ProgramSetup{ProgramFolder(),
                         DefaultSettingsFile(),
                         SeededUniformSource(secondsSinceMidnight),
                         QtShell::DesktopHooks(),

@@ -48,7 +48,8 @@ void QtShell::RunShellCommand(const ShellCommand& command) {
 
 std::string QtShell::SpecialFolderPath(int folder) {
     if (folder != kDesktopFolder) return {};
-    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation).toStdString();
+    return QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation))
+        .toStdString();
 }
 
 std::string QtShell::PickFolder(const std::string& title, const std::string& initialFolder) {

@@ -8,13 +8,10 @@
 #include "engine/failure.h"
 #include "platform/qt/colour.h"
 #include "platform/qt/cursor_file.h"
+#include "platform/qt/text.h"
 
 namespace quire::qt {
 namespace {
-
-QString FromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 template <class Widget>
 Widget& Require(Widget* widget, ControlId id) {
@@ -27,20 +24,20 @@ Widget& Require(Widget* widget, ControlId id) {
 }  // namespace
 
 std::string QtFormView::Text(ControlId box) const {
-    return Require(window_.TextBox(box), box).text().toStdString();
+    return ToBytes(Require(window_.TextBox(box), box).text());
 }
 
 void QtFormView::SetText(ControlId box, const std::string& text) {
     // The box reports the change itself, before setText returns.
-    Require(window_.TextBox(box), box).setText(FromUtf8(text));
+    Require(window_.TextBox(box), box).setText(FromBytes(text));
 }
 
 void QtFormView::SetLabelCaption(ControlId label, const std::string& caption) {
-    Require(window_.Label(label), label).setText(FromUtf8(caption));
+    Require(window_.Label(label), label).setText(FromBytes(caption));
 }
 
 void QtFormView::SetWindowCaption(const std::string& caption) {
-    window_.setWindowTitle(FromUtf8(caption));
+    window_.setWindowTitle(FromBytes(caption));
 }
 
 void QtFormView::SetWindowIcon() {
@@ -53,15 +50,10 @@ void QtFormView::SetWindowIcon() {
     window_.setWindowIcon(icon);
 }
 
+// A file that cannot be loaded leaves no image: the custom style then shows the default pointer.
 void QtFormView::SetMouseIcon(const std::string& cursorFile) {
     mouseIcon_.reset();
-    try {
-        mouseIcon_ = LoadCursorFile(FromUtf8(cursorFile));
-    } catch (const Failure&) {
-        // The file is no cursor: after its report the toolkit's own hand stands in for it.
-        mouseIcon_ = QCursor(Qt::PointingHandCursor);
-        throw;
-    }
+    mouseIcon_ = LoadCursorFile(cursorFile);
 }
 
 void QtFormView::SetMousePointer(MousePointer pointer) {

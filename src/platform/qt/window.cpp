@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -173,6 +174,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Enter on a focused push button clicks it, as the space bar does.
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (button == nullptr || (key != Qt::Key_Return && key != Qt::Key_Enter)) return false;
+        button->click();
+        return true;
+    }
     if (event->type() != QEvent::MouseMove) return false;
     const auto* move = static_cast<QMouseEvent*>(event);
     for (std::size_t i = 0; i < controls_.size(); ++i) {

@@ -13,7 +13,7 @@ const QString kAssets = QStringLiteral(QUIRE_ASSETS_DIR);
 
 TEST(QtAssets, TheHandCursorIsA32PixelCursorWithItsHotspotOnTheImage) {
     const QString path = kAssets + QStringLiteral("/HAND-M.CUR");
-    const QCursor cursor = LoadCursorFile(path);
+    const QCursor cursor = LoadCursorFile(path.toStdString());
     EXPECT_EQ(cursor.pixmap().size(), QSize(32, 32));
     const QByteArray bytes = test::ReadFile(path);
     const QPoint hotspot(static_cast<unsigned char>(bytes[10]),

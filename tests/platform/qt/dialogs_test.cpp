@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QScreen>
 
 #include "qt_test_support.h"
 
@@ -90,6 +92,21 @@ TEST_F(QtMessageBoxes, TheSkinsFaceColoursLaterBoxes) {
     dialogs_.SetFace(QColor(0x12, 0x34, 0x56));
     const auto [answer, seen] = ShowAndPress(dialogs_, "x", BoxStyle::Ok, QMessageBox::Ok);
     EXPECT_TRUE(seen.sheet.contains(QStringLiteral("#123456")));
+}
+
+// Before the window is shown (reports of start-up) a box stands in the middle of the screen.
+TEST(QtDialogs, ABoxBeforeTheWindowIsShownIsCentredOnTheScreen) {
+    QWidget owner;
+    owner.setGeometry(0, 0, 200, 100);
+    QtDialogs dialogs(owner);
+    QPoint centre;
+    test::ModalAnswerer answerer([&](QWidget& box) {
+        centre = box.frameGeometry().center();
+        box.close();
+    });
+    dialogs.ShowMessage("report", "Application Error", BoxStyle::Warning);
+    const QPoint screen = QGuiApplication::primaryScreen()->availableGeometry().center();
+    EXPECT_LE((centre - screen).manhattanLength(), 4) << centre.x() << "," << centre.y();
 }
 
 }  // namespace

@@ -18,6 +18,7 @@ struct SeenDialog {
     bool dirsOnly = false;
     bool modal = false;
     QWidget* parent = nullptr;
+    QString directory;
 };
 
 // Answers the folder dialog: picks `choice` (an empty text cancels).
@@ -29,7 +30,7 @@ public:
               if (!dialog) return widget.close(), void();
               seen = {dialog->windowTitle(), dialog->fileMode(),
                       dialog->testOption(QFileDialog::ShowDirsOnly), dialog->isModal(),
-                      dialog->parentWidget()};
+                      dialog->parentWidget(), dialog->directory().absolutePath()};
               if (choice.isEmpty()) return dialog->reject();
               dialog->setDirectory(choice);
               dialog->selectFile(choice);
@@ -65,6 +66,19 @@ TEST(QtFolderPicker, TheRootKeepsItsSeparatorAndCancelGivesNothing) {
     }
     PickerAnswer cancel{QString()};
     EXPECT_EQ(PickFolderDialog(&owner, "t", "", QFileDialog::DontUseNativeDialog), "");
+}
+
+TEST(QtFolderPicker, EveryBrowseOpensAtTheSameStartNotWhereTheLastOneEnded) {
+    test::TempFolder folder;
+    QWidget owner;
+    {
+        PickerAnswer answer(folder.QPath());
+        PickFolderDialog(&owner, "t", "", QFileDialog::DontUseNativeDialog);
+        EXPECT_EQ(answer.seen.directory, QDir::homePath());
+    }
+    PickerAnswer again{QString()};
+    PickFolderDialog(&owner, "t", "", QFileDialog::DontUseNativeDialog);
+    EXPECT_EQ(again.seen.directory, QDir::homePath());
 }
 
 // The browse button through the real dialog: the box gets one "/" more than the setting.

@@ -1,6 +1,7 @@
 // The whole program on temporary folders: start-up, the creation run on the real window with
 // its pump, and closing the window in the middle of a run.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -12,8 +13,10 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <array>
+#include <fstream>
 
 #include "app/product.h"
+#include "platform/posix/program_folder.h"
 #include "qt_test_support.h"
 
 namespace quire::qt {
@@ -122,6 +125,39 @@ TEST_F(QtProgram, TheSampleButtonPointsAtTheFolderBesideTheProgram) {
     EXPECT_EQ(Stored("Text3"), QString::fromStdString(samples));
 }
 
+// A program folder whose name is no UTF-8: its files are found, and the sample folder reaches the
+// box, the settings and the run byte for byte.
+TEST_F(QtProgram, AProgramFolderThatIsNoUtf8FindsItsFilesAndSamples) {
+    // Qt's own file calls would change such a name: the test makes its files with the system's.
+    const std::string folder = fixture_.programFolder.Path() + "/\xff\xfe \xe9t\xe9";
+    for (const std::string sub : {"", "/x", "/Samples"}) ::mkdir((folder + sub).c_str(), 0700);
+    std::ofstream(folder + "/HAND-M.CUR", std::ios::binary) << test::CursorFileBytes(6, 2).toStdString();
+    std::ofstream(folder + "/x/o.cjs") << "[Window]\nFace = #102030\n";
+    ProgramSetup setup = fixture_.Setup();
+    setup.programFolder = folder;
+    Program program(std::move(setup));
+    program.Start();
+    EXPECT_TRUE(fixture_.dialogs.shown.empty());
+    program.View().SetMousePointer(MousePointer::Custom);
+    EXPECT_EQ(program.Window().cursor().hotSpot(), QPoint(6, 2)) << "the cursor was found";
+    EXPECT_FALSE(program.Window().styleSheet().isEmpty()) << "the theme was found";
+    program.Window().Button(ControlId::PushButton2)->click();
+    EXPECT_EQ(program.View().Text(ControlId::Text3), folder + "/Samples");
+    program.Window().TextBox(ControlId::Text2)->setText(QStringLiteral("2"));
+    fixture_.dialogs.answers = {BoxAnswer::No};
+    program.Window().Button(ControlId::PushButton1)->click();
+    struct stat made {};
+    EXPECT_EQ(::stat((folder + "/Samples/Folder 002").c_str(), &made), 0) << "the run made it";
+    Program again(fixture_.Setup());
+    again.Start();
+    EXPECT_EQ(again.View().Text(ControlId::Text3), folder + "/Samples") << "stored whole";
+}
+
+TEST(QtProgramFolder, IsTheFolderOfTheRunningExecutable) {
+    EXPECT_EQ(QFile::decodeName(QByteArray::fromStdString(ProgramFolder())),
+              QCoreApplication::applicationDirPath());
+}
+
 TEST_F(QtProgram, HelpOpensTheCompanionPageOnYesOnly) {
     Program program(fixture_.Setup());
     program.Start();
@@ -208,6 +244,25 @@ TEST_F(QtRun, EditsDuringTheRunTakeEffectAndASecondStartIsTurnedAway) {
     EXPECT_EQ(program_.Window().Label(ControlId::Label4)->text(), QStringLiteral("Late 001"));
     EXPECT_EQ(Stored("Text1"), QStringLiteral("Late ###"));
     EXPECT_EQ(fixture_.dialogs.shown.size(), 1u) << "one question, nothing else";
+}
+
+// A target emptied or mistyped during the run is checked as Start checks it: the run ends there
+// with the message, and no folder is made anywhere else.
+TEST_F(QtRun, ATargetEditedIntoAnInvalidOneEndsTheRunWithTheMessage) {
+    test::WriteFile(target_.Sub("a file"), "x");
+    for (const std::string& edited : {std::string(), target_.Sub("missing"), target_.Sub("a file")}) {
+        test::TempFolder first;
+        SetText(ControlId::Text3, first.Path());
+        SetText(ControlId::Text2, "300");
+        fixture_.dialogs.shown.clear();
+        test::AtFolder(program_.Window(), first.QPath(), 50, [&] { SetText(ControlId::Text3, edited); });
+        Click(ControlId::PushButton1);
+        EXPECT_EQ(FoldersIn(first.Path()).size(), 50);
+        ASSERT_EQ(fixture_.dialogs.shown.size(), 1u) << "the message and no question";
+        EXPECT_EQ(fixture_.dialogs.shown[0].text, "Folder does not appear to be valid");
+        EXPECT_FALSE(program_.Form().RunInProgress());
+    }
+    EXPECT_EQ(FoldersIn(target_.Path()), QStringList{}) << "nothing beside the file";
 }
 
 TEST_F(QtRun, ClosingTheWindowDuringARunEndsItAtOnceWithoutTheQuestion) {

@@ -1,6 +1,8 @@
 // The view over the Qt window: texts and their change procedures, captions, pointer, colours,
 // and the routing of the pointer's moves to the hover procedures.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QLabel>
 #include <QLineEdit>
@@ -93,30 +95,46 @@ TEST_F(QtView, BackColorResolvesSystemColours) {
 TEST(QtCursorFile, ACursorFileGivesItsImageAndTheHotspotOfItsDirectory) {
     test::TempFolder folder;
     test::WriteFile(folder.Sub("HAND-M.CUR"), test::CursorFileBytes(9, 3));
-    const QCursor cursor = LoadCursorFile(QString::fromStdString(folder.Sub("HAND-M.CUR")));
+    const QCursor cursor = LoadCursorFile(folder.Sub("HAND-M.CUR"));
     EXPECT_EQ(cursor.shape(), Qt::BitmapCursor);
     EXPECT_EQ(cursor.hotSpot(), QPoint(9, 3));
     EXPECT_EQ(cursor.pixmap().size(), QSize(32, 32));
 }
 
-TEST(QtCursorFile, WhatIsNoCursorFails) {
+// Each gives its own true description, and none makes the load wait.
+TEST(QtCursorFile, WhatIsNoCursorFailsWithItsOwnDescription) {
     test::TempFolder folder;
-    const QString path = QString::fromStdString(folder.Sub("HAND-M.CUR"));
-    EXPECT_THROW(LoadCursorFile(path), Failure);  // missing
-    test::WriteFile(path.toStdString(), "not a cursor at all, just some text");
-    EXPECT_THROW(LoadCursorFile(path), Failure);
+    const std::string path = folder.Sub("HAND-M.CUR");
     QByteArray icon = test::CursorFileBytes(0, 0);
     icon[2] = 1;  // an icon, not a cursor
-    test::WriteFile(path.toStdString(), icon);
-    EXPECT_THROW(LoadCursorFile(path), Failure);
-    test::WriteFile(path.toStdString(), test::CursorFileBytes(0, 0).left(40));  // cut short
-    EXPECT_THROW(LoadCursorFile(path), Failure);
+    const std::vector<std::pair<std::function<void()>, std::string>> cases{
+        {[] {}, "File not found"},
+        {[&] { test::WriteFile(path, "not a cursor at all, just some text"); }, "Invalid picture"},
+        {[&] { test::WriteFile(path, icon); }, "Invalid picture"},
+        {[&] { test::WriteFile(path, test::CursorFileBytes(0, 0).left(40)); }, "Invalid picture"},
+        {[&] { QDir().mkpath(QString::fromStdString(path)); }, "Is a directory"},
+        {[&] { ::mkfifo(path.c_str(), 0600); }, "Not an ordinary file but a named pipe"},
+        {[&] { ::symlink("nowhere", path.c_str()); }, "The link leads to nothing"},
+        {[&] { test::WriteFile(path, QByteArray(1024 * 1024 + 1, '\0')); },
+         "The file is larger than 1 MiB"},
+    };
+    for (const auto& [make, description] : cases) {
+        QDir(QString::fromStdString(path)).removeRecursively();
+        QFile::remove(QString::fromStdString(path));
+        make();
+        try {
+            LoadCursorFile(path);
+            ADD_FAILURE() << description;
+        } catch (const Failure& failure) {
+            EXPECT_EQ(std::string(failure.what()), description);
+        }
+    }
 }
 
 TEST(QtCursorFile, AHotspotOutsideTheImageIsKeptOnIt) {
     test::TempFolder folder;
     test::WriteFile(folder.Sub("c.cur"), test::CursorFileBytes(500, 40));
-    EXPECT_EQ(LoadCursorFile(QString::fromStdString(folder.Sub("c.cur"))).hotSpot(),
+    EXPECT_EQ(LoadCursorFile(folder.Sub("c.cur")).hotSpot(),
               QPoint(31, 31));
 }
 
@@ -132,11 +150,13 @@ TEST_F(QtView, CustomPointerShowsTheMouseIconDefaultShowsTheArrow) {
     EXPECT_EQ(Window().cursor().shape(), Qt::ArrowCursor);
 }
 
-TEST_F(QtView, AFileThatIsNoCursorFailsAndTheToolkitsHandStandsIn) {
+TEST_F(QtView, AFileThatIsNoCursorFailsAndLeavesNoCustomImage) {
+    test::WriteFile(fixture_.programFolder.Sub("HAND-M.CUR"), test::CursorFileBytes(5, 1));
+    View().SetMouseIcon(fixture_.programFolder.Sub("HAND-M.CUR"));
     test::WriteFile(fixture_.programFolder.Sub("HAND-M.CUR"), "text");
     EXPECT_THROW(View().SetMouseIcon(fixture_.programFolder.Sub("HAND-M.CUR")), Failure);
     View().SetMousePointer(MousePointer::Custom);
-    EXPECT_EQ(Window().cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(Window().cursor().shape(), Qt::ArrowCursor);
 }
 
 // The pointer's moves, as the window system delivers them, reach the hover procedures.

@@ -164,6 +164,19 @@ TEST(QtWindow, NoButtonIsTheDefaultOne) {
     }
 }
 
+TEST(QtWindow, EnterOrReturnOnAFocusedButtonClicksIt) {
+    MainWindow window;
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        int clicks = 0;
+        QPushButton* button = window.Button(ControlId::PushButton6);
+        const auto connection = QObject::connect(button, &QPushButton::clicked, [&] { ++clicks; });
+        QTest::keyClick(button, key);
+        QTest::keyClick(window.TextBox(ControlId::Text1), key);  // a box keeps its own Enter
+        EXPECT_EQ(clicks, 1);
+        QObject::disconnect(connection);
+    }
+}
+
 // Runs at a scale factor of 1.5 as well: the window scales as a whole, nothing is clipped.
 TEST(QtWindow, EveryCaptionFitsItsControlAtThisScale) {
     MainWindow window;
