@@ -22,9 +22,12 @@ QUrl FolderUrl(const std::string& folder) {
 QtShell::Hooks QtShell::DesktopHooks() {
     return Hooks{
         [](const QUrl& url) { return QDesktopServices::openUrl(url); },
-        // Never through a shell: the program gets its arguments as they are.
+        // Never through a shell: the program gets its arguments as they are. It is looked up on
+        // the PATH alone, never in the working folder.
         [](const QString& program, const QStringList& arguments) {
-            return QProcess::startDetached(program, arguments);
+            const QString found = QStandardPaths::findExecutable(program);
+            return !found.isEmpty() && QDir::isAbsolutePath(found) &&
+                   QProcess::startDetached(found, arguments);
         },
         {},
     };
