@@ -28,6 +28,18 @@ TEST(ParseCommandLine, DoubleDashEndsTheOptions) {
     EXPECT_FALSE(options->dryRun);
 }
 
+TEST(ParseCommandLine, NullSeparatedAsLongOrShortOption) {
+    for (const std::string_view option : {"--null", "-0"}) {
+        const Command command = Parse({"F#", option, "3", "/t"});
+        ASSERT_TRUE(std::holds_alternative<RunOptions>(command)) << option;
+        EXPECT_TRUE(std::get<RunOptions>(command).nullSeparated);
+    }
+    const Command count = Parse({"F#", "--", "-0", "/t"});  // after "--", -0 is the count
+    ASSERT_TRUE(std::holds_alternative<RunOptions>(count));
+    EXPECT_EQ(std::get<RunOptions>(count).count, "-0");
+    EXPECT_FALSE(std::get<RunOptions>(count).nullSeparated);
+}
+
 TEST(ParseCommandLine, HelpVersionAndMistakes) {
     EXPECT_TRUE(std::holds_alternative<ShowHelp>(Parse({"a", "--help"})));
     EXPECT_TRUE(std::holds_alternative<ShowHelp>(Parse({"-h"})));
