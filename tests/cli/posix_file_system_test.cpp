@@ -1,10 +1,12 @@
 #include "platform/posix/posix_file_system.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "engine/failure.h"
 
@@ -66,6 +68,53 @@ TEST_F(PosixFileSystemTest, APathWithANulInsideIsRefusedNotCutShort) {
     EXPECT_FALSE(files.PathExists(cut));
     EXPECT_THROW(files.CreateFolderUnlessExists(At("x") + std::string(1, '\0') + "y"), Failure);
     EXPECT_FALSE(fs::exists(At("x")));
+}
+
+// The dry run's prediction, entry by entry, is what the creation then does. Permissions and
+// read-only file systems need another user and a mount: the dry-run script compares those.
+TEST_F(PosixFileSystemTest, PredictsWhatTheCreationDoes) {
+    fs::create_directory(At("dir"));
+    std::ofstream(At("file")) << "x";
+    fs::create_symlink(At("nowhere"), At("dangling"));
+    fs::create_directory_symlink(At("dir"), At("linked"));
+    fs::create_symlink(At("loop"), At("loop"));
+    ASSERT_EQ(::mkfifo(At("fifo").c_str(), 0600), 0);
+    const auto outcome = [](const std::function<FileSystem::Creation()>& creation) {
+        try {
+            return std::string(creation() == FileSystem::Creation::Created ? "Created" : "Existed");
+        } catch (const Failure& failure) {
+            return std::string(failure.what());
+        }
+    };
+    const struct {
+        std::string path;
+        const char* outcome;
+    } cases[] = {
+        {At("new"), "Created"},
+        {At("new2//"), "Created"},
+        {At("dir"), "Existed"},
+        {At("dir/"), "Existed"},
+        {At("dir/."), "Existed"},
+        {At("linked/"), "Existed"},
+        {At("file"), "File exists"},
+        {At("file/"), "File exists"},
+        {At("dangling"), "File exists"},
+        {At("dangling/"), "File exists"},
+        {At("fifo"), "File exists"},
+        {At("missing/new"), "No such file or directory"},
+        {At("dangling/new"), "No such file or directory"},
+        {At("new3/."), "No such file or directory"},
+        {At("file/new"), "Not a directory"},
+        {At("fifo/new"), "Not a directory"},
+        {At("loop/new"), "Too many levels of symbolic links"},
+        {At(std::string(256, 'n')), "File name too long"},
+        {"", "No such file or directory"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(outcome([&] { return files.PredictCreation(c.path); }), c.outcome) << c.path;
+        EXPECT_EQ(outcome([&] { return files.CreateFolderUnlessExists(c.path); }), c.outcome)
+            << c.path;
+    }
 }
 
 }  // namespace
