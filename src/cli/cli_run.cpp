@@ -32,11 +32,9 @@ public:
     std::int64_t created = 0;
     std::int64_t skipped = 0;
     std::int64_t failed = 0;
-    int stopSignal = 0;
 
     bool BeforeFolder() override {
-        stopSignal = context_.stopSignal();
-        if (stopSignal != 0 || (options_.dryRun && !context_.out)) return false;
+        if (context_.stopSignal() != 0 || (options_.dryRun && !context_.out)) return false;
         if (progress_) progress_->Update(created + skipped + failed, ProgressPrinter::Clock::now());
         return true;
     }
@@ -118,7 +116,7 @@ int RunFromCommandLine(const RunOptions& options, CliContext& context) {
                        '\n';
     }
     context.out.flush();
-    if (host.stopSignal != 0) return kExitSignalBase + host.stopSignal;
+    if (const int signal = context.stopSignal(); signal != 0) return kExitSignalBase + signal;
     if (end == RunEnd::Stopped || host.failed > 0) return kExitFailed;
     return kExitDone;
 }

@@ -15,7 +15,7 @@ struct CliContext {
     FileSystem& files;
     std::ostream& out;
     std::ostream& err;
-    std::function<int()> stopSignal;  // polled before every folder: 0, or the signal that stops
+    std::function<int()> stopSignal;  // 0, or the signal that stops the run, from then on
     bool progress;                    // a progress line on `err` (a terminal)
 };
 

@@ -19,7 +19,8 @@ protected:
     int polls = 0;
     int stopAfter = -1;
     int stopSignal = SIGINT;
-    CliContext context{files, out, err, [this] { return ++polls == stopAfter ? stopSignal : 0; },
+    CliContext context{files, out, err,
+                       [this] { return stopAfter > 0 && ++polls >= stopAfter ? stopSignal : 0; },
                        false};
 
     void SetUp() override { files.folders = {"/t"}; }
@@ -100,6 +101,9 @@ TEST_F(CliRun, AStopSignalStopsAfterTheFolderInHand) {
         EXPECT_EQ(files.created.size(), 2u);
         EXPECT_EQ(out.str(), "created 2, skipped 0, failed 0\n");
     }
+    polls = 0;
+    stopAfter = 1;  // caught with no folder left to stop before
+    EXPECT_EQ(Run("Z#", "0", "/t"), 128 + SIGHUP);
 }
 
 TEST_F(CliRun, QuietPrintsNoSummary) {
