@@ -37,6 +37,14 @@ err=$("$cli" "F#" 1e400 "$work" 2>&1 >/dev/null); status=$?
 check "count message" "1e400 does not fit a 32-bit count." "$err"
 "$cli" "F#" 3 "$work/Folder 005" >/dev/null 2>&1; status=$?
 check "file as target" 2 "$status"
+mkfifo "$work/pipe" && ln -s nowhere "$work/broken" && ln -s "$work/Folder 005" "$work/to-file"
+for target in "pipe: Not a directory" "broken: No such file or directory" "to-file: Not a directory"; do
+  err=$("$cli" "T #" 1 "$work/${target%%:*}" 2>&1 >/dev/null); status=$?
+  check "${target%%:*} as target" "2 quirebatch-cli: $work/$target Folder does not appear to be valid" "$status $(echo $err)"
+done
+ln -s "$work" "$work/to-folder"
+check "link to a folder as target" "created 1, skipped 0, failed 0" "$("$cli" "L #" 1 "$work/to-folder")"
+rm -r "$work/pipe" "$work/broken" "$work/to-file" "$work/to-folder" "$work/L 1"
 (cd "$work" && "$cli" "Rel #" 2 . >/dev/null 2>&1); status=$?
 check "relative target" "0 Rel 1 Rel 2" "$status $(cd "$work" && echo Rel*)"
 check "version" "quirebatch-cli 7.00" "$("$cli" --version)"

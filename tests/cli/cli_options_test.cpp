@@ -10,7 +10,7 @@ namespace {
 Command Parse(std::vector<std::string_view> arguments) { return ParseCommandLine(arguments); }
 
 TEST(ParseCommandLine, TakesThreeOperandsAndOptionsAnywhere) {
-    const Command command = Parse({"--quiet", "Folder ###", "-4", "--dry-run", "/tmp/x"});
+    const Command command = Parse({"--quiet", "Folder ###", "-4", "--dry-run", "-0", "/tmp/x"});
     const auto* options = std::get_if<RunOptions>(&command);
     ASSERT_NE(options, nullptr);
     EXPECT_EQ(options->pattern, "Folder ###");
@@ -18,26 +18,18 @@ TEST(ParseCommandLine, TakesThreeOperandsAndOptionsAnywhere) {
     EXPECT_EQ(options->target, "/tmp/x");
     EXPECT_TRUE(options->dryRun);
     EXPECT_TRUE(options->quiet);
+    EXPECT_TRUE(options->nullSeparated);
+    EXPECT_TRUE(std::get<RunOptions>(Parse({"F#", "--null", "3", "/t"})).nullSeparated);
 }
 
 TEST(ParseCommandLine, DoubleDashEndsTheOptions) {
-    const Command command = Parse({"--", "--dry-run", "3", "/t"});
+    const Command command = Parse({"--", "--dry-run", "-0", "/t"});
     const auto* options = std::get_if<RunOptions>(&command);
     ASSERT_NE(options, nullptr);
     EXPECT_EQ(options->pattern, "--dry-run");
+    EXPECT_EQ(options->count, "-0");
     EXPECT_FALSE(options->dryRun);
-}
-
-TEST(ParseCommandLine, NullSeparatedAsLongOrShortOption) {
-    for (const std::string_view option : {"--null", "-0"}) {
-        const Command command = Parse({"F#", option, "3", "/t"});
-        ASSERT_TRUE(std::holds_alternative<RunOptions>(command)) << option;
-        EXPECT_TRUE(std::get<RunOptions>(command).nullSeparated);
-    }
-    const Command count = Parse({"F#", "--", "-0", "/t"});  // after "--", -0 is the count
-    ASSERT_TRUE(std::holds_alternative<RunOptions>(count));
-    EXPECT_EQ(std::get<RunOptions>(count).count, "-0");
-    EXPECT_FALSE(std::get<RunOptions>(count).nullSeparated);
+    EXPECT_FALSE(options->nullSeparated);
 }
 
 TEST(ParseCommandLine, HelpVersionAndMistakes) {

