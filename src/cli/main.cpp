@@ -1,7 +1,7 @@
 // quirebatch-cli: creates numbered folders from the command line.
 #include <unistd.h>
 
-#include <iostream>
+#include <ostream>
 #include <span>
 #include <string_view>
 #include <variant>

@@ -70,14 +70,12 @@ TEST_F(PosixFileSystemTest, APathWithANulInsideIsRefusedNotCutShort) {
     EXPECT_FALSE(fs::exists(At("x")));
 }
 
-// The dry run's prediction, entry by entry, is what the creation then does. Permissions and
-// read-only file systems need another user and a mount: the dry-run script compares those.
+// The dry run's prediction is what the creation then does. Entries in the way, unusable parents,
+// permissions and read-only file systems are compared on the tool itself (cli_dry_run_test.sh);
+// these are the paths whose spelling alone could set the two apart.
 TEST_F(PosixFileSystemTest, PredictsWhatTheCreationDoes) {
     fs::create_directory(At("dir"));
-    std::ofstream(At("file")) << "x";
-    fs::create_symlink(At("nowhere"), At("dangling"));
     fs::create_directory_symlink(At("dir"), At("linked"));
-    fs::create_symlink(At("loop"), At("loop"));
     ASSERT_EQ(::mkfifo(At("fifo").c_str(), 0600), 0);
     const auto outcome = [](const std::function<FileSystem::Creation()>& creation) {
         try {
@@ -90,24 +88,13 @@ TEST_F(PosixFileSystemTest, PredictsWhatTheCreationDoes) {
         std::string path;
         const char* outcome;
     } cases[] = {
-        {At("new"), "Created"},
-        {At("new2//"), "Created"},
-        {At("dir"), "Existed"},
+        {At("new//"), "Created"},
         {At("dir/"), "Existed"},
         {At("dir/."), "Existed"},
         {At("linked/"), "Existed"},
-        {At("file"), "File exists"},
-        {At("file/"), "File exists"},
-        {At("dangling"), "File exists"},
-        {At("dangling/"), "File exists"},
-        {At("fifo"), "File exists"},
-        {At("missing/new"), "No such file or directory"},
-        {At("dangling/new"), "No such file or directory"},
-        {At("new3/."), "No such file or directory"},
-        {At("file/new"), "Not a directory"},
+        {At("fifo/"), "File exists"},
+        {At("new2/."), "No such file or directory"},
         {At("fifo/new"), "Not a directory"},
-        {At("loop/new"), "Too many levels of symbolic links"},
-        {At(std::string(256, 'n')), "File name too long"},
         {"", "No such file or directory"},
     };
     for (const auto& c : cases) {
