@@ -14,6 +14,7 @@ struct RunOptions {
     std::string target;
     bool dryRun = false;
     bool quiet = false;
+    bool nullSeparated = false;  // dry-run paths raw, each ended by a NUL; stdout holds nothing else
 };
 
 struct ShowHelp {};
@@ -24,8 +25,8 @@ struct UsageError {
 
 using Command = std::variant<RunOptions, ShowHelp, ShowVersion, UsageError>;
 
-// PATTERN COUNT TARGET [--dry-run] [--quiet]; options may stand anywhere, "--" ends them. Any other
-// argument, "-4" included, is an operand.
+// PATTERN COUNT TARGET [--dry-run] [--null|-0] [--quiet]; options may stand anywhere, "--" ends
+// them. Any other argument, "-4" included, is an operand; a count of -0 goes after "--".
 Command ParseCommandLine(std::span<const std::string_view> arguments);
 
 std::string_view UsageText();

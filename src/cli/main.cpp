@@ -1,8 +1,8 @@
 // quirebatch-cli: creates numbered folders from the command line.
 #include <unistd.h>
 
-#include <csignal>
-#include <iostream>
+#include <ostream>
+#include <span>
 #include <string_view>
 #include <variant>
 #include <vector>
@@ -10,13 +10,14 @@
 #include "app/product.h"
 #include "cli/cli_options.h"
 #include "cli/cli_run.h"
+#include "cli/exit_status.h"
+#include "cli/fd_output.h"
+#include "cli/printable_text.h"
+#include "cli/standard_descriptors.h"
+#include "cli/stop_signals.h"
 #include "platform/posix/posix_file_system.h"
 
 namespace {
-
-volatile std::sig_atomic_t interruptRequested = 0;
-
-extern "C" void OnInterrupt(int) { interruptRequested = 1; }
 
 template <class... Handlers>
 struct Overloaded : Handlers... {
@@ -25,47 +26,48 @@ struct Overloaded : Handlers... {
 template <class... Handlers>
 Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
-int Main(int argc, char** argv) {
-    std::ios::sync_with_stdio(false);
-    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-
+int Main(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err) {
+    using namespace quire::cli;
     return std::visit(Overloaded{
-                          [](const quire::cli::ShowHelp&) {
-                              std::cout << quire::cli::UsageText();
-                              return quire::cli::kExitDone;
+                          [&](const ShowHelp&) {
+                              out << UsageText();
+                              return kExitDone;
                           },
-                          [](const quire::cli::ShowVersion&) {
-                              std::cout << "quirebatch-cli " << quire::product::kVersion << '\n';
-                              return quire::cli::kExitDone;
+                          [&](const ShowVersion&) {
+                              out << "quirebatch-cli " << quire::product::kVersion << '\n';
+                              return kExitDone;
                           },
-                          [](const quire::cli::UsageError& error) {
-                              std::cerr << "quirebatch-cli: " << error.message << '\n'
-                                        << quire::cli::UsageText();
-                              return quire::cli::kExitBadInput;
+                          [&](const UsageError& error) {
+                              err << "quirebatch-cli: " + Printable(error.message) + '\n'
+                                  << UsageText();
+                              return kExitBadInput;
                           },
-                          [](const quire::cli::RunOptions& options) {
-                              struct sigaction action {};
-                              action.sa_handler = OnInterrupt;
-                              sigemptyset(&action.sa_mask);
-                              sigaction(SIGINT, &action, nullptr);
-
+                          [&](const RunOptions& options) {
+                              CatchStopSignals();
                               quire::PosixFileSystem files;
-                              quire::cli::CliContext context{files, std::cout, std::cerr,
-                                                             [] { return interruptRequested != 0; },
-                                                             ::isatty(STDERR_FILENO) == 1};
-                              return quire::cli::RunFromCommandLine(options, context);
+                              CliContext context{files, out, err, StopSignal,
+                                                 ::isatty(STDERR_FILENO) == 1};
+                              return RunFromCommandLine(options, context);
                           },
                       },
-                      quire::cli::ParseCommandLine(arguments));
+                      ParseCommandLine(arguments));
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    try {
-        return Main(argc, argv);
-    } catch (const std::exception& failure) {
-        std::cerr << "quirebatch-cli: " << failure.what() << '\n';
-        return quire::cli::kExitBadInput;
-    }
+    using namespace quire::cli;
+    if (!ReserveStandardDescriptors()) return kExitFailed;
+    FdOutput outBuffer(STDOUT_FILENO);
+    FdOutput errBuffer(STDERR_FILENO);
+    std::ostream out(&outBuffer);
+    std::ostream err(&errBuffer);
+    err << std::unitbuf;
+    const int status = GuardedStatus(
+        [&] {
+            const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+            return Main(arguments, out, err);
+        },
+        err);
+    return SettleOutput(status, outBuffer, errBuffer);
 }

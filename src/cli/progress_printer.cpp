@@ -1,5 +1,6 @@
 #include "cli/progress_printer.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace quire::cli {
@@ -9,18 +10,35 @@ constexpr auto kQuietStart = std::chrono::milliseconds(500);
 constexpr auto kRefresh = std::chrono::milliseconds(100);
 constexpr const char* kClearToEnd = "\x1b[K";
 
+// ", m:ss left", or ", h:mm:ss left" from an hour on.
+void AppendTimeLeft(char* out, std::size_t size, long long seconds) {
+    if (seconds >= 3600) {
+        std::snprintf(out, size, ", %lld:%02lld:%02lld left", seconds / 3600, seconds / 60 % 60,
+                      seconds % 60);
+    } else {
+        std::snprintf(out, size, ", %lld:%02lld left", seconds / 60, seconds % 60);
+    }
+}
+
 }  // namespace
 
+// The time left is rounded up, so that "0:00 left" is never shown while folders remain; before
+// the first folder is done there is no rate to tell it by.
 void ProgressPrinter::Update(std::int64_t done, Clock::time_point now) {
     const auto elapsed = now - start_;
     if (elapsed < kQuietStart || (shown_ && now - lastShown_ < kRefresh)) return;
     const double seconds = std::chrono::duration<double>(elapsed).count();
     const double rate = static_cast<double>(done) / seconds;
-    const auto left = rate > 0 ? static_cast<long long>(static_cast<double>(total_ - done) / rate) : 0;
-    char line[128];
-    std::snprintf(line, sizeof line, "\r%lld/%lld folders, %.0f/s, %lld:%02lld left%s",
-                  static_cast<long long>(done), static_cast<long long>(total_), rate, left / 60,
-                  left % 60, kClearToEnd);
+    char left[48] = "";
+    if (rate > 0) {
+        const auto secondsLeft =
+            static_cast<long long>(std::ceil(static_cast<double>(total_ - done) / rate));
+        AppendTimeLeft(left, sizeof left, secondsLeft);
+    }
+    char line[160];
+    std::snprintf(line, sizeof line, "\r%lld/%lld folders, %.0f/s%s%s",
+                  static_cast<long long>(done), static_cast<long long>(total_), rate, left,
+                  kClearToEnd);
     out_ << line << std::flush;
     lastShown_ = now;
     shown_ = true;

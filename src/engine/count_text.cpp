@@ -1,11 +1,8 @@
-// A strict grammar is checked first; the value then comes from std::from_chars, which never
-// depends on the process locale (the desktop toolkits change it at start-up).
+// The count is read as decimal text and rounded on its digits, never through a double: a double
+// would round "3.4999999999999999999" to 3.5 first and then to 4.
 #include "engine/count_text.h"
 
-#include <charconv>
-#include <cmath>
 #include <limits>
-#include <string>
 
 namespace quire {
 namespace {
@@ -19,106 +16,108 @@ std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
-// The pieces of a number in the accepted grammar, the sign taken off.
-struct NumberParts {
+// A number in the accepted grammar, its parts as written.
+struct DecimalNumber {
     bool negative = false;
-    std::string canonical;       // digits, '.', exponent: what from_chars reads
-    long long leadExponent = 0;  // decimal exponent of the first significant digit
-    bool allZero = true;
+    std::string_view whole;     // the digits before the separator
+    std::string_view fraction;  // the digits after it
+    long long exponent = 0;
 };
 
-std::optional<NumberParts> Split(std::string_view text, std::string_view separator) {
-    NumberParts parts;
-    std::size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) parts.negative = text[i++] == '-';
+// Exponents beyond this are all alike: no count has that many digits, and none is that small.
+constexpr long long kExponentClamp = 1'000'000'000'000;
 
-    std::size_t intDigits = 0;
-    std::size_t fracDigits = 0;
-    long long firstSignificant = 0;  // position relative to the separator
-    bool seenSignificant = false;
-    for (; i < text.size() && IsDigit(text[i]); ++i, ++intDigits) {
-        parts.canonical += text[i];
-        if (text[i] != '0' && !seenSignificant) {
-            seenSignificant = true;
-            firstSignificant = static_cast<long long>(intDigits);
-        }
-    }
+std::size_t DigitsAt(std::string_view text, std::size_t from) {
+    std::size_t end = from;
+    while (end < text.size() && IsDigit(text[end])) ++end;
+    return end - from;
+}
+
+std::optional<DecimalNumber> ReadNumber(std::string_view text, std::string_view separator) {
+    text = TrimBlanks(text);
+    DecimalNumber number;
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) number.negative = text[i++] == '-';
+    number.whole = text.substr(i, DigitsAt(text, i));
+    i += number.whole.size();
     if (!separator.empty() && text.substr(i, separator.size()) == separator) {
         i += separator.size();
-        parts.canonical += '.';
-        for (; i < text.size() && IsDigit(text[i]); ++i, ++fracDigits) {
-            parts.canonical += text[i];
-            if (text[i] != '0' && !seenSignificant) {
-                seenSignificant = true;
-                firstSignificant =
-                    static_cast<long long>(intDigits) + static_cast<long long>(fracDigits);
-            }
-        }
+        number.fraction = text.substr(i, DigitsAt(text, i));
+        i += number.fraction.size();
     }
-    if (intDigits + fracDigits == 0) return std::nullopt;
+    if (number.whole.empty() && number.fraction.empty()) return std::nullopt;
 
-    long long exponent = 0;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         ++i;
         bool negativeExponent = false;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
             negativeExponent = text[i++] == '-';
-        const std::size_t start = i;
-        constexpr long long kClamp = 1'000'000'000;  // far beyond any finite double
-        for (; i < text.size() && IsDigit(text[i]); ++i) {
-            if (exponent < kClamp) exponent = exponent * 10 + (text[i] - '0');
         }
-        if (i == start) return std::nullopt;
-        if (negativeExponent) exponent = -exponent;
-        parts.canonical += 'e';
-        parts.canonical += std::to_string(exponent);
+        const std::size_t digits = DigitsAt(text, i);
+        if (digits == 0) return std::nullopt;
+        for (const char c : text.substr(i, digits)) {
+            if (number.exponent < kExponentClamp) number.exponent = number.exponent * 10 + (c - '0');
+        }
+        i += digits;
+        if (negativeExponent) number.exponent = -number.exponent;
     }
     if (i != text.size()) return std::nullopt;
+    return number;
+}
 
-    parts.allZero = !seenSignificant;
-    parts.leadExponent = static_cast<long long>(intDigits) - 1 - firstSignificant + exponent;
-    return parts;
+// The digit at `position` of whole+fraction, counting from the first whole digit; zeros outside.
+char DigitAt(const DecimalNumber& number, long long position) {
+    const auto wholeSize = static_cast<long long>(number.whole.size());
+    if (position < 0) return '0';
+    if (position < wholeSize) return number.whole[static_cast<std::size_t>(position)];
+    const long long inFraction = position - wholeSize;
+    if (inFraction < static_cast<long long>(number.fraction.size())) {
+        return number.fraction[static_cast<std::size_t>(inFraction)];
+    }
+    return '0';
+}
+
+// The position of the first digit other than zero at `from` or later, or nothing.
+std::optional<long long> FirstSignificant(const DecimalNumber& number, long long from = 0) {
+    const long long end = static_cast<long long>(number.whole.size() + number.fraction.size());
+    for (long long position = from < 0 ? 0 : from; position < end; ++position) {
+        if (DigitAt(number, position) != '0') return position;
+    }
+    return std::nullopt;
 }
 
 }  // namespace
 
-std::optional<double> ParseNumber(std::string_view text, std::string_view decimalSeparator) {
-    const auto parts = Split(TrimBlanks(text), decimalSeparator);
-    if (!parts) return std::nullopt;
-    const double sign = parts->negative ? -1.0 : 1.0;
-    if (parts->allZero) return sign * 0.0;
-
-    double value = 0.0;
-    const char* first = parts->canonical.data();
-    const char* last = first + parts->canonical.size();
-    const auto [end, error] = std::from_chars(first, last, value);
-    if (error == std::errc::result_out_of_range) {
-        // Too small to represent is a number close to zero; too large is no finite number.
-        if (parts->leadExponent < 0) return sign * 0.0;
-        return std::nullopt;
-    }
-    if (error != std::errc() || end != last || !std::isfinite(value)) return std::nullopt;
-    return sign * value;
-}
-
 bool IsNumber(std::string_view text, std::string_view decimalSeparator) {
-    return ParseNumber(text, decimalSeparator).has_value();
-}
-
-std::optional<std::int32_t> RoundToInt32(double value) {
-    if (!std::isfinite(value)) return std::nullopt;
-    const double rounded = std::nearbyint(value);  // default rounding mode: half to even
-    if (rounded < static_cast<double>(std::numeric_limits<std::int32_t>::min()) ||
-        rounded > static_cast<double>(std::numeric_limits<std::int32_t>::max())) {
-        return std::nullopt;
-    }
-    return static_cast<std::int32_t>(rounded);
+    return ReadNumber(text, decimalSeparator).has_value();
 }
 
 std::optional<std::int32_t> ConvertCount(std::string_view text, std::string_view decimalSeparator) {
-    const auto value = ParseNumber(text, decimalSeparator);
-    if (!value) return std::nullopt;
-    return RoundToInt32(*value);
+    const auto number = ReadNumber(text, decimalSeparator);
+    if (!number) return std::nullopt;
+
+    const auto first = FirstSignificant(*number);
+    if (!first) return 0;
+    // The whole part is made of the digits from `first` up to the point.
+    const long long point = static_cast<long long>(number->whole.size()) + number->exponent;
+    if (point - *first > 10) return std::nullopt;  // at least 10^10
+
+    long long whole = 0;
+    for (long long position = *first; position < point; ++position) {
+        whole = whole * 10 + (DigitAt(*number, position) - '0');
+    }
+    const char next = DigitAt(*number, point);
+    const bool moreThanHalf =
+        next > '5' || (next == '5' && FirstSignificant(*number, point + 1).has_value());
+    const bool half = next == '5' && !moreThanHalf;
+    if (moreThanHalf || (half && whole % 2 == 1)) ++whole;
+
+    const long long value = number->negative ? -whole : whole;
+    if (value < std::numeric_limits<std::int32_t>::min() ||
+        value > std::numeric_limits<std::int32_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(value);
 }
 
 }  // namespace quire

@@ -10,7 +10,7 @@ namespace {
 Command Parse(std::vector<std::string_view> arguments) { return ParseCommandLine(arguments); }
 
 TEST(ParseCommandLine, TakesThreeOperandsAndOptionsAnywhere) {
-    const Command command = Parse({"--quiet", "Folder ###", "-4", "--dry-run", "/tmp/x"});
+    const Command command = Parse({"--quiet", "Folder ###", "-4", "--dry-run", "-0", "/tmp/x"});
     const auto* options = std::get_if<RunOptions>(&command);
     ASSERT_NE(options, nullptr);
     EXPECT_EQ(options->pattern, "Folder ###");
@@ -18,14 +18,18 @@ TEST(ParseCommandLine, TakesThreeOperandsAndOptionsAnywhere) {
     EXPECT_EQ(options->target, "/tmp/x");
     EXPECT_TRUE(options->dryRun);
     EXPECT_TRUE(options->quiet);
+    EXPECT_TRUE(options->nullSeparated);
+    EXPECT_TRUE(std::get<RunOptions>(Parse({"F#", "--null", "3", "/t"})).nullSeparated);
 }
 
 TEST(ParseCommandLine, DoubleDashEndsTheOptions) {
-    const Command command = Parse({"--", "--dry-run", "3", "/t"});
+    const Command command = Parse({"--", "--dry-run", "-0", "/t"});
     const auto* options = std::get_if<RunOptions>(&command);
     ASSERT_NE(options, nullptr);
     EXPECT_EQ(options->pattern, "--dry-run");
+    EXPECT_EQ(options->count, "-0");
     EXPECT_FALSE(options->dryRun);
+    EXPECT_FALSE(options->nullSeparated);
 }
 
 TEST(ParseCommandLine, HelpVersionAndMistakes) {

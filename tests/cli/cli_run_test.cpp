@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <csignal>
 #include <sstream>
 
 #include "fakes/fake_file_system.h"
@@ -16,12 +18,17 @@ protected:
     std::ostringstream err;
     int polls = 0;
     int stopAfter = -1;
-    CliContext context{files, out, err, [this] { return ++polls == stopAfter; }, false};
+    int stopSignal = SIGINT;
+    CliContext context{files, out, err,
+                       [this] { return stopAfter > 0 && ++polls >= stopAfter ? stopSignal : 0; },
+                       false};
 
     void SetUp() override { files.folders = {"/t"}; }
 
-    int Run(const char* pattern, const char* count, const char* target, bool dryRun = false) {
-        return RunFromCommandLine(RunOptions{pattern, count, target, dryRun, false}, context);
+    int Run(std::string pattern, const char* count, const char* target, bool dryRun = false,
+            bool nullSeparated = false) {
+        return RunFromCommandLine(
+            RunOptions{std::move(pattern), count, target, dryRun, false, nullSeparated}, context);
     }
 };
 
@@ -40,6 +47,7 @@ TEST_F(CliRun, ValidatesInTheWindowsOrderWithItsTexts) {
     EXPECT_EQ(Run("F#", "", "/t"), kExitBadInput);
     EXPECT_EQ(Run("F#", "2,5", "/t"), kExitBadInput);  // the separator is always "."
     EXPECT_EQ(err.str(),
+              "quirebatch-cli: /missing: No such folder\n"
               "Folder does not appear to be valid\n"
               "You must have a single block of #'s present in your naming scheme.\n"
               "x does not appear to be a number.\n"
@@ -57,7 +65,7 @@ TEST_F(CliRun, ACountBeyond32BitsIsBadInput) {
 
 TEST_F(CliRun, AFailingFolderIsReportedAndTheRunGoesOn) {
     files.failures = {{"/t/F2", "Permission denied"}};
-    EXPECT_EQ(Run("F#", "3", "/t"), kExitSomeFailed);
+    EXPECT_EQ(Run("F#", "3", "/t"), kExitFailed);
     EXPECT_EQ(err.str(), "error: /t/F2: Permission denied\n");
     EXPECT_EQ(out.str(), "created 2, skipped 0, failed 1\n");
 }
@@ -71,27 +79,83 @@ TEST_F(CliRun, UsesThePathsAsTyped) {
 TEST_F(CliRun, DryRunCreatesNothingAndListsWhatItWould) {
     files.folders.insert("/t/F2");
     files.files = {"/t/F3"};
-    EXPECT_EQ(Run("F#", "4", "/t", true), kExitSomeFailed);
+    EXPECT_EQ(Run("F#", "4", "/t", true), kExitFailed);
     EXPECT_TRUE(files.created.empty());
     EXPECT_EQ(out.str(), "/t/F1\n/t/F4\ncreated 2, skipped 1, failed 1\n");
     EXPECT_EQ(err.str(), "error: /t/F3: File exists\n");
 }
 
 TEST_F(CliRun, DryRunSeesAMissingParent) {
-    EXPECT_EQ(Run("sub/F#", "1", "/t", true), kExitSomeFailed);
+    EXPECT_EQ(Run("sub/F#", "1", "/t", true), kExitFailed);
     EXPECT_EQ(err.str(), "error: /t/sub/F1: No such file or directory\n");
 }
 
-TEST_F(CliRun, AnInterruptStopsAfterTheFolderInHand) {
+TEST_F(CliRun, AStopSignalStopsAfterTheFolderInHand) {
     stopAfter = 3;
-    EXPECT_EQ(Run("F#", "10", "/t"), kExitInterrupted);
+    stopSignal = SIGTERM;
+    EXPECT_EQ(Run("F#", "10", "/t"), 128 + SIGTERM);
     EXPECT_EQ(files.created.size(), 2u);
     EXPECT_EQ(out.str(), "created 2, skipped 0, failed 0\n");
+    polls = 0;
+    stopAfter = 1;  // caught with no folder left to stop before
+    EXPECT_EQ(Run("F#", "0", "/t"), 128 + SIGTERM);
 }
 
 TEST_F(CliRun, QuietPrintsNoSummary) {
     EXPECT_EQ(RunFromCommandLine(RunOptions{"F#", "2", "/t", false, true}, context), kExitDone);
     EXPECT_EQ(out.str(), "");
+}
+
+TEST_F(CliRun, RefusesWithTheReasonAndNamesPrintedSafely) {
+    const struct {
+        std::string pattern;
+        const char* count;
+        const char* target;
+        const char* message;
+    } cases[] = {
+        {"F#", "3", "", "quirebatch-cli: '': No such folder\nFolder does not appear to be valid\n"},
+        {"F#", "3", "/m\x1b[2J", "quirebatch-cli: /m\\x1b[2J: No such folder\n"
+                                "Folder does not appear to be valid\n"},
+        {"../F#", "x", "/t", "quirebatch-cli: ../F#: a \"..\" in the pattern would put folders "
+                           "outside the target folder\n"},
+        {"F#/..", "3", "/t", "quirebatch-cli: F#/..: a \"..\" in the pattern would put folders "
+                           "outside the target folder\n"},
+        {"F#", "4\n", "/t", "4\\n does not appear to be a number.\n"},
+        {"F#", "1e309", "/t", "1e309 does not fit a 32-bit count.\n"},
+    };
+    for (const auto& c : cases) {
+        err.str("");
+        EXPECT_EQ(Run(c.pattern, c.count, c.target), kExitBadInput) << c.pattern;
+        EXPECT_EQ(err.str(), c.message);
+    }
+    EXPECT_TRUE(files.created.empty());
+    // Dots that are no ".." component stay inside.
+    EXPECT_EQ(Run("..F#", "1", "/t"), kExitDone);
+    EXPECT_EQ(Run("F#..", "1", "/t"), kExitDone);
+}
+
+TEST_F(CliRun, DryRunLinesAreEscapedUnlessNullSeparated) {
+    files.failures = {{"/t/\x1b" "2", "Permission denied"}};
+    EXPECT_EQ(Run("\x1b#", "3", "/t", true), kExitFailed);
+    EXPECT_EQ(out.str(), "/t/\\x1b1\n/t/\\x1b3\ncreated 2, skipped 0, failed 1\n");
+    EXPECT_EQ(err.str(), "error: /t/\\x1b2: Permission denied\n");
+
+    out.str("");
+    err.str("");
+    EXPECT_EQ(Run("a\n#", "2", "/t", true, true), kExitDone);
+    EXPECT_EQ(out.str(), std::string("/t/a\n1\0/t/a\n2\0", 14));
+    EXPECT_EQ(err.str(), "created 2, skipped 0, failed 0\n");
+}
+
+// A dry run's output is its result: once it fails there is nothing left to do. A real run's
+// result is on disk, and its failed output is reported when the tool ends.
+TEST_F(CliRun, ADryRunStopsWhenItsOutputFails) {
+    out.setstate(std::ios::badbit);
+    EXPECT_EQ(Run("F#", "5", "/t", true), kExitFailed);
+    EXPECT_TRUE(std::none_of(files.calls.begin(), files.calls.end(),
+                             [](const std::string& call) { return call.starts_with("predict"); }));
+    EXPECT_EQ(Run("F#", "5", "/t"), kExitDone);
+    EXPECT_EQ(files.created.size(), 5u);
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 #include "platform/posix/posix_file_system.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "engine/failure.h"
 
@@ -66,6 +68,40 @@ TEST_F(PosixFileSystemTest, APathWithANulInsideIsRefusedNotCutShort) {
     EXPECT_FALSE(files.PathExists(cut));
     EXPECT_THROW(files.CreateFolderUnlessExists(At("x") + std::string(1, '\0') + "y"), Failure);
     EXPECT_FALSE(fs::exists(At("x")));
+}
+
+// The dry run's prediction is what the creation then does. Entries in the way, unusable parents,
+// permissions and read-only file systems are compared on the tool itself (cli_dry_run_test.sh);
+// these are the paths whose spelling alone could set the two apart.
+TEST_F(PosixFileSystemTest, PredictsWhatTheCreationDoes) {
+    fs::create_directory(At("dir"));
+    fs::create_directory_symlink(At("dir"), At("linked"));
+    ASSERT_EQ(::mkfifo(At("fifo").c_str(), 0600), 0);
+    const auto outcome = [](const std::function<FileSystem::Creation()>& creation) {
+        try {
+            return std::string(creation() == FileSystem::Creation::Created ? "Created" : "Existed");
+        } catch (const Failure& failure) {
+            return std::string(failure.what());
+        }
+    };
+    const struct {
+        std::string path;
+        const char* outcome;
+    } cases[] = {
+        {At("new//"), "Created"},
+        {At("dir/"), "Existed"},
+        {At("dir/."), "Existed"},
+        {At("linked/"), "Existed"},
+        {At("fifo/"), "File exists"},
+        {At("new2/."), "No such file or directory"},
+        {At("fifo/new"), "Not a directory"},
+        {"", "No such file or directory"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(outcome([&] { return files.PredictCreation(c.path); }), c.outcome) << c.path;
+        EXPECT_EQ(outcome([&] { return files.CreateFolderUnlessExists(c.path); }), c.outcome)
+            << c.path;
+    }
 }
 
 }  // namespace

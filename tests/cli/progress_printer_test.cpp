@@ -17,19 +17,33 @@ TEST(ProgressPrinter, SilentForHalfASecondThenAtMostTenTimesASecond) {
     progress.Update(100, start + 499ms);
     EXPECT_EQ(out.str(), "");
     progress.Update(250, start + 500ms);
-    EXPECT_EQ(out.str(), "\r250/1000 folders, 500/s, 0:01 left\x1b[K");
+    EXPECT_EQ(out.str(), "\r250/1000 folders, 500/s, 0:02 left\x1b[K");
     progress.Update(260, start + 599ms);
-    EXPECT_EQ(out.str().size(), std::string("\r250/1000 folders, 500/s, 0:01 left\x1b[K").size());
+    EXPECT_EQ(out.str().size(), std::string("\r250/1000 folders, 500/s, 0:02 left\x1b[K").size());
     progress.Update(300, start + 600ms);
-    EXPECT_NE(out.str().find("\r300/1000 folders, 500/s, 0:01 left"), std::string::npos);
+    EXPECT_NE(out.str().find("\r300/1000 folders, 500/s, 0:02 left"), std::string::npos);
 }
 
-TEST(ProgressPrinter, TimeLeftInMinutesAndSeconds) {
-    std::ostringstream out;
-    const Clock::time_point start{};
-    ProgressPrinter progress(out, 100'000, start);
-    progress.Update(1000, start + 1s);
-    EXPECT_EQ(out.str(), "\r1000/100000 folders, 1000/s, 1:39 left\x1b[K");
+// Rounded up, so that "0:00 left" never shows while folders remain; hours from an hour on.
+TEST(ProgressPrinter, TimeLeftRoundedUpInMinutesOrHours) {
+    const struct {
+        std::int64_t total;
+        std::int64_t done;
+        const char* shown;
+    } cases[] = {
+        {100'000, 1000, "1000/100000 folders, 1000/s, 1:39 left"},
+        {1001, 1000, "1000/1001 folders, 1000/s, 0:01 left"},
+        {1000, 1000, "1000/1000 folders, 1000/s, 0:00 left"},
+        {3'600'000, 1000, "1000/3600000 folders, 1000/s, 59:59 left"},
+        {3'600'001, 1000, "1000/3600001 folders, 1000/s, 1:00:00 left"},
+        {2'147'483'647, 3, "3/2147483647 folders, 3/s, 198841:04:42 left"},
+    };
+    for (const auto& c : cases) {
+        std::ostringstream out;
+        ProgressPrinter progress(out, c.total, Clock::time_point{});
+        progress.Update(c.done, Clock::time_point{} + 1s);
+        EXPECT_EQ(out.str(), "\r" + std::string(c.shown) + "\x1b[K");
+    }
 }
 
 TEST(ProgressPrinter, FinishClearsOnlyAShownLine) {
@@ -40,8 +54,8 @@ TEST(ProgressPrinter, FinishClearsOnlyAShownLine) {
 
     std::ostringstream out;
     ProgressPrinter progress(out, 10, Clock::time_point{});
-    progress.Update(0, Clock::time_point{} + 2s);  // nothing done yet: no division by zero
-    EXPECT_NE(out.str().find("0/10 folders, 0/s, 0:00 left"), std::string::npos);
+    progress.Update(0, Clock::time_point{} + 2s);  // nothing done yet: no rate to tell the time by
+    EXPECT_EQ(out.str(), "\r0/10 folders, 0/s\x1b[K");
     progress.Finish();
     EXPECT_EQ(out.str().substr(out.str().size() - 4), "\r\x1b[K");
 }

@@ -141,6 +141,7 @@ FileSystem::Creation PosixFileSystem::CreateFolderUnlessExists(const std::string
 // the caller's write permission on it.
 FileSystem::Creation PosixFileSystem::PredictCreation(const std::string& path) const {
     const std::string entry = WithoutTrailingSeparators(path);
+    if (entry.empty()) Fail(ENOENT);  // the system names nothing by the empty path
     struct stat info {};
     const int error = Stat(entry, info, AT_SYMLINK_NOFOLLOW);
     if (error == 0) {
