@@ -161,6 +161,9 @@ public:
     bool PlainFileExists(const std::string& path) const override {
         return real.PlainFileExists(path);
     }
+    std::string ReadSmallFile(const std::string& path, std::size_t limit) const override {
+        return real.ReadSmallFile(path, limit);
+    }
     Win32FileSystem real;
 
 private:
