@@ -48,7 +48,7 @@ void RefuseWhatIsNoDiskFile(HANDLE file) {
 
 std::string ReadOrdinaryFile(const std::string& path, std::size_t limit) {
     RefuseDevices(path);
-    const std::wstring widePath = Wide(path);
+    const std::wstring widePath = Wide(SingleSeparators(path));
     // Only to tell what is there without opening it: a folder, or a link whose target is gone.
     const DWORD attributes = GetFileAttributesW(widePath.c_str());
     const bool seen = attributes != INVALID_FILE_ATTRIBUTES;

@@ -13,6 +13,9 @@ namespace {
 // A path with a NUL inside would reach the system cut short and name another entry.
 bool Representable(const std::string& path) { return path.find('\0') == std::string::npos; }
 
+// The path as the system calls receive it.
+std::wstring SystemPath(const std::string& path) { return Wide(SingleSeparators(path)); }
+
 // Why the path may not be created as it stands, or the empty text.
 std::string CreationProblem(const std::string& path) {
     if (!Representable(path)) return SystemMessage(ERROR_INVALID_NAME);
@@ -30,7 +33,7 @@ std::string Win32FileSystem::FolderProblem(const std::string& path) const {
     if (std::string problem = PathProblem(path, LastComponent::Reached); !problem.empty()) {
         return problem;
     }
-    const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
+    const DWORD attributes = GetFileAttributesW(SystemPath(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return SystemMessage(GetLastError());
     return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? std::string()
                                                         : SystemMessage(ERROR_DIRECTORY);
@@ -38,12 +41,12 @@ std::string Win32FileSystem::FolderProblem(const std::string& path) const {
 
 void Win32FileSystem::CreateFolder(const std::string& path) {
     if (std::string problem = CreationProblem(path); !problem.empty()) throw Failure(problem);
-    if (!CreateDirectoryW(Wide(path).c_str(), nullptr)) throw LastErrorFailure();
+    if (!CreateDirectoryW(SystemPath(path).c_str(), nullptr)) throw LastErrorFailure();
 }
 
 FileSystem::Creation Win32FileSystem::CreateFolderUnlessExists(const std::string& path) {
     if (std::string problem = CreationProblem(path); !problem.empty()) throw Failure(problem);
-    if (CreateDirectoryW(Wide(path).c_str(), nullptr)) return Creation::Created;
+    if (CreateDirectoryW(SystemPath(path).c_str(), nullptr)) return Creation::Created;
     const DWORD error = GetLastError();
     if (FolderExists(path)) return Creation::Existed;
     throw Failure(SystemMessage(error));
@@ -62,7 +65,7 @@ FileSystem::Creation Win32FileSystem::PredictCreation(const std::string& path) c
 
 bool Win32FileSystem::PathExists(const std::string& path) const {
     if (!Representable(path)) return false;
-    const std::wstring widePath = Wide(path);
+    const std::wstring widePath = SystemPath(path);
     WIN32_FILE_ATTRIBUTE_DATA data{};
     if (GetFileAttributesExW(widePath.c_str(), GetFileExInfoStandard, &data)) return true;
     // Some entries give no attributes of their own (Wine's pipes and devices); their folder's
@@ -79,7 +82,7 @@ bool Win32FileSystem::PlainFileExists(const std::string& path) const {
     // A search pattern would match other names than the one asked for.
     if (!Representable(path) || path.find_first_of("*?") != std::string::npos) return false;
     WIN32_FIND_DATAW found{};
-    const HANDLE search = FindFirstFileW(Wide(path).c_str(), &found);
+    const HANDLE search = FindFirstFileW(SystemPath(path).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return false;
     FindClose(search);
     constexpr DWORD kNotPlain =

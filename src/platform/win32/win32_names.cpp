@@ -5,6 +5,8 @@
 namespace quire::win32 {
 namespace {
 
+constexpr std::size_t kLongestName = 255;
+
 char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 bool SameLetters(std::string_view text, std::string_view upper) {
@@ -55,6 +57,17 @@ std::string Shown(char c) {
     return shown;
 }
 
+// The name's length in UTF-16 code units, the measure of the system's limit: a character beyond
+// U+FFFF (four bytes in UTF-8) takes two.
+std::size_t Utf16Length(std::string_view name) {
+    std::size_t units = 0;
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte & 0xC0) != 0x80) units += byte >= 0xF0 ? 2 : 1;
+    }
+    return units;
+}
+
 }  // namespace
 
 std::string NameProblem(std::string_view name) {
@@ -69,6 +82,10 @@ std::string NameProblem(std::string_view name) {
     }
     if (!name.empty() && (name.back() == '.' || name.back() == ' ')) {
         return "The name " + quoted + " ends in a dot or blank, which Windows would drop";
+    }
+    if (Utf16Length(name) > kLongestName) {
+        return "The name " + quoted + " is longer than the " + std::to_string(kLongestName) +
+               " characters Windows allows in a name";
     }
     return {};
 }

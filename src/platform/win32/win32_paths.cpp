@@ -100,6 +100,28 @@ std::string PathProblem(std::string_view path, LastComponent last) {
     return {};
 }
 
+std::string SingleSeparators(std::string_view path) {
+    if (path.starts_with(kVerbatimPrefix)) return std::string(path);
+    std::string single;
+    single.reserve(path.size());
+    std::size_t i = 0;
+    if (BeginsWithTwoSeparators(path)) {
+        single = "\\\\";
+        i = 2;
+    }
+    bool afterSeparator = false;
+    for (; i < path.size(); ++i) {
+        const bool separator = IsSeparator(path[i], false);
+        if (!separator) {
+            single += path[i];
+        } else if (!afterSeparator) {
+            single += '\\';
+        }
+        afterSeparator = separator;
+    }
+    return single;
+}
+
 std::string_view ParentOf(std::string_view path) {
     const bool verbatim = path.starts_with(kVerbatimPrefix);
     std::size_t end = path.size();

@@ -25,6 +25,11 @@ std::string PathProblem(std::string_view path, LastComponent last);
 // True when `path` is in the system's device namespace (\\.\ and its forms), not a file's path.
 bool NamesDevice(std::string_view path);
 
+// `path` as Windows reads it, for the system calls: outside a \\?\ path every run of separators
+// after the leading pair of a network path is one backslash. Windows reads a network path so too;
+// Wine does not, and would refuse \\server\share\\name.
+std::string SingleSeparators(std::string_view path);
+
 // `path` from its first character up to and including its last separator before the last name;
 // the empty text when it has none.
 std::string_view ParentOf(std::string_view path);

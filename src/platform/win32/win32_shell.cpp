@@ -7,6 +7,7 @@
 #include "platform/win32/system_error.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_paths.h"
 
 namespace quire::win32 {
 namespace {
@@ -68,7 +69,7 @@ void Win32Shell::OpenFolder(const std::string& folder) {
     // The very folder the run's check tested and its paths were made in.
     const std::string used = folder + '\\';
     if (folder.empty() || !Win32FileSystem().FolderExists(used)) return;
-    const ItemList item = ItemOfFolder(WithoutVerbatimPrefix(FullPath(Wide(used))));
+    const ItemList item = ItemOfFolder(WithoutVerbatimPrefix(FullPath(Wide(SingleSeparators(used)))));
     if (!item) return;
     SHELLEXECUTEINFOW request{};
     request.cbSize = sizeof request;

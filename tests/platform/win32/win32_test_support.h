@@ -23,6 +23,9 @@ private:
     std::string path_;
 };
 
+// Removes the folder at `path` with everything in it, however deep.
+void RemoveTree(const std::string& path);
+
 // Points HKEY_CURRENT_USER of this process at a scratch key, deleted afterwards, so that tests
 // never touch the user's own settings.
 class ScratchRegistry {
