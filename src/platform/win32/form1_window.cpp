@@ -83,7 +83,7 @@ void RegisterWindowClass(HINSTANCE instance) {
 
 [[noreturn]] void EndProcess() { ExitProcess(0); }
 
-std::wstring ShownInBox(const std::string& text) {
+std::wstring ShownText(const std::string& text) {
     std::wstring shown = Wide(text);
     std::replace(shown.begin(), shown.end(), L'\0', L'\x2400');
     return shown;
@@ -312,8 +312,9 @@ LRESULT Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(window_, message, wParam, lParam);
 }
 
-// A box holds no NUL: a text with NULs is shown with U+2400 in their place and given back whole
-// for as long as the box still shows it, so that what follows a NUL is never lost.
+// A box holds no NUL: a text with NULs is shown with U+2400 in their place (as a label's caption
+// is) and given back whole for as long as the box still shows it, so that what follows a NUL is
+// never lost.
 std::string Form1Window::Text(ControlId box) const {
     HWND control = Control(box);
     const int length = GetWindowTextLengthW(control);
@@ -321,7 +322,7 @@ std::string Form1Window::Text(ControlId box) const {
     const int copied = GetWindowTextW(control, text.data(), length + 1);
     text.resize(static_cast<std::size_t>(copied));
     const std::string& carried = carried_[Index(box)];
-    if (!carried.empty() && text == ShownInBox(carried)) return carried;
+    if (!carried.empty() && text == ShownText(carried)) return carried;
     return Utf8(text);
 }
 
@@ -329,11 +330,11 @@ void Form1Window::SetText(ControlId box, const std::string& text) {
     // The edit reports every WM_SETTEXT as a change; the same text again is no change.
     if (Text(box) == text) return;
     carried_[Index(box)] = text.find('\0') != std::string::npos ? text : std::string();
-    if (!SetWindowTextW(Control(box), ShownInBox(text).c_str())) throw LastErrorFailure();
+    if (!SetWindowTextW(Control(box), ShownText(text).c_str())) throw LastErrorFailure();
 }
 
 void Form1Window::SetLabelCaption(ControlId label, const std::string& caption) {
-    if (!SetWindowTextW(Control(label), Wide(caption).c_str())) throw LastErrorFailure();
+    if (!SetWindowTextW(Control(label), ShownText(caption).c_str())) throw LastErrorFailure();
 }
 
 void Form1Window::SetWindowCaption(const std::string& caption) {

@@ -73,10 +73,7 @@ class ScratchVolumes {
 public:
     ScratchVolumes() {
         const char* prefix = getenv("WINEPREFIX");
-        if (prefix == nullptr ||
-            GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") == nullptr) {
-            return;
-        }
+        if (prefix == nullptr || !testing::UnderWine()) return;
         std::string devices = std::string("Z:") + prefix + "\\dosdevices";
         for (char& c : devices) c = c == '/' ? '\\' : c;
         const DWORD used = GetLogicalDrives();

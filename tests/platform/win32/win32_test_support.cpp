@@ -43,6 +43,10 @@ ScratchFolder::ScratchFolder() {
     path_ = Utf8(path);
 }
 
+bool UnderWine() {
+    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
 ScratchFolder::~ScratchFolder() { RemoveTree(path_); }
 
 void RemoveTree(const std::string& path) {

@@ -23,6 +23,9 @@ private:
     std::string path_;
 };
 
+// True when the tests run under Wine, where some hostile cases can be made that Windows lacks.
+bool UnderWine();
+
 // Removes the folder at `path` with everything in it, however deep.
 void RemoveTree(const std::string& path);
 
