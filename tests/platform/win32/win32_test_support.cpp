@@ -88,12 +88,15 @@ ScratchRegistry::~ScratchRegistry() {
 
 std::string ScratchRegistry::Value(const std::string& name) const {
     DWORD type = 0;
-    wchar_t data[4096] = {};
-    DWORD bytes = sizeof data;
+    std::wstring data(8192, L'\0');
+    DWORD bytes = static_cast<DWORD>(data.size() * sizeof(wchar_t));
     const LSTATUS status = RegGetValueW(key_, SettingsKeyPath().c_str(), Wide(name).c_str(),
-                                        RRF_RT_ANY | RRF_NOEXPAND, &type, data, &bytes);
+                                        RRF_RT_ANY | RRF_NOEXPAND, &type, data.data(), &bytes);
     if (status != ERROR_SUCCESS) return "<absent>";
     if (type != REG_SZ) return "<type " + std::to_string(type) + ">";
+    // The whole text, a NUL inside it included; only the terminator goes.
+    data.resize(bytes / sizeof(wchar_t));
+    if (!data.empty() && data.back() == L'\0') data.pop_back();
     return Utf8(data);
 }
 

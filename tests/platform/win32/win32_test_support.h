@@ -38,7 +38,7 @@ public:
     ScratchRegistry(const ScratchRegistry&) = delete;
     ScratchRegistry& operator=(const ScratchRegistry&) = delete;
 
-    // The stored REG_SZ value of the settings key, or "<absent>" / "<type N>".
+    // The stored REG_SZ value of the settings key, whole, or "<absent>" / "<type N>".
     std::string Value(const std::string& name) const;
 
 private:
