@@ -7,6 +7,7 @@
 # the cursor is reported.
 # Usage: win32_program.sh <program.exe> <screenshot.png>   Exit 77: skipped (no X or no tools).
 set -euo pipefail
+trap 'echo "stopped at line $LINENO: $BASH_COMMAND"' ERR
 
 program=$1
 screenshot=$2
@@ -41,7 +42,7 @@ program="$folder/$(basename "$program")"
 
 wine "$program" >"$work/program.log" 2>&1 </dev/null &
 pid=$!
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Pallisand Quire Batch Utility$' | head -1)
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Pallisand Quire Batch Utility$' | head -1) || true
 [[ -n "$window" ]] || { echo "the window did not appear"; exit 1; }
 xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
 sleep 0.5
@@ -61,7 +62,7 @@ face=$(convert "$screenshot" -fill white -opaque 'rgb(220,228,238)' -fill black 
 awk -v f="$face" 'BEGIN { exit !(f > 0.2) }' || { echo "the theme's face covers only $face"; exit 1; }
 
 xdotool key --delay 80 shift+Tab space  # back to Start, and press it
-question=$(timeout 30 xdotool search --sync --onlyvisible --name '^Pallisand Quire Batch$' | head -1)
+question=$(timeout 30 xdotool search --sync --onlyvisible --name '^Pallisand Quire Batch$' | head -1) || true
 [[ -n "$question" ]] || { echo "the closing question did not appear"; exit 1; }
 sleep 0.3
 xdotool key --delay 150 Tab Return  # No: the target folder is not opened
@@ -92,14 +93,14 @@ rm "$folder/HAND-M.CUR" "$folder/x/o.cjs"
 mkfifo "$folder/HAND-M.CUR" "$folder/x/o.cjs"
 wine "$program" >>"$work/program.log" 2>&1 </dev/null &
 pid=$!
-report=$(timeout 60 xdotool search --sync --onlyvisible --name '^Application Error$' | head -1)
+report=$(timeout 60 xdotool search --sync --onlyvisible --name '^Application Error$' | head -1) || true
 if [[ -z "$report" ]]; then
   echo "no report of the cursor"; status=1
 else
   xdotool windowactivate --sync "$report" 2>/dev/null || true
   xdotool key --delay 150 Return
 fi
-window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Pallisand Quire Batch Utility$' | head -1)
+window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Pallisand Quire Batch Utility$' | head -1) || true
 if [[ -z "$window" ]]; then
   echo "the window did not appear with pipes beside the program"; status=1
 elif [[ -n $(xdotool search --onlyvisible --name '^Application Error$') ]]; then

@@ -48,9 +48,9 @@ HCURSOR CursorFromBytes(std::string_view bytes) {
     // A cursor resource is the hotspot (two words) followed by the image as the file holds it.
     std::string resource(bytes.substr(entry + 4, 4));
     resource.append(bytes.substr(offset, size));
-    const HICON cursor = CreateIconFromResourceEx(
-        reinterpret_cast<PBYTE>(resource.data()), static_cast<DWORD>(resource.size()), FALSE,
-        kIconFormatVersion, 0, 0, LR_DEFAULTCOLOR);
+    const HICON cursor = CreateIconFromResourceEx(reinterpret_cast<PBYTE>(resource.data()),
+                                                  static_cast<DWORD>(resource.size()), FALSE,
+                                                  kIconFormatVersion, 0, 0, LR_DEFAULTCOLOR);
     if (cursor == nullptr) Invalid();
     return static_cast<HCURSOR>(cursor);
 }

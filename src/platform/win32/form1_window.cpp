@@ -5,7 +5,6 @@
 
 #include <commctrl.h>
 
-#include "engine/failure.h"
 #include "platform/win32/cursor_file.h"
 #include "platform/win32/frame.h"
 #include "platform/win32/resource_ids.h"

@@ -54,15 +54,17 @@ std::string ReadOrdinaryFile(const std::string& path, std::size_t limit) {
     const bool seen = attributes != INVALID_FILE_ATTRIBUTES;
     if (seen && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) throw Failure(kFolder);
 
-    const FileHandle file(CreateFileW(widePath.c_str(), GENERIC_READ,
+    const HANDLE opened = CreateFileW(widePath.c_str(), GENERIC_READ,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (file.get() == INVALID_HANDLE_VALUE) {
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
-        if (NothingThere(error) && seen) throw Failure("The link leads to nothing");
+        const bool link = seen && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+        if (NothingThere(error) && link) throw Failure("The link leads to nothing");
         if (NothingThere(error)) throw Failure("File not found");
         throw Failure(SystemMessage(error));
     }
+    const FileHandle file(opened);
     RefuseWhatIsNoDiskFile(file.get());
 
     const std::string tooLarge = "The file is larger than " + std::to_string(limit) + " bytes";

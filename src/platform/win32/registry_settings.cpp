@@ -78,8 +78,9 @@ void RegistrySettings::WriteSetting(std::string_view key, std::string_view value
         RegCloseKey(handle);
     }
     if (status != ERROR_SUCCESS) {
-        throw Failure("The setting \"" + std::string(key) + "\" could not be written: " +
-                      SystemMessage(static_cast<DWORD>(status)) + " The settings will not be kept.");
+        throw Failure("The setting \"" + std::string(key) +
+                      "\" could not be written: " + SystemMessage(static_cast<DWORD>(status)) +
+                      " The settings will not be kept.");
     }
 }
 

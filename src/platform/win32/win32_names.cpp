@@ -17,31 +17,6 @@ bool SameLetters(std::string_view text, std::string_view upper) {
     return true;
 }
 
-}  // namespace
-
-// The system reads a device name before the first dot or colon, less the blanks that end it.
-bool IsDeviceName(std::string_view name) {
-    std::string_view base = name.substr(0, name.find_first_of(".:"));
-    while (!base.empty() && base.back() == ' ') base.remove_suffix(1);
-    for (const std::string_view device : {"CON", "PRN", "AUX", "NUL"}) {
-        if (SameLetters(base, device)) return true;
-    }
-    if (base.size() < 4 || !(SameLetters(base.substr(0, 3), "COM") ||
-                             SameLetters(base.substr(0, 3), "LPT"))) {
-        return false;
-    }
-    const std::string_view number = base.substr(3);
-    if (number.size() == 1) return number[0] >= '1' && number[0] <= '9';
-    // Superscript one, two and three in UTF-8.
-    constexpr std::array<std::string_view, 3> kSuperscripts{"\xC2\xB9", "\xC2\xB2", "\xC2\xB3"};
-    for (const std::string_view superscript : kSuperscripts) {
-        if (number == superscript) return true;
-    }
-    return false;
-}
-
-namespace {
-
 bool Refused(char c) {
     const auto code = static_cast<unsigned char>(c);
     return code < 0x20 || std::string_view("<>:\"/\\|?*").find(c) != std::string_view::npos;
@@ -69,6 +44,27 @@ std::size_t Utf16Length(std::string_view name) {
 }
 
 }  // namespace
+
+// The system reads a device name before the first dot or colon, less the blanks that end it.
+bool IsDeviceName(std::string_view name) {
+    std::string_view base = name.substr(0, name.find_first_of(".:"));
+    while (!base.empty() && base.back() == ' ') base.remove_suffix(1);
+    for (const std::string_view device : {"CON", "PRN", "AUX", "NUL"}) {
+        if (SameLetters(base, device)) return true;
+    }
+    if (base.size() < 4 ||
+        !(SameLetters(base.substr(0, 3), "COM") || SameLetters(base.substr(0, 3), "LPT"))) {
+        return false;
+    }
+    const std::string_view number = base.substr(3);
+    if (number.size() == 1) return number[0] >= '1' && number[0] <= '9';
+    // Superscript one, two and three in UTF-8.
+    constexpr std::array<std::string_view, 3> kSuperscripts{"\xC2\xB9", "\xC2\xB2", "\xC2\xB3"};
+    for (const std::string_view superscript : kSuperscripts) {
+        if (number == superscript) return true;
+    }
+    return false;
+}
 
 std::string NameProblem(std::string_view name) {
     std::string quoted(1, '"');

@@ -18,8 +18,8 @@ constexpr wchar_t kWorkingFolder[] = L"C:\\";
 std::wstring FullPath(const std::wstring& path) {
     std::wstring full(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()),
-                                              full.data(), nullptr);
+        const DWORD length =
+            GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
         if (length == 0) return {};
         if (length < full.size()) {
             full.resize(length);
@@ -69,7 +69,8 @@ void Win32Shell::OpenFolder(const std::string& folder) {
     // The very folder the run's check tested and its paths were made in.
     const std::string used = folder + '\\';
     if (folder.empty() || !Win32FileSystem().FolderExists(used)) return;
-    const ItemList item = ItemOfFolder(WithoutVerbatimPrefix(FullPath(Wide(SingleSeparators(used)))));
+    const ItemList item =
+        ItemOfFolder(WithoutVerbatimPrefix(FullPath(Wide(SingleSeparators(used)))));
     if (!item) return;
     SHELLEXECUTEINFOW request{};
     request.cbSize = sizeof request;
@@ -84,8 +85,8 @@ void Win32Shell::OpenFolder(const std::string& folder) {
 
 void Win32Shell::OpenWebPage(const std::string& address) {
     // The shell's default action for the quoted address; its outcome is deliberately not read.
-    launchers_.shellExecute(owner_, nullptr, Wide(Quoted(address)).c_str(), nullptr,
-                            kWorkingFolder, SW_SHOW);
+    launchers_.shellExecute(owner_, nullptr, Wide(Quoted(address)).c_str(), nullptr, kWorkingFolder,
+                            SW_SHOW);
 }
 
 void Win32Shell::RunShellCommand(const ShellCommand& command) {
@@ -97,8 +98,8 @@ void Win32Shell::RunShellCommand(const ShellCommand& command) {
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(command.windowStyle);
     PROCESS_INFORMATION started{};
-    if (!launchers_.createProcess(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0,
-                                  nullptr, nullptr, &startup, &started)) {
+    if (!launchers_.createProcess(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                  nullptr, &startup, &started)) {
         throw LastErrorFailure();
     }
     // Not waited for: the handles are all that is kept, and they are let go at once.

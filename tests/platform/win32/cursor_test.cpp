@@ -36,14 +36,13 @@ TEST(CursorFile, TheShippedCursorKeepsItsHotspot) {
 TEST(CursorFile, BytesThatAreNoCursorAreAnInvalidPicture) {
     const std::string good = CursorBytes();
     std::string icon = good, none = good, outside = good, empty = good, garbage = good;
-    PutWord(icon, 2, 1);         // an icon file, not a cursor
-    PutWord(none, 4, 0);         // no image in the directory
-    PutWord(outside, 20, 0xFFFF);  // the image starts beyond the end
+    PutWord(icon, 2, 1);                                     // an icon file, not a cursor
+    PutWord(none, 4, 0);                                     // no image in the directory
+    PutWord(outside, 20, 0xFFFF);                            // the image starts beyond the end
     for (std::size_t at = 14; at < 18; ++at) empty[at] = 0;  // an image of no bytes
     for (std::size_t at = 22; at < garbage.size(); ++at) garbage[at] = 'x';
-    for (const std::string& bytes :
-         {std::string(), good.substr(0, 5), good.substr(0, 21), icon, none, outside, empty,
-          garbage}) {
+    for (const std::string& bytes : {std::string(), good.substr(0, 5), good.substr(0, 21), icon,
+                                     none, outside, empty, garbage}) {
         try {
             DestroyCursor(CursorFromBytes(bytes));
             ADD_FAILURE() << "taken as a cursor: " << bytes.size() << " bytes";

@@ -74,8 +74,9 @@ TEST_F(Form1OnWin32Test, AStoredTextWithANulIsKeptWhole) {
     harness.settings.WriteSetting("Text1", stored);
     Load();
     EXPECT_EQ(harness.registry.Value("Text1"), stored);
-    EXPECT_EQ(Text(ControlId::Text1), "A\xE2\x90\x80" "B ###");
-    EXPECT_EQ(Text(ControlId::Label4), "A\xE2\x90\x80" "B 001");
+    const std::string shownNul = "\xE2\x90\x80";  // U+2400
+    EXPECT_EQ(Text(ControlId::Text1), "A" + shownNul + "B ###");
+    EXPECT_EQ(Text(ControlId::Label4), "A" + shownNul + "B 001");
     EXPECT_TRUE(harness.dialogs.shown.empty());
 }
 

@@ -63,7 +63,8 @@ TEST(HostileFiles, StartUpGoesOnAndReportsOnlyTheCursorWithItsTrueCause) {
         {"a cursor held by another program",
          [&](const std::string& f) { both(f), Hold(f + cursor); },
          SystemMessage(ERROR_SHARING_VIOLATION), false, Face::Theme},
-        {"a cursor too large", [&](const std::string& f) { Write(f + cursor, kSmallFileLimit + 1); },
+        {"a cursor too large",
+         [&](const std::string& f) { Write(f + cursor, kSmallFileLimit + 1); },
          "The file is larger than 1048576 bytes", false, Face::Design},
         {"a folder for the theme",
          [&](const std::string& f) { CreateDirectoryW(Wide(f + theme).c_str(), nullptr); }, "",
@@ -78,7 +79,9 @@ TEST(HostileFiles, StartUpGoesOnAndReportsOnlyTheCursorWithItsTrueCause) {
     for (const Case& row : cases) {
         SCOPED_TRACE(row.what);
         testing::ScratchFolder scratch;
-        const std::string folder = scratch / "\xC3\x9Cn\xC3\xAF" "code \xE6\x96\x87\xE4\xBB\xB6\xE5\xA4\xB9";
+        const std::string folder = scratch /
+                                   "\xC3\x9Cn\xC3\xAF"
+                                   "code \xE6\x96\x87\xE4\xBB\xB6\xE5\xA4\xB9";
         for (const char* sub : {"", "\\x", "\\Samples"}) {
             CreateDirectoryW(Wide(folder + sub).c_str(), nullptr);
         }

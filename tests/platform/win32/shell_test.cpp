@@ -36,10 +36,10 @@ struct FolderLaunch {
 std::vector<FolderLaunch> folderLaunches;
 
 BOOL WINAPI RecordShellExecuteEx(SHELLEXECUTEINFOW* request) {
+    const bool hasText = request->lpVerb != nullptr || request->lpFile != nullptr ||
+                         request->lpParameters != nullptr;
     folderLaunches.push_back(
-        {request->fMask,
-         request->lpVerb != nullptr || request->lpFile != nullptr || request->lpParameters != nullptr,
-         PathOfItem(static_cast<PCIDLIST_ABSOLUTE>(request->lpIDList))});
+        {request->fMask, hasText, PathOfItem(static_cast<PCIDLIST_ABSOLUTE>(request->lpIDList))});
     return FALSE;  // the result must not matter
 }
 

@@ -143,12 +143,13 @@ TEST(TargetForms, EachIsMadeWhereTheCheckSaidOrRefusedOrATrueFailure) {
     SetCurrentDirectoryW(Wide(scratch.Path()).c_str());
     std::string slashed = scratch.Path();
     for (char& c : slashed) c = c == '\\' ? '/' : c;
-    const std::map<std::string, std::string> places{{"<S>", scratch.Path()},
-                                                     {"<K>", scratch.Path().substr(0, 2)},
-                                                     {"<D>", volumes.Drive()},
-                                                     {"<H>", volumes.Share()},
-                                                     {"<UNC>", "\\\\?\\UNC\\" + volumes.Share().substr(2)},
-                                                     {"<slashed>", slashed}};
+    const std::map<std::string, std::string> places{
+        {"<S>", scratch.Path()},
+        {"<K>", scratch.Path().substr(0, 2)},
+        {"<D>", volumes.Drive()},
+        {"<H>", volumes.Share()},
+        {"<UNC>", "\\\\?\\UNC\\" + volumes.Share().substr(2)},
+        {"<slashed>", slashed}};
 
     const std::string kDevice = "reserves for a device";
     const std::string kDropped = "ends in a dot or blank";
