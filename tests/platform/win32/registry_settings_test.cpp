@@ -82,22 +82,5 @@ TEST_F(RegistrySettingsTest, TextIsReadAsStored) {
     EXPECT_EQ(registry.Value("Text1"), std::string("A\0B", 3));
 }
 
-TEST_F(RegistrySettingsTest, AKeyThatCannotBeWrittenSaysTheSettingsWillNotBeKept) {
-    // A key that lives only until the session ends takes no lasting key below it.
-    HKEY maker = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Quillmark", 0, nullptr,
-                              REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &maker, nullptr),
-              ERROR_SUCCESS);
-    RegCloseKey(maker);
-    try {
-        settings.WriteSetting("Text1", "Folder ###");
-        ADD_FAILURE() << "written below a volatile key";
-    } catch (const Failure& failure) {
-        const std::string text = failure.what();
-        EXPECT_EQ(text.find("The setting \"Text1\" could not be written: "), 0u) << text;
-        EXPECT_NE(text.find("The settings will not be kept."), std::string::npos) << text;
-    }
-}
-
 }  // namespace
 }  // namespace quire::win32
