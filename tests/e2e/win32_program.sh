@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
-# End to end: starts the real Windows program under Wine on the running X server, types a pattern,
-# a count and a target folder with xdotool, starts a run, answers No to the closing question (so
-# nothing is opened), closes the window and checks the folders and Wine's user.reg.
+# End to end: starts the real Windows program under Wine on the running X server, from a copy in a
+# folder named in several scripts, types a pattern, a count and a target folder with xdotool,
+# starts a run, answers No to the closing question (so nothing is opened), loads the sample folder,
+# closes the window and checks the folders, the theme's colour and Wine's user.reg. Then starts it
+# again with pipes in place of the cursor and the theme: start-up must not wait on them, and only
+# the cursor is reported.
 # Usage: win32_program.sh <program.exe> <screenshot.png>   Exit 77: skipped (no X or no tools).
 set -euo pipefail
+trap 'echo "stopped at line $LINENO: $BASH_COMMAND"' ERR
 
 program=$1
 screenshot=$2
-for tool in wine wineserver winepath xdotool import; do
+for tool in wine wineserver winepath xdotool import convert mkfifo; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
 done
 [[ -n "${DISPLAY:-}" ]] || { echo "skipped: no X display"; exit 77; }
@@ -28,9 +32,17 @@ wine wineboot -i >/dev/null 2>&1 </dev/null
 mkdir -p "$work/target"
 target=$(winepath -w "$work/target")
 
+# The program with the files it reads from its own folder, in a folder named in several scripts.
+built=$(dirname "$program")
+folder="$work/Ünïcode 文件夹"
+mkdir -p "$folder"
+cp -r "$program" "$built/HAND-M.CUR" "$built/x" "$built/Samples" "$folder/"
+samples="$(winepath -w "$folder")\Samples"
+program="$folder/$(basename "$program")"
+
 wine "$program" >"$work/program.log" 2>&1 </dev/null &
 pid=$!
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Pallisand Quire Batch Utility$' | head -1)
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Pallisand Quire Batch Utility$' | head -1) || true
 [[ -n "$window" ]] || { echo "the window did not appear"; exit 1; }
 xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
 sleep 0.5
@@ -44,13 +56,21 @@ xdotool key --delay 80 Tab Tab
 xdotool type --delay 20 '3'
 sleep 0.3
 import -window "$window" -frame "$screenshot"
+# The theme beside the program was found: its window face covers much of the window.
+face=$(convert "$screenshot" -fill white -opaque 'rgb(220,228,238)' -fill black +opaque white \
+         -format '%[fx:mean]' info:)
+awk -v f="$face" 'BEGIN { exit !(f > 0.2) }' || { echo "the theme's face covers only $face"; exit 1; }
 
 xdotool key --delay 80 shift+Tab space  # back to Start, and press it
-question=$(timeout 30 xdotool search --sync --onlyvisible --name '^Pallisand Quire Batch$' | head -1)
+question=$(timeout 30 xdotool search --sync --onlyvisible --name '^Pallisand Quire Batch$' | head -1) || true
 [[ -n "$question" ]] || { echo "the closing question did not appear"; exit 1; }
 sleep 0.3
 xdotool key --delay 150 Tab Return  # No: the target folder is not opened
 sleep 1
+# Focus is back on Start; after it come Text2, the browse button and the sample button.
+xdotool windowactivate --sync "$window" 2>/dev/null || true
+xdotool key --delay 80 Tab Tab Tab space
+sleep 0.5
 
 status=0
 for name in "Job 01" "Job 02" "Job 03"; do
@@ -68,15 +88,51 @@ if kill -0 "$pid" 2>/dev/null; then
   echo "closing the window did not end the program"; status=1
 fi
 
+# Pipes in place of the cursor and the theme: start-up goes on; the cursor's is the one report.
+rm "$folder/HAND-M.CUR" "$folder/x/o.cjs"
+mkfifo "$folder/HAND-M.CUR" "$folder/x/o.cjs"
+wine "$program" >>"$work/program.log" 2>&1 </dev/null &
+pid=$!
+report=$(timeout 60 xdotool search --sync --onlyvisible --name '^Application Error$' | head -1) || true
+if [[ -z "$report" ]]; then
+  echo "no report of the cursor"; status=1
+else
+  xdotool windowactivate --sync "$report" 2>/dev/null || true
+  xdotool key --delay 150 Return
+fi
+window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Pallisand Quire Batch Utility$' | head -1) || true
+if [[ -z "$window" ]]; then
+  echo "the window did not appear with pipes beside the program"; status=1
+elif [[ -n $(xdotool search --onlyvisible --name '^Application Error$') ]]; then
+  echo "more than one report"; status=1
+fi
+[[ -n "$window" ]] && { xdotool windowactivate --sync "$window" 2>/dev/null || true; xdotool key alt+F4; }
+for _ in $(seq 50); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.2
+done
+
 wineserver -k >/dev/null 2>&1 || true
 wineserver -w >/dev/null 2>&1 || true
 registry=$(tr -d '\r' <"$WINEPREFIX/user.reg")
 section=$(awk '/^\[Software\\\\Quillmark\\\\Pallisand Quire Batch Utility\]/{on=1; next} /^\[/{on=0} on' <<<"$registry")
+# A text as Wine's user.reg holds it: backslashes doubled, other characters as \x escapes, of
+# four digits when a hex digit follows.
+registry_text() {
+  python3 -c 'import string, sys
+text = sys.argv[1]
+out = ""
+for i, c in enumerate(text):
+    padded = i + 1 < len(text) and text[i + 1] in string.hexdigits
+    escape = ("\\x%04x" if padded else "\\x%x") % ord(c)
+    out += "\\\\" if c == "\\" else c if 32 <= ord(c) < 127 else escape
+print(out)' "$1"
+}
 expect() {
   grep -qxF "$1" <<<"$section" || { echo "user.reg lacks $1"; status=1; }
 }
 expect '"Text1"="Job ##"'
 expect '"Text2"="3"'
-expect "\"Text3\"=\"${target//\\/\\\\}\\\\\""
+expect "\"Text3\"=\"$(registry_text "$samples")\""
 [[ $status -eq 0 ]] || { echo "--- section in user.reg:"; echo "$section"; }
 exit $status

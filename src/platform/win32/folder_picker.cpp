@@ -2,6 +2,7 @@
 
 #include <shlobj.h>
 
+#include "platform/win32/shell_item.h"
 #include "platform/win32/wide_text.h"
 
 namespace quire::win32 {
@@ -23,9 +24,10 @@ int CALLBACK FolderPickerCallback(HWND dialog, UINT message, LPARAM lParam, LPAR
         case BFFM_SELCHANGED: {
             // The dialog has no status area (BIF_STATUSTEXT is not asked for), so it drops this
             // text; it is sent all the same so that a dialog which shows one shows the path.
-            wchar_t path[MAX_PATH] = {};
-            if (SHGetPathFromIDListW(reinterpret_cast<PCIDLIST_ABSOLUTE>(lParam), path)) {
-                SendMessageW(dialog, BFFM_SETSTATUSTEXTW, 0, reinterpret_cast<LPARAM>(path));
+            const std::string path = PathOfItem(reinterpret_cast<PCIDLIST_ABSOLUTE>(lParam));
+            if (!path.empty()) {
+                SendMessageW(dialog, BFFM_SETSTATUSTEXTW, 0,
+                             reinterpret_cast<LPARAM>(Wide(path).c_str()));
             }
             break;
         }
@@ -46,12 +48,9 @@ std::string PickFolder(HWND owner, const std::string& title, const std::string& 
     request.lpfn = FolderPickerCallback;
     request.lParam = reinterpret_cast<LPARAM>(&initial);
 
-    PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&request);
-    if (chosen == nullptr) return {};
-    wchar_t path[MAX_PATH] = {};
-    SHGetPathFromIDListW(chosen, path);
-    CoTaskMemFree(chosen);
-    return Utf8(path);
+    const ItemList chosen(SHBrowseForFolderW(&request));
+    // A confirmed item without a file-system path gives the empty text, as a cancel does.
+    return chosen ? PathOfItem(chosen.get()) : std::string();
 }
 
 }  // namespace quire::win32

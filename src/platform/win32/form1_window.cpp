@@ -1,10 +1,11 @@
 #include "platform/win32/form1_window.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <commctrl.h>
 
-#include "engine/failure.h"
+#include "platform/win32/cursor_file.h"
 #include "platform/win32/frame.h"
 #include "platform/win32/resource_ids.h"
 #include "platform/win32/system_error.h"
@@ -80,6 +81,12 @@ void RegisterWindowClass(HINSTANCE instance) {
 }
 
 [[noreturn]] void EndProcess() { ExitProcess(0); }
+
+std::wstring ShownText(const std::string& text) {
+    std::wstring shown = Wide(text);
+    std::replace(shown.begin(), shown.end(), L'\0', L'\x2400');
+    return shown;
+}
 
 }  // namespace
 
@@ -304,23 +311,29 @@ LRESULT Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(window_, message, wParam, lParam);
 }
 
+// A box holds no NUL: a text with NULs is shown with U+2400 in their place (as a label's caption
+// is) and given back whole for as long as the box still shows it, so that what follows a NUL is
+// never lost.
 std::string Form1Window::Text(ControlId box) const {
     HWND control = Control(box);
     const int length = GetWindowTextLengthW(control);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     const int copied = GetWindowTextW(control, text.data(), length + 1);
     text.resize(static_cast<std::size_t>(copied));
+    const std::string& carried = carried_[Index(box)];
+    if (!carried.empty() && text == ShownText(carried)) return carried;
     return Utf8(text);
 }
 
 void Form1Window::SetText(ControlId box, const std::string& text) {
     // The edit reports every WM_SETTEXT as a change; the same text again is no change.
     if (Text(box) == text) return;
-    if (!SetWindowTextW(Control(box), Wide(text).c_str())) throw LastErrorFailure();
+    carried_[Index(box)] = text.find('\0') != std::string::npos ? text : std::string();
+    if (!SetWindowTextW(Control(box), ShownText(text).c_str())) throw LastErrorFailure();
 }
 
 void Form1Window::SetLabelCaption(ControlId label, const std::string& caption) {
-    if (!SetWindowTextW(Control(label), Wide(caption).c_str())) throw LastErrorFailure();
+    if (!SetWindowTextW(Control(label), ShownText(caption).c_str())) throw LastErrorFailure();
 }
 
 void Form1Window::SetWindowCaption(const std::string& caption) {
@@ -341,13 +354,10 @@ void Form1Window::SetWindowIcon() {
 }
 
 void Form1Window::SetMouseIcon(const std::string& cursorFile) {
+    // A cursor that cannot be loaded leaves none: the buttons then show the default pointer.
     if (mouseIcon_ != nullptr) DestroyCursor(mouseIcon_);
-    mouseIcon_ = static_cast<HCURSOR>(
-        LoadImageW(nullptr, Wide(cursorFile).c_str(), IMAGE_CURSOR, 0, 0, LR_LOADFROMFILE));
-    if (mouseIcon_ == nullptr) {
-        const DWORD error = GetLastError();
-        throw Failure(error != 0 ? SystemMessage(error) : "Invalid picture");
-    }
+    mouseIcon_ = nullptr;
+    mouseIcon_ = LoadCursorFile(cursorFile);
 }
 
 void Form1Window::SetMousePointer(MousePointer pointer) {

@@ -80,6 +80,7 @@ private:
     std::array<HWND, kControls> controls_{};
     std::array<Colour, kControls> back_{};
     std::array<Colour, kControls> fore_{};
+    std::array<std::string, kControls> carried_{};  // a box's text that holds a NUL
     std::optional<ButtonTheme> buttonTheme_;
     HFONT windowFont_ = nullptr;
     HFONT buttonFont_ = nullptr;

@@ -33,7 +33,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     RegistrySettings settings;
     Win32Shell shell(window.Handle());
     Win32SkinPainter painter(window, dialogs);
-    ThemeSkin skin(painter);
+    ThemeSkin skin(painter, files);
 
     std::string programFolder;
     try {

@@ -2,8 +2,10 @@
 
 #include <windows.h>
 
+#include "platform/win32/ordinary_file.h"
 #include "platform/win32/system_error.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/win32_paths.h"
 
 namespace quire::win32 {
 namespace {
@@ -11,50 +13,85 @@ namespace {
 // A path with a NUL inside would reach the system cut short and name another entry.
 bool Representable(const std::string& path) { return path.find('\0') == std::string::npos; }
 
-DWORD Attributes(const std::string& path) {
-    return Representable(path) ? GetFileAttributesW(Wide(path).c_str()) : INVALID_FILE_ATTRIBUTES;
-}
+// The path as the system calls receive it.
+std::wstring SystemPath(const std::string& path) { return Wide(SingleSeparators(path)); }
 
-// Creates the folder; gives 0 or the system's error code.
-DWORD MakeDirectory(const std::string& path) {
-    if (!Representable(path)) return ERROR_INVALID_NAME;
-    return CreateDirectoryW(Wide(path).c_str(), nullptr) ? 0 : GetLastError();
+// Why the path may not be created as it stands, or the empty text.
+std::string CreationProblem(const std::string& path) {
+    if (!Representable(path)) return SystemMessage(ERROR_INVALID_NAME);
+    return PathProblem(path, LastComponent::Created);
 }
 
 }  // namespace
 
 bool Win32FileSystem::FolderExists(const std::string& path) const {
-    const DWORD attributes = Attributes(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    return FolderProblem(path).empty();
+}
+
+std::string Win32FileSystem::FolderProblem(const std::string& path) const {
+    if (!Representable(path)) return SystemMessage(ERROR_INVALID_NAME);
+    if (std::string problem = PathProblem(path, LastComponent::Reached); !problem.empty()) {
+        return problem;
+    }
+    const DWORD attributes = GetFileAttributesW(SystemPath(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return SystemMessage(GetLastError());
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? std::string()
+                                                        : SystemMessage(ERROR_DIRECTORY);
 }
 
 void Win32FileSystem::CreateFolder(const std::string& path) {
-    if (const DWORD error = MakeDirectory(path); error != 0) throw Failure(SystemMessage(error));
+    if (std::string problem = CreationProblem(path); !problem.empty()) throw Failure(problem);
+    if (!CreateDirectoryW(SystemPath(path).c_str(), nullptr)) throw LastErrorFailure();
 }
 
 FileSystem::Creation Win32FileSystem::CreateFolderUnlessExists(const std::string& path) {
-    const DWORD error = MakeDirectory(path);
-    if (error == 0) return Creation::Created;
+    if (std::string problem = CreationProblem(path); !problem.empty()) throw Failure(problem);
+    if (CreateDirectoryW(SystemPath(path).c_str(), nullptr)) return Creation::Created;
+    const DWORD error = GetLastError();
     if (FolderExists(path)) return Creation::Existed;
     throw Failure(SystemMessage(error));
 }
 
+FileSystem::Creation Win32FileSystem::PredictCreation(const std::string& path) const {
+    if (std::string problem = CreationProblem(path); !problem.empty()) throw Failure(problem);
+    if (FolderExists(path)) return Creation::Existed;
+    if (PathExists(path)) throw Failure(SystemMessage(ERROR_ALREADY_EXISTS));
+    const std::string_view parent = ParentOf(path);
+    if (!parent.empty() && !FolderExists(std::string(parent))) {
+        throw Failure(SystemMessage(ERROR_PATH_NOT_FOUND));
+    }
+    return Creation::Created;
+}
+
 bool Win32FileSystem::PathExists(const std::string& path) const {
+    if (!Representable(path)) return false;
+    const std::wstring widePath = SystemPath(path);
     WIN32_FILE_ATTRIBUTE_DATA data{};
-    return Representable(path) &&
-           GetFileAttributesExW(Wide(path).c_str(), GetFileExInfoStandard, &data) != 0;
+    if (GetFileAttributesExW(widePath.c_str(), GetFileExInfoStandard, &data)) return true;
+    // Some entries give no attributes of their own (Wine's pipes and devices); their folder's
+    // listing still holds their time. A pattern would match other names than the one asked for.
+    if (path.find_first_of("*?") != std::string::npos) return false;
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileW(widePath.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return false;
+    FindClose(search);
+    return true;
 }
 
 bool Win32FileSystem::PlainFileExists(const std::string& path) const {
     // A search pattern would match other names than the one asked for.
     if (!Representable(path) || path.find_first_of("*?") != std::string::npos) return false;
     WIN32_FIND_DATAW found{};
-    const HANDLE search = FindFirstFileW(Wide(path).c_str(), &found);
+    const HANDLE search = FindFirstFileW(SystemPath(path).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return false;
     FindClose(search);
     constexpr DWORD kNotPlain =
         FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
     return (found.dwFileAttributes & kNotPlain) == 0;
+}
+
+std::string Win32FileSystem::ReadSmallFile(const std::string& path, std::size_t limit) const {
+    return ReadOrdinaryFile(path, limit);
 }
 
 }  // namespace quire::win32

@@ -1,5 +1,7 @@
 // The file system through the Unicode Win32 calls, so that every name the user types is created
-// exactly (the ANSI calls would turn characters outside the code page into "?").
+// exactly (the ANSI calls would turn characters outside the code page into "?"). Every path is
+// read by our own rules (win32_paths, win32_names) before the system sees it, so that the check
+// of a folder and the creation inside it agree, whatever the system would make of odd forms.
 #pragma once
 
 #include "engine/file_system.h"
@@ -9,10 +11,18 @@ namespace quire::win32 {
 class Win32FileSystem final : public FileSystem {
 public:
     bool FolderExists(const std::string& path) const override;
+    // A path the rules refuse names no folder, whatever is on the disk.
+    std::string FolderProblem(const std::string& path) const override;
+    // Refuses, before the system sees it, a last name that the system would not keep as typed (a
+    // device name, a trailing dot or blank, a character it does not allow) and a path whose form
+    // the rules refuse.
     void CreateFolder(const std::string& path) override;
     Creation CreateFolderUnlessExists(const std::string& path) override;
+    // The names, an entry in the way and a missing parent folder; not the rights or the space.
+    Creation PredictCreation(const std::string& path) const override;
     bool PathExists(const std::string& path) const override;
     bool PlainFileExists(const std::string& path) const override;
+    std::string ReadSmallFile(const std::string& path, std::size_t limit) const override;
 };
 
 }  // namespace quire::win32

@@ -109,5 +109,37 @@ TEST_F(Win32FileSystemTest, PlainFileIsNeitherFolderNorHiddenNorSystem) {
     SetFileAttributesW(Wide(scratch / "readonly").c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
+// Only an ordinary file is read, whole, under the ceiling; a device's name never reaches the
+// system, and a device that a name leads to is closed unread. (Folders, held and large files in
+// place of the program's files: hostile_files_test.)
+TEST_F(Win32FileSystemTest, ReadsOnlyOrdinaryFilesUnderTheCeiling) {
+    HANDLE file = CreateFileW(Wide(scratch / "theme").c_str(), GENERIC_WRITE, 0, nullptr,
+                              CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    ::WriteFile(file, "0123456789ABCDEF", 16, &written, nullptr);
+    CloseHandle(file);
+    WriteFile(scratch / "empty");
+    std::vector<std::pair<std::string, std::string>> cases = {  // path, content or failure
+        {scratch / "theme", "0123456789ABCDEF"},
+        {scratch / "empty", ""},
+        {scratch / "missing", "File not found"},
+        {scratch / "missing\\theme", "File not found"},
+        {scratch / "NUL", "Not an ordinary file but a device"},
+        {scratch / "con.cjs", "Not an ordinary file but a device"},
+        {"\\\\.\\pipe\\quire", "Not an ordinary file but a device"},
+    };
+    if (testing::UnderWine()) {  // the host's own devices, through Wine's drive of its root
+        cases.push_back({"Z:\\dev\\zero", "Not an ordinary file but a device"});
+    }
+    for (const auto& [path, expected] : cases) {
+        try {
+            EXPECT_EQ(files.ReadSmallFile(path, 16), expected);
+        } catch (const Failure& failure) {
+            EXPECT_EQ(failure.what(), expected) << path;
+        }
+    }
+    EXPECT_THROW(files.ReadSmallFile(scratch / "theme", 15), Failure);
+}
+
 }  // namespace
 }  // namespace quire::win32

@@ -33,7 +33,7 @@ struct Form1Harness {
         : window(GetModuleHandleW(nullptr), [this] { ++endProgramCalls; }),
           pump(window),
           painter(window),
-          skin(painter),
+          skin(painter, files != nullptr ? *files : realFiles),
           form(Form1Ports{window, files != nullptr ? *files : realFiles, dialogs, pump, settings,
                           shell, skin},
                Form1Environment{std::move(programFolder), kWindowsTraits, ".",

@@ -68,6 +68,32 @@ TEST_F(Form1OnWin32Test, StoredValuesAreRestoredAsTheyAre) {
     EXPECT_TRUE(harness.dialogs.shown.empty());
 }
 
+// What follows a NUL in a stored text survives start-up's writing back, and the NUL is shown.
+TEST_F(Form1OnWin32Test, AStoredTextWithANulIsKeptWhole) {
+    const std::string stored("A\0B ###", 7);
+    harness.settings.WriteSetting("Text1", stored);
+    Load();
+    EXPECT_EQ(harness.registry.Value("Text1"), stored);
+    const std::string shownNul = "\xE2\x90\x80";  // U+2400
+    EXPECT_EQ(Text(ControlId::Text1), "A" + shownNul + "B ###");
+    EXPECT_EQ(Text(ControlId::Label4), "A" + shownNul + "B 001");
+    EXPECT_TRUE(harness.dialogs.shown.empty());
+}
+
+TEST_F(Form1OnWin32Test, SettingsThatCannotBeWrittenGiveOneNoticeThatSaysSo) {
+    // A key that lives only until the session ends takes no lasting key below it.
+    HKEY maker = nullptr;
+    RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Quillmark", 0, nullptr, REG_OPTION_VOLATILE,
+                    KEY_ALL_ACCESS, nullptr, &maker, nullptr);
+    RegCloseKey(maker);
+    Load();
+    ASSERT_EQ(harness.dialogs.shown.size(), 1u);
+    EXPECT_NE(harness.dialogs.shown[0].text.find("The settings will not be kept."),
+              std::string::npos)
+        << harness.dialogs.shown[0].text;
+    EXPECT_EQ(Text(ControlId::Text1), "Folder ###");
+}
+
 TEST_F(Form1OnWin32Test, TypingUpdatesThePreviewAndTheRegistryAtEveryKey) {
     Load();
     HWND text1 = harness.Control(ControlId::Text1);
@@ -160,6 +186,9 @@ public:
     bool PathExists(const std::string& path) const override { return real.PathExists(path); }
     bool PlainFileExists(const std::string& path) const override {
         return real.PlainFileExists(path);
+    }
+    std::string ReadSmallFile(const std::string& path, std::size_t limit) const override {
+        return real.ReadSmallFile(path, limit);
     }
     Win32FileSystem real;
 

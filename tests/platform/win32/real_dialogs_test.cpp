@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/win32/folder_picker.h"
+#include "platform/win32/form1_window.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_dialogs.h"
 #include "win32_test_support.h"
@@ -90,6 +91,26 @@ TEST(RealMessageBox, ErrorReportHasTheExclamationIconAndKeepsUnicode) {
     EXPECT_TRUE(seen.icon);
     EXPECT_EQ(seen.caption, "Application Error");
     EXPECT_EQ(seen.text, "Zugriff verweigert \xE2\x9C\x93");
+}
+
+// Start-up's reports come before the main window appears: their owner is the hidden window, which
+// stands in the middle of the screen, and so do they.
+TEST(RealMessageBox, ReportBeforeTheWindowAppearsIsCentredOnTheScreen) {
+    Form1Window hidden(GetModuleHandleW(nullptr), [] {});
+    Win32Dialogs dialogs(hidden.Handle());
+    RECT box{};
+    BoxAnswerer answerer([&](HWND shown) {
+        GetWindowRect(shown, &box);
+        Press(shown, IDOK);
+    });
+    dialogs.ShowMessage("Invalid picture", "Application Error", BoxStyle::Warning);
+    EXPECT_FALSE(IsWindowVisible(hidden.Handle()));
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(hidden.Handle(), MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& area = monitor.rcWork;
+    EXPECT_LE(std::abs((box.left + box.right) - (area.left + area.right)), 2);
+    EXPECT_LE(std::abs((box.top + box.bottom) - (area.top + area.bottom)), 2);
 }
 
 // The colour the box paints its face with, as it answers WM_CTLCOLORDLG.

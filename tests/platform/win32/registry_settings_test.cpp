@@ -43,16 +43,43 @@ TEST_F(RegistrySettingsTest, KeepsUnicodeAndLongTextsExactly) {
     EXPECT_EQ(settings.ReadSetting("Text1", ""), longText);
 }
 
-TEST_F(RegistrySettingsTest, ValueOfAnotherTypeIsAReadFailure) {
+// Stores a value as another program may have left it.
+void Store(const wchar_t* name, DWORD type, const void* data, std::size_t bytes) {
     HKEY key = nullptr;
     ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, SettingsKeyPath().c_str(), 0, nullptr, 0,
                               KEY_SET_VALUE, nullptr, &key, nullptr),
               ERROR_SUCCESS);
-    const DWORD number = 20;
-    RegSetValueExW(key, L"Text2", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number),
-                   sizeof number);
+    RegSetValueExW(key, name, 0, type, static_cast<const BYTE*>(data), static_cast<DWORD>(bytes));
     RegCloseKey(key);
-    EXPECT_THROW(settings.ReadSetting("Text2", "20"), Failure);
+}
+
+TEST_F(RegistrySettingsTest, ValueOfAnotherTypeIsAReadFailureNamingTheSetting) {
+    const DWORD number = 20;
+    Store(L"Text2", REG_DWORD, &number, sizeof number);
+    try {
+        settings.ReadSetting("Text2", "20");
+        ADD_FAILURE() << "a number read as text";
+    } catch (const Failure& failure) {
+        EXPECT_STREQ(failure.what(), "The setting \"Text2\" is stored as REG_DWORD, not as text");
+    }
+}
+
+TEST_F(RegistrySettingsTest, TextIsReadAsStored) {
+    const struct {
+        DWORD type;
+        std::wstring stored;  // the data as stored, terminator included or not
+        std::string read;
+    } cases[] = {
+        {REG_EXPAND_SZ, std::wstring(L"%USERPROFILE%\\Jobs\0", 19), "%USERPROFILE%\\Jobs"},
+        {REG_SZ, std::wstring(L"A\0B ###\0", 8), std::string("A\0B ###", 7)},
+        {REG_SZ, L"no terminator", "no terminator"},
+    };
+    for (const auto& [type, stored, read] : cases) {
+        Store(L"Text1", type, stored.data(), stored.size() * sizeof(wchar_t));
+        EXPECT_EQ(settings.ReadSetting("Text1", ""), read);
+    }
+    settings.WriteSetting("Text1", std::string("A\0B", 3));  // written whole
+    EXPECT_EQ(registry.Value("Text1"), std::string("A\0B", 3));
 }
 
 }  // namespace

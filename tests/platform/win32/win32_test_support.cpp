@@ -1,7 +1,5 @@
 #include "win32_test_support.h"
 
-#include <shellapi.h>
-
 #include <atomic>
 
 #include "platform/win32/registry_settings.h"
@@ -45,15 +43,35 @@ ScratchFolder::ScratchFolder() {
     path_ = Utf8(path);
 }
 
-ScratchFolder::~ScratchFolder() {
-    // SHFileOperationW wants a list ending in two NULs.
-    std::wstring from = Wide(path_);
-    from.push_back(L'\0');
-    SHFILEOPSTRUCTW operation{};
-    operation.wFunc = FO_DELETE;
-    operation.pFrom = from.c_str();
-    operation.fFlags = FOF_NO_UI;
-    SHFileOperationW(&operation);
+bool UnderWine() {
+    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+ScratchFolder::~ScratchFolder() { RemoveTree(path_); }
+
+void RemoveTree(const std::string& path) {
+    // Through \\?\ so that no depth is too deep.
+    const std::wstring folder = path.starts_with("\\\\?\\") ? Wide(path) : L"\\\\?\\" + Wide(path);
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = found.cFileName;
+            const std::wstring entry = folder + L"\\" + name;
+            if (name == L"." || name == L"..") continue;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+                // A link goes, never what it leads to.
+                if (!RemoveDirectoryW(entry.c_str())) DeleteFileW(entry.c_str());
+            } else if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(Utf8(entry));
+            } else {
+                SetFileAttributesW(entry.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(entry.c_str());
+            }
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryW(folder.c_str());
 }
 
 ScratchRegistry::ScratchRegistry() : scratch_(L"Software\\QuireBatchTests\\" + Unique(L"run-")) {
@@ -70,12 +88,15 @@ ScratchRegistry::~ScratchRegistry() {
 
 std::string ScratchRegistry::Value(const std::string& name) const {
     DWORD type = 0;
-    wchar_t data[4096] = {};
-    DWORD bytes = sizeof data;
+    std::wstring data(8192, L'\0');
+    DWORD bytes = static_cast<DWORD>(data.size() * sizeof(wchar_t));
     const LSTATUS status = RegGetValueW(key_, SettingsKeyPath().c_str(), Wide(name).c_str(),
-                                        RRF_RT_ANY | RRF_NOEXPAND, &type, data, &bytes);
+                                        RRF_RT_ANY | RRF_NOEXPAND, &type, data.data(), &bytes);
     if (status != ERROR_SUCCESS) return "<absent>";
     if (type != REG_SZ) return "<type " + std::to_string(type) + ">";
+    // The whole text, a NUL inside it included; only the terminator goes.
+    data.resize(bytes / sizeof(wchar_t));
+    if (!data.empty() && data.back() == L'\0') data.pop_back();
     return Utf8(data);
 }
 

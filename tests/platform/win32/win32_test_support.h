@@ -23,6 +23,12 @@ private:
     std::string path_;
 };
 
+// True when the tests run under Wine, where some hostile cases can be made that Windows lacks.
+bool UnderWine();
+
+// Removes the folder at `path` with everything in it, however deep.
+void RemoveTree(const std::string& path);
+
 // Points HKEY_CURRENT_USER of this process at a scratch key, deleted afterwards, so that tests
 // never touch the user's own settings.
 class ScratchRegistry {
@@ -32,7 +38,7 @@ public:
     ScratchRegistry(const ScratchRegistry&) = delete;
     ScratchRegistry& operator=(const ScratchRegistry&) = delete;
 
-    // The stored REG_SZ value of the settings key, or "<absent>" / "<type N>".
+    // The stored REG_SZ value of the settings key, whole, or "<absent>" / "<type N>".
     std::string Value(const std::string& name) const;
 
 private:

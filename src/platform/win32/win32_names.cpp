@@ -1,0 +1,89 @@
+#include "platform/win32/win32_names.h"
+
+#include <array>
+
+namespace quire::win32 {
+namespace {
+
+constexpr std::size_t kLongestName = 255;
+
+char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool SameLetters(std::string_view text, std::string_view upper) {
+    if (text.size() != upper.size()) return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (Upper(text[i]) != upper[i]) return false;
+    }
+    return true;
+}
+
+bool Refused(char c) {
+    const auto code = static_cast<unsigned char>(c);
+    return code < 0x20 || std::string_view("<>:\"/\\|?*").find(c) != std::string_view::npos;
+}
+
+std::string Shown(char c) {
+    const auto code = static_cast<unsigned char>(c);
+    if (code >= 0x20) return std::string(1, c);
+    constexpr char kHex[] = "0123456789ABCDEF";
+    std::string shown = "U+00";
+    shown += kHex[code >> 4];
+    shown += kHex[code & 0xF];
+    return shown;
+}
+
+// The name's length in UTF-16 code units, the measure of the system's limit: a character beyond
+// U+FFFF (four bytes in UTF-8) takes two.
+std::size_t Utf16Length(std::string_view name) {
+    std::size_t units = 0;
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte & 0xC0) != 0x80) units += byte >= 0xF0 ? 2 : 1;
+    }
+    return units;
+}
+
+}  // namespace
+
+// The system reads a device name before the first dot or colon, less the blanks that end it.
+bool IsDeviceName(std::string_view name) {
+    std::string_view base = name.substr(0, name.find_first_of(".:"));
+    while (!base.empty() && base.back() == ' ') base.remove_suffix(1);
+    for (const std::string_view device : {"CON", "PRN", "AUX", "NUL"}) {
+        if (SameLetters(base, device)) return true;
+    }
+    if (base.size() < 4 ||
+        !(SameLetters(base.substr(0, 3), "COM") || SameLetters(base.substr(0, 3), "LPT"))) {
+        return false;
+    }
+    const std::string_view number = base.substr(3);
+    if (number.size() == 1) return number[0] >= '1' && number[0] <= '9';
+    // Superscript one, two and three in UTF-8.
+    constexpr std::array<std::string_view, 3> kSuperscripts{"\xC2\xB9", "\xC2\xB2", "\xC2\xB3"};
+    for (const std::string_view superscript : kSuperscripts) {
+        if (number == superscript) return true;
+    }
+    return false;
+}
+
+std::string NameProblem(std::string_view name) {
+    std::string quoted(1, '"');
+    quoted.append(name).append(1, '"');
+    if (IsDeviceName(name)) return quoted + " is a name Windows reserves for a device";
+    for (const char c : name) {
+        if (Refused(c)) {
+            return "The name " + quoted + " holds " + Shown(c) +
+                   ", a character Windows does not allow in names";
+        }
+    }
+    if (!name.empty() && (name.back() == '.' || name.back() == ' ')) {
+        return "The name " + quoted + " ends in a dot or blank, which Windows would drop";
+    }
+    if (Utf16Length(name) > kLongestName) {
+        return "The name " + quoted + " is longer than the " + std::to_string(kLongestName) +
+               " characters Windows allows in a name";
+    }
+    return {};
+}
+
+}  // namespace quire::win32
