@@ -87,8 +87,9 @@ void Form1::Form_Unload(int& /*cancel*/) {
 }
 
 void Form1::Text1_Change() {
-    Unguarded("The name pattern could not be previewed or saved", [&] {
-        ShowPreview();
+    // A preview that fails does not keep the pattern from being saved.
+    Unguarded("The name pattern could not be previewed", [&] { ShowPreview(); });
+    Unguarded("The name pattern could not be saved", [&] {
         ports_.settings.WriteSetting(setting::kPattern, ports_.view.Text(ControlId::Text1));
     });
 }

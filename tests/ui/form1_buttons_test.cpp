@@ -47,7 +47,7 @@ TEST(ChangeHandlers, AFailedWriteIsShownOnceAndNeverEndsTheProgram) {
     h.view.SetText(ControlId::Text3, "C:\\");
     ASSERT_EQ(h.dialogs.shown.size(), 1u);
     EXPECT_EQ(h.dialogs.shown[0].text,
-              "The name pattern could not be previewed or saved:\r\nAccess is denied.");
+              "The name pattern could not be saved:\r\nAccess is denied.");
     EXPECT_EQ(h.dialogs.shown[0].caption, "Application Error");
     EXPECT_EQ(h.view.captions[ControlId::Label4], "A1");  // the preview still follows
 }

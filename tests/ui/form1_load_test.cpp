@@ -128,7 +128,7 @@ TEST(FormLoad, APreviewThatCannotBeShownKeepsThePreviousCaption) {
     h.form.Form_Load();
     // Once from Text1's change (no report: that handler has none) and once from 134.
     ASSERT_EQ(h.dialogs.shown.size(), 2u);
-    EXPECT_EQ(h.dialogs.shown[0].text.find("The name pattern could not be previewed or saved:\r\nCannot set Label4"), 0u);
+    EXPECT_EQ(h.dialogs.shown[0].text.find("The name pattern could not be previewed:\r\nCannot set Label4"), 0u);
     EXPECT_EQ(ReportedLine(h.dialogs.shown[1]), "134");
     EXPECT_EQ(h.view.captions[ControlId::Label4], " Example here!");
 }

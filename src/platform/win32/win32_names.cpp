@@ -49,7 +49,7 @@ std::size_t Utf16Length(std::string_view name) {
 bool IsDeviceName(std::string_view name) {
     std::string_view base = name.substr(0, name.find_first_of(".:"));
     while (!base.empty() && base.back() == ' ') base.remove_suffix(1);
-    for (const std::string_view device : {"CON", "PRN", "AUX", "NUL"}) {
+    for (const std::string_view device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"}) {
         if (SameLetters(base, device)) return true;
     }
     if (base.size() < 4 ||
@@ -57,7 +57,7 @@ bool IsDeviceName(std::string_view name) {
         return false;
     }
     const std::string_view number = base.substr(3);
-    if (number.size() == 1) return number[0] >= '1' && number[0] <= '9';
+    if (number.size() == 1) return number[0] >= '0' && number[0] <= '9';
     // Superscript one, two and three in UTF-8.
     constexpr std::array<std::string_view, 3> kSuperscripts{"\xC2\xB9", "\xC2\xB2", "\xC2\xB3"};
     for (const std::string_view superscript : kSuperscripts) {

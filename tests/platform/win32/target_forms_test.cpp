@@ -137,6 +137,8 @@ TEST(TargetForms, EachIsMadeWhereTheCheckSaidOrRefusedOrATrueFailure) {
         {"<S>", "com#", false, kDevice, {}},
         {"<S>", "CON .#", false, kDevice, {}},
         {"<S>", "LPT\xC2\xB9.#", false, kDevice, {}},
+        {"<S>", "com0.#", false, kDevice, {}},
+        {"<S>", "CONOUT$.#", false, kDevice, {}},
         {"<S>", "x# ", false, kDropped, {}},
         {"<S>", "x#.", false, kDropped, {}},
         {"<S>", "sub.\\x #", false, kDropped, {}},  // the system would make it in "sub"
