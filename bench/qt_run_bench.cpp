@@ -12,7 +12,7 @@
 #include <string>
 
 #include "engine/creation_run.h"
-#include "platform/qt/program.h"
+#include "platform/qt/qt_program.h"
 #include "peak_memory.h"
 
 namespace {
@@ -29,7 +29,7 @@ public:
 // The window's run less the pump: the inputs are read from the same boxes for every folder.
 class UnpumpedHost final : public RunHost {
 public:
-    explicit UnpumpedHost(qt::QtFormView& view) : view_(view) {}
+    explicit UnpumpedHost(qt::QtForm1View& view) : view_(view) {}
     bool BeforeFolder() override { return true; }
     bool ReadInputs(std::string& pattern, std::string& target) override {
         pattern = view_.Text(ControlId::Text1);
@@ -43,7 +43,7 @@ public:
     void CounterOverflow() override {}
 
 private:
-    qt::QtFormView& view_;
+    qt::QtForm1View& view_;
 };
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "app/product.h"
-#include "platform/qt/program.h"
+#include "platform/qt/qt_program.h"
 #include "peak_memory.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/dialogs.h"
+#include "app/dialogs.h"
 
 namespace quire {
 

@@ -3,11 +3,12 @@
 
 #include <string_view>
 
+#include "version.h"  // kVersion, from the project's version
+
 namespace quire::product {
 
 inline constexpr std::string_view kName = "Pallisand Quire Batch Utility";
 inline constexpr std::string_view kCompany = "Quillmark";
-inline constexpr std::string_view kVersion = "7.00";
 
 // The settings store addresses every value by application key, section and key.
 inline constexpr std::string_view kSettingsApplication = "Quillmark";

@@ -1,4 +1,6 @@
-// The per-user store that keeps the window's inputs from one run of the program to the next.
+// Port: the per-user store that keeps the window's inputs from one run of the program to the
+// next. Implemented by QtSettingsStore (platform/qt, an INI file) and Win32SettingsStore
+// (platform/win32, the registry); tests use FakeSettingsStore.
 #pragma once
 
 #include <string>

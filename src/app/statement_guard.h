@@ -7,7 +7,7 @@
 #include <string_view>
 #include <utility>
 
-#include "engine/dialogs.h"
+#include "app/dialogs.h"
 
 namespace quire {
 

@@ -1,4 +1,5 @@
-// What the program needs of the file system.
+// Port: what the programs need of the file system. Implemented by PosixFileSystem
+// (platform/posix) and Win32FileSystem (platform/win32); tests use FakeFileSystem.
 #pragma once
 
 #include <cstddef>

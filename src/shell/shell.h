@@ -1,4 +1,6 @@
-// What the program hands to the desktop shell: launches, special folders and the folder picker.
+// Port: what the program hands to the desktop shell: launches, special folders and the folder
+// picker. Implemented by QtShell (platform/qt) and Win32Shell (platform/win32); tests use
+// FakeShell.
 #pragma once
 
 #include <string>

@@ -6,7 +6,7 @@
 
 #include "engine/file_system.h"
 #include "ui/form1_view.h"
-#include "ui/skin_control.h"
+#include "ui/theme_skin.h"
 
 namespace quire {
 
@@ -16,7 +16,7 @@ std::string ThemeFilePath(const std::string& programFolder, char separator);
 // When the theme file lies beside the program: recolours the window and its frames and labels to
 // the button face, then loads the theme, sets its options and applies it. Without the file nothing
 // changes. A failure ends it at that step and reaches the caller.
-void ApplySkin(Form1View& view, const FileSystem& files, SkinControl& skin,
+void ApplySkin(Form1View& view, const FileSystem& files, ThemeSkin& skin,
                const std::string& programFolder, char separator);
 
 // The pointer style that a mouse move over `control` sets, or nothing when it leaves it unchanged.

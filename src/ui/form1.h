@@ -7,12 +7,13 @@
 #include "app/platform_traits.h"
 #include "app/settings_store.h"
 #include "app/startup.h"
-#include "engine/dialogs.h"
-#include "engine/event_pump.h"
+#include "app/dialogs.h"
+#include "ui/event_pump.h"
 #include "engine/file_system.h"
 #include "shell/shell.h"
+#include "ui/event_pump.h"
 #include "ui/form1_view.h"
-#include "ui/skin_control.h"
+#include "ui/theme_skin.h"
 
 namespace quire {
 
@@ -23,7 +24,7 @@ struct Form1Ports {
     EventPump& pump;
     SettingsStore& settings;
     Shell& shell;
-    SkinControl& skin;
+    ThemeSkin& skin;
 };
 
 struct Form1Environment {

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "ui/control_id.h"
-#include "ui/form1_view.h"
+#include "ui/colour.h"
 
 namespace quire {
 
@@ -37,21 +37,6 @@ struct FontDesign {
     bool underline;
     bool strikeout;
 };
-
-namespace colour {
-inline constexpr Colour kWhite = 0x00FFFFFF;
-inline constexpr Colour kBlack = 0x00000000;
-inline constexpr Colour kWindowBackground = 0x80000005;
-inline constexpr Colour kWindowText = 0x80000008;
-inline constexpr Colour kButtonFace = 0x8000000F;
-inline constexpr Colour kButtonText = 0x80000012;
-
-constexpr bool IsSystemColour(Colour c) { return (c & 0x80000000u) != 0; }
-constexpr int SystemColourIndex(Colour c) { return static_cast<int>(c & 0xFFu); }
-constexpr int Red(Colour c) { return static_cast<int>(c & 0xFFu); }
-constexpr int Green(Colour c) { return static_cast<int>((c >> 8) & 0xFFu); }
-constexpr int Blue(Colour c) { return static_cast<int>((c >> 16) & 0xFFu); }
-}  // namespace colour
 
 inline constexpr FontDesign kWindowFont{"Arial", 9.0, 700, 0, false, false, false};
 inline constexpr FontDesign kPushButtonFont{"Arial", 11.25, 700, 0, false, false, false};

@@ -1,18 +1,16 @@
-// What a toolkit must offer for the main window's procedures to run on it.
+// Port: what a toolkit must offer for the main window's procedures to run on it. Implemented by
+// QtForm1View (platform/qt) and Win32Form1View (platform/win32); tests use FakeForm1View.
 #pragma once
 
-#include <cstdint>
 #include <string>
 
+#include "ui/colour.h"
 #include "ui/control_id.h"
 
 namespace quire {
 
 // The window's pointer style: the default arrow, or the custom image (the hand cursor).
 enum class MousePointer : int { Default = 0, Custom = 99 };
-
-// 32-bit colour: 0x00BBGGRR, or a system colour when the top bit is set (index in the low byte).
-using Colour = std::uint32_t;
 
 class Form1View {
 public:

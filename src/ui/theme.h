@@ -10,7 +10,7 @@
 #include <optional>
 #include <string_view>
 
-#include "ui/form1_view.h"
+#include "ui/colour.h"
 
 namespace quire {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/dialogs.h"
+#include "app/dialogs.h"
 #include "engine/failure.h"
 
 namespace quire::fakes {

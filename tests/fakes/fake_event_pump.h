@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "engine/event_pump.h"
+#include "ui/event_pump.h"
 
 namespace quire::fakes {
 

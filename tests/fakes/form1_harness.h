@@ -9,7 +9,7 @@
 #include "fakes/fake_form1_view.h"
 #include "fakes/fake_settings_store.h"
 #include "fakes/fake_shell.h"
-#include "fakes/fake_skin_control.h"
+#include "fakes/fake_skin_painter.h"
 #include "ui/form1.h"
 
 namespace quire::fakes {
@@ -21,7 +21,8 @@ struct Form1Harness {
     FakeEventPump pump;
     FakeSettingsStore settings;
     FakeShell shell;
-    FakeSkinControl skin;
+    FakeSkinPainter painter;
+    ThemeSkin skin{painter, files};
     std::deque<double> draws;  // the start-up draw's numbers; 0.5 (no hit) when none is left
     Form1 form;
 

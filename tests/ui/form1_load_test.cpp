@@ -60,7 +60,8 @@ TEST(FormLoad, RestoresStoredTextsExactly) {
 TEST(FormLoad, SkinFailureIsReportedAs100AndStartUpGoesOn) {
     Form1Harness h;
     h.files.files = {"C:\\Program Files\\Quire\\x\\o.cjs"};
-    h.skin.failAt = "load";
+    h.files.contents = {{"C:\\Program Files\\Quire\\x\\o.cjs", "[Window]\nFace = #102030\n"}};
+    h.painter.fail = true;
     h.form.Form_Load();
     ASSERT_EQ(h.dialogs.shown.size(), 1u);
     EXPECT_EQ(ReportedLine(h.dialogs.shown[0]), "100");

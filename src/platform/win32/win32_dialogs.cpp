@@ -3,9 +3,9 @@
 #include <commctrl.h>
 
 #include "engine/failure.h"
-#include "platform/win32/gdi_colours.h"
-#include "platform/win32/system_error.h"
-#include "platform/win32/wide_text.h"
+#include "platform/win32/win32_gdi_colours.h"
+#include "platform/win32/win32_system_error.h"
+#include "platform/win32/win32_wide_text.h"
 
 namespace quire::win32 {
 namespace {

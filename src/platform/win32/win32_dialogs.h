@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "engine/dialogs.h"
+#include "app/dialogs.h"
 #include "ui/form1_view.h"
 
 namespace quire::win32 {

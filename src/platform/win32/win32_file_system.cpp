@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-#include "platform/win32/ordinary_file.h"
-#include "platform/win32/system_error.h"
-#include "platform/win32/wide_text.h"
+#include "platform/win32/win32_ordinary_file.h"
+#include "platform/win32/win32_system_error.h"
+#include "platform/win32/win32_wide_text.h"
 #include "platform/win32/win32_paths.h"
 
 namespace quire::win32 {

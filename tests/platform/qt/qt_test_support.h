@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/dialogs.h"
-#include "platform/qt/program.h"
+#include "app/dialogs.h"
+#include "platform/qt/qt_program.h"
 
 namespace quire::qt::test {
 

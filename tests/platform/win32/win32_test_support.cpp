@@ -2,8 +2,8 @@
 
 #include <atomic>
 
-#include "platform/win32/registry_settings.h"
-#include "platform/win32/wide_text.h"
+#include "platform/win32/win32_settings_store.h"
+#include "platform/win32/win32_wide_text.h"
 
 namespace quire::win32::testing {
 namespace {

@@ -1,0 +1,39 @@
+#include "platform/qt/qt_cursor_file.h"
+
+#include <QImage>
+#include <QPixmap>
+#include <algorithm>
+
+#include "engine/failure.h"
+#include "platform/posix/posix_file_system.h"
+
+namespace quire::qt {
+namespace {
+
+int Word(const QByteArray& bytes, qsizetype at) {
+    return static_cast<unsigned char>(bytes[at]) | (static_cast<unsigned char>(bytes[at + 1]) << 8);
+}
+
+}  // namespace
+
+QCursor LoadCursorFile(const std::string& path) {
+    // Read as the file system reads small files: an ordinary file only, never waiting, and the
+    // path's own bytes, whatever they are.
+    const std::string content = PosixFileSystem().ReadSmallFile(path, kSmallFileLimit);
+    const QByteArray bytes(content.data(), static_cast<qsizetype>(content.size()));
+    // Header: reserved 0, type 2 (cursor), image count; then the first directory entry, whose
+    // bytes 4 to 7 hold the hotspot where an icon would hold planes and colour depth.
+    constexpr qsizetype kHeaderAndEntry = 6 + 16;
+    if (bytes.size() < kHeaderAndEntry || Word(bytes, 0) != 0 || Word(bytes, 2) != 2 ||
+        Word(bytes, 4) == 0) {
+        throw Failure("Invalid picture");
+    }
+    const QImage image = QImage::fromData(bytes, "cur");
+    if (image.isNull()) throw Failure("Invalid picture");
+    // A hotspot outside the image would be refused by the display; keep it on the image.
+    const int hotX = std::min(Word(bytes, 10), image.width() - 1);
+    const int hotY = std::min(Word(bytes, 12), image.height() - 1);
+    return QCursor(QPixmap::fromImage(image), hotX, hotY);
+}
+
+}  // namespace quire::qt

@@ -1,0 +1,77 @@
+#include "platform/qt/qt_form1_view.h"
+
+#include <QFile>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "engine/failure.h"
+#include "platform/qt/qt_colour.h"
+#include "platform/qt/qt_cursor_file.h"
+#include "platform/qt/qt_text.h"
+
+namespace quire::qt {
+namespace {
+
+template <class Widget>
+Widget& Require(Widget* widget, ControlId id) {
+    if (!widget)
+        throw Failure("Object doesn't support this property or method: " +
+                      std::string(ControlName(id)));
+    return *widget;
+}
+
+}  // namespace
+
+std::string QtForm1View::Text(ControlId box) const {
+    return ToBytes(Require(window_.TextBox(box), box).text());
+}
+
+void QtForm1View::SetText(ControlId box, const std::string& text) {
+    // The box reports the change itself, before setText returns.
+    Require(window_.TextBox(box), box).setText(FromBytes(text));
+}
+
+void QtForm1View::SetLabelCaption(ControlId label, const std::string& caption) {
+    Require(window_.Label(label), label).setText(FromBytes(caption));
+}
+
+void QtForm1View::SetWindowCaption(const std::string& caption) {
+    window_.setWindowTitle(FromBytes(caption));
+}
+
+void QtForm1View::SetWindowIcon() {
+    QIcon icon;
+    for (const int size : {32, 48, 128, 256}) {
+        const QString file = QStringLiteral(":/icons/quirebatch-%1.png").arg(size);
+        if (QFile::exists(file)) icon.addFile(file, QSize(size, size));
+    }
+    if (icon.isNull()) throw Failure("The application icon is missing");
+    window_.setWindowIcon(icon);
+}
+
+// A file that cannot be loaded leaves no image: the custom style then shows the default pointer.
+void QtForm1View::SetMouseIcon(const std::string& cursorFile) {
+    mouseIcon_.reset();
+    mouseIcon_ = LoadCursorFile(cursorFile);
+}
+
+void QtForm1View::SetMousePointer(MousePointer pointer) {
+    pointer_ = pointer;
+    // Without a custom image the custom style shows the default pointer.
+    if (pointer == MousePointer::Custom && mouseIcon_) {
+        window_.setCursor(*mouseIcon_);
+    } else {
+        window_.unsetCursor();
+    }
+}
+
+void QtForm1View::SetBackColor(ControlId control, Colour colour) {
+    QWidget& widget = Require(window_.Control(control), control);
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, ToQColor(colour));
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+}  // namespace quire::qt

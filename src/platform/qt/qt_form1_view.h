@@ -1,0 +1,34 @@
+// The form's view of the Qt window: texts, captions, icon, pointer and colours.
+#pragma once
+
+#include <QCursor>
+#include <optional>
+
+#include "platform/qt/qt_main_window.h"
+#include "ui/form1_view.h"
+
+namespace quire::qt {
+
+class QtForm1View final : public Form1View {
+public:
+    explicit QtForm1View(QtMainWindow& window) : window_(window) {}
+
+    std::string Text(ControlId box) const override;
+    void SetText(ControlId box, const std::string& text) override;
+    void SetLabelCaption(ControlId label, const std::string& caption) override;
+    void SetWindowCaption(const std::string& caption) override;
+    void SetWindowIcon() override;
+    void SetMouseIcon(const std::string& cursorFile) override;
+    void SetMousePointer(MousePointer pointer) override;
+    void SetBackColor(ControlId control, Colour colour) override;
+    void EndProgram() override { window_.EndProgram(); }
+
+    MousePointer Pointer() const { return pointer_; }
+
+private:
+    QtMainWindow& window_;
+    std::optional<QCursor> mouseIcon_;
+    MousePointer pointer_ = MousePointer::Default;
+};
+
+}  // namespace quire::qt

@@ -1,0 +1,196 @@
+#include "platform/qt/qt_main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <cmath>
+#include <limits>
+
+#include "platform/qt/qt_colour.h"
+#include "platform/qt/qt_style_sheets.h"
+#include "ui/form1.h"
+#include "ui/form1_design.h"
+#include "ui/form1_events.h"
+
+namespace quire::qt {
+namespace {
+
+std::size_t Index(ControlId id) { return static_cast<std::size_t>(id); }
+
+int ScreenDotsPerInch() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? static_cast<int>(std::lround(screen->logicalDotsPerInchY())) : 96;
+}
+
+QFont FontOf(const FontDesign& design) {
+    QFont font{QString::fromUtf8(design.face.data(), static_cast<qsizetype>(design.face.size()))};
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(design.points);
+    font.setWeight(static_cast<QFont::Weight>(design.weight));
+    font.setItalic(design.italic);
+    font.setUnderline(design.underline);
+    font.setStrikeOut(design.strikeout);
+    return font;
+}
+
+QString Caption(const ControlDesign& design) {
+    return QString::fromUtf8(design.caption.data(), static_cast<qsizetype>(design.caption.size()));
+}
+
+// Background and text colour through the palette, so that a later skin can still recolour.
+void SetColours(QWidget& widget, QPalette::ColorRole back, QPalette::ColorRole fore,
+                const ControlDesign& design) {
+    QPalette palette = widget.palette();
+    palette.setColor(back, ToQColor(design.back));
+    palette.setColor(fore, ToQColor(design.fore));
+    widget.setPalette(palette);
+}
+
+}  // namespace
+
+QtMainWindow::QtMainWindow()
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint),
+      dotsPerInch_(ScreenDotsPerInch()),
+      exit_([] { QCoreApplication::exit(0); }) {
+    Build();
+}
+
+int QtMainWindow::Pixels(int twips) const { return TwipsToPixels(twips, dotsPerInch_); }
+
+QWidget* QtMainWindow::Control(ControlId id) const { return controls_[Index(id)]; }
+QLineEdit* QtMainWindow::TextBox(ControlId id) const { return qobject_cast<QLineEdit*>(Control(id)); }
+QLabel* QtMainWindow::Label(ControlId id) const { return qobject_cast<QLabel*>(Control(id)); }
+QPushButton* QtMainWindow::Button(ControlId id) const {
+    return qobject_cast<QPushButton*>(Control(id));
+}
+
+void QtMainWindow::Build() {
+    setObjectName(QStringLiteral("Form1"));
+    controls_[Index(ControlId::Form1)] = this;
+    setFixedSize(Pixels(kForm1Window.clientWidth), Pixels(kForm1Window.clientHeight));
+    setFont(FontOf(*kForm1Window.font));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, ToQColor(kForm1Window.back));
+    setPalette(palette);
+    setAutoFillBackground(true);
+    setMouseTracking(true);
+    installEventFilter(this);
+
+    for (const ControlDesign& design : Form1Controls()) {
+        QWidget* widget = Create(design.id);
+        if (!widget) continue;
+        controls_[Index(design.id)] = widget;
+        widget->setObjectName(QString::fromUtf8(ControlName(design.id).data()));
+        const TwipRect& r = design.twips;
+        widget->setGeometry(Pixels(r.left), Pixels(r.top), Pixels(r.width), Pixels(r.height));
+        if (design.font != kForm1Window.font) widget->setFont(FontOf(*design.font));
+        // Every control sees the pointer move, so that a move over a control without a handler
+        // stops there instead of reaching its frame or the window.
+        widget->setMouseTracking(true);
+        widget->installEventFilter(this);
+    }
+
+    const auto order = Form1TabOrder();
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        setTabOrder(Control(order[i - 1]), Control(order[i]));
+    }
+}
+
+QWidget* QtMainWindow::Create(ControlId id) {
+    const ControlDesign& design = DesignOf(id);
+    QWidget* parent = design.container == ControlId::Form1 ? this : Control(design.container);
+    switch (design.kind) {
+        case ControlKind::TextBox: {
+            auto* box = new QLineEdit(Caption(design), parent);
+            box->setMaxLength(std::numeric_limits<int>::max());  // no length limit
+            SetColours(*box, QPalette::Base, QPalette::Text, design);
+            connect(box, &QLineEdit::textChanged, this, [this, id] {
+                if (form_) DispatchEvent(*form_, id, FormEvent::Change);
+            });
+            return box;
+        }
+        case ControlKind::Frame: {
+            auto* frame = new QGroupBox(Caption(design), parent);
+            frame->setFocusPolicy(Qt::NoFocus);
+            SetColours(*frame, QPalette::Window, QPalette::WindowText, design);
+            // Styles take the caption's colour from the text role.
+            SetColours(*frame, QPalette::Window, QPalette::Text, design);
+            frame->setAutoFillBackground(true);
+            return frame;
+        }
+        case ControlKind::Label: {
+            auto* label = new QLabel(parent);
+            // Plain text: a pattern such as "<b>" is shown as typed, never as markup.
+            label->setTextFormat(Qt::PlainText);
+            label->setText(Caption(design));
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            SetColours(*label, QPalette::Window, QPalette::WindowText, design);
+            label->setAutoFillBackground(true);
+            return label;
+        }
+        case ControlKind::PushButton: {
+            auto* button = new QPushButton(Caption(design), parent);
+            button->setAutoDefault(false);
+            button->setFocusPolicy(Qt::StrongFocus);
+            button->setStyleSheet(PushButtonSheet(DesignButtonLook(design)));
+            connect(button, &QPushButton::clicked, this, [this, id] {
+                if (form_) DispatchEvent(*form_, id, FormEvent::Click);
+            });
+            return button;
+        }
+        case ControlKind::Form:
+        case ControlKind::SkinComponent: return nullptr;
+    }
+    return nullptr;
+}
+
+void QtMainWindow::PlaceCentred() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    setGeometry(
+        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+}
+
+void QtMainWindow::EndProgram() {
+    closing_ = true;
+    if (exit_) exit_();
+}
+
+void QtMainWindow::closeEvent(QCloseEvent* event) {
+    if (form_ && !closing_) {
+        int cancel = 0;
+        form_->Form_Unload(cancel);
+    }
+    event->accept();
+}
+
+bool QtMainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Enter on a focused push button clicks it, as the space bar does.
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (button == nullptr || (key != Qt::Key_Return && key != Qt::Key_Enter)) return false;
+        button->click();
+        return true;
+    }
+    if (event->type() != QEvent::MouseMove) return false;
+    const auto* move = static_cast<QMouseEvent*>(event);
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        if (controls_[i] != watched) continue;
+        if (form_) DispatchEvent(*form_, static_cast<ControlId>(i), FormEvent::MouseMove);
+        // A plain move ends with the control under the pointer; a drag goes on to the control.
+        return move->buttons() == Qt::NoButton;
+    }
+    return false;
+}
+
+}  // namespace quire::qt

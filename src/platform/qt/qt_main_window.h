@@ -1,0 +1,65 @@
+// The main window built from the design table, with its events routed to the form's procedures.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "ui/control_id.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace quire {
+class Form1;
+}
+
+namespace quire::qt {
+
+class QtMainWindow final : public QWidget {
+public:
+    // Builds every control of the design at the screen's resolution.
+    QtMainWindow();
+
+    // From now on the window's events run the form's procedures.
+    void Attach(Form1& form) { form_ = &form; }
+
+    // What ends the program once the window is unloaded; the application's exit by default.
+    void SetExitAction(std::function<void()> exit) { exit_ = std::move(exit); }
+
+    // Marks the window closing and ends the program.
+    void EndProgram();
+
+    // True once the window was unloaded: a running loop must stop.
+    bool Closing() const { return closing_; }
+
+    QWidget* Control(ControlId id) const;
+    QLineEdit* TextBox(ControlId id) const;
+    QLabel* Label(ControlId id) const;
+    QPushButton* Button(ControlId id) const;
+
+    // Twips to pixels at the resolution the window was built for.
+    int Pixels(int twips) const;
+
+    // Centres the window on its screen, in the normal state.
+    void PlaceCentred();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Build();
+    QWidget* Create(ControlId id);
+
+    static constexpr std::size_t kControlCount =
+        static_cast<std::size_t>(ControlId::SkinFramework1) + 1;
+    std::array<QWidget*, kControlCount> controls_{};
+    int dotsPerInch_;
+    Form1* form_ = nullptr;
+    bool closing_ = false;
+    std::function<void()> exit_;
+};
+
+}  // namespace quire::qt

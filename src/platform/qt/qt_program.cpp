@@ -1,0 +1,47 @@
+#include "platform/qt/qt_program.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QLocale>
+#include <QTime>
+
+#include "app/platform_traits.h"
+#include "app/product.h"
+#include "platform/posix/posix_program_folder.h"
+
+namespace quire::qt {
+
+ProgramSetup DesktopSetup() {
+    const auto secondsSinceMidnight =
+        static_cast<std::uint32_t>(QTime::currentTime().msecsSinceStartOfDay() / 1000);
+    return ProgramSetup{ProgramFolder(),
+                        DefaultSettingsFile(),
+                        SeededUniformSource(secondsSinceMidnight),
+                        QtShell::DesktopHooks(),
+                        [] { QCoreApplication::exit(0); },
+                        nullptr};
+}
+
+Program::Program(ProgramSetup setup)
+    : settings_(QFile::encodeName(setup.settingsFile).toStdString(),
+                std::string(product::kSettingsSection)),
+      shell_(window_, std::move(setup.shellHooks)) {
+    window_.SetExitAction(std::move(setup.exitAction));
+    Dialogs& dialogs = setup.dialogs ? *setup.dialogs : realDialogs_;
+    const Form1Ports ports{view_, files_, dialogs, pump_, settings_, shell_, skin_};
+    form_ = std::make_unique<Form1>(
+        ports,
+        Form1Environment{std::move(setup.programFolder), kPosixTraits,
+                         QLocale::system().decimalPoint().toStdString(), std::move(setup.uniform)});
+    window_.Attach(*form_);
+}
+
+void Program::Start() {
+    form_->Form_Load();
+    window_.PlaceCentred();
+    window_.show();
+    window_.TextBox(ControlId::Text4)->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace quire::qt

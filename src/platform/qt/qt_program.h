@@ -1,0 +1,61 @@
+// The Linux desktop program put together: the window, the ports and the form.
+#pragma once
+
+#include <QFileDialog>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/startup.h"
+#include "platform/qt/qt_settings_store.h"
+#include "platform/posix/posix_file_system.h"
+#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/qt_event_pump.h"
+#include "platform/qt/qt_main_loop_poll.h"
+#include "platform/qt/qt_shell.h"
+#include "platform/qt/qt_skin_painter.h"
+#include "platform/qt/qt_form1_view.h"
+#include "platform/qt/qt_main_window.h"
+#include "ui/form1.h"
+#include "ui/theme_skin.h"
+
+namespace quire::qt {
+
+struct ProgramSetup {
+    std::string programFolder;  // where HAND-M.CUR, x/o.cjs and Samples/ are looked for
+    QString settingsFile;
+    UniformSource uniform;             // the start-up draw
+    QtShell::Hooks shellHooks;         // how the desktop is reached
+    std::function<void()> exitAction;  // how closing the window ends the program
+    Dialogs* dialogs = nullptr;        // message boxes; the real ones when null
+};
+
+// The setup of the installed program: its own folder, the user's settings, the real desktop.
+ProgramSetup DesktopSetup();
+
+class Program {
+public:
+    explicit Program(ProgramSetup setup);
+
+    // Loads the form and shows the window, centred, with the focus in the hidden box.
+    void Start();
+
+    QtMainWindow& Window() { return window_; }
+    QtForm1View& View() { return view_; }
+    Form1& Form() { return *form_; }
+
+private:
+    QtMainWindow window_;
+    QtForm1View view_{window_};
+    PosixFileSystem files_;
+    QtDialogs realDialogs_{window_};
+    QtSkinPainter painter_{window_, realDialogs_};
+    ThemeSkin skin_{painter_, files_};
+    MainLoopPoll mainLoopPoll_;
+    QtEventPump pump_{window_};
+    QtSettingsStore settings_;
+    QtShell shell_;
+    std::unique_ptr<Form1> form_;
+};
+
+}  // namespace quire::qt

@@ -1,0 +1,382 @@
+#include "platform/win32/win32_form1_view.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <commctrl.h>
+
+#include "platform/win32/win32_cursor_file.h"
+#include "platform/win32/win32_frame.h"
+#include "platform/win32/win32_resource_ids.h"
+#include "platform/win32/win32_system_error.h"
+#include "platform/win32/win32_wide_text.h"
+#include "platform/win32/win32_window_ids.h"
+#include "ui/form1.h"
+#include "ui/form1_design.h"
+
+namespace quire::win32 {
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"QuireBatchForm1";
+// Fixed single border with a title bar, the system menu and the minimise button only.
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD kWindowExStyle = WS_EX_APPWINDOW;
+
+struct ScreenDpi {
+    int x;
+    int y;
+};
+
+ScreenDpi ScreenDotsPerInch() {
+    HDC screen = GetDC(nullptr);
+    const ScreenDpi dpi{GetDeviceCaps(screen, LOGPIXELSX), GetDeviceCaps(screen, LOGPIXELSY)};
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+RECT PixelRect(const TwipRect& twips, ScreenDpi dpi) {
+    const int left = TwipsToPixels(twips.left, dpi.x);
+    const int top = TwipsToPixels(twips.top, dpi.y);
+    return RECT{left, top, left + TwipsToPixels(twips.width, dpi.x),
+                top + TwipsToPixels(twips.height, dpi.y)};
+}
+
+HFONT CreateDesignFont(const FontDesign& design, int dotsPerInch) {
+    LOGFONTW font{};
+    font.lfHeight = -static_cast<LONG>(std::lround(design.points * dotsPerInch / 72.0));
+    font.lfWeight = design.weight;
+    font.lfItalic = design.italic ? TRUE : FALSE;
+    font.lfUnderline = design.underline ? TRUE : FALSE;
+    font.lfStrikeOut = design.strikeout ? TRUE : FALSE;
+    font.lfCharSet = static_cast<BYTE>(design.charset);
+    font.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    font.lfQuality = DEFAULT_QUALITY;
+    font.lfPitchAndFamily = DEFAULT_PITCH | FF_SWISS;
+    const std::wstring face = Wide(design.face);
+    lstrcpynW(font.lfFaceName, face.c_str(), LF_FACESIZE);
+    return CreateFontIndirectW(&font);
+}
+
+// Passes a text box's mouse moves on to the main window.
+LRESULT CALLBACK TextBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                             DWORD_PTR) {
+    if (message == WM_MOUSEMOVE) {
+        SendMessageW(GetParent(box), kControlMouseMove, static_cast<WPARAM>(GetDlgCtrlID(box)), 0);
+    } else if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(box, TextBoxProc, id);
+    }
+    return DefSubclassProc(box, message, wParam, lParam);
+}
+
+void RegisterWindowClass(HINSTANCE instance) {
+    WNDCLASSEXW kind{};
+    if (GetClassInfoExW(instance, kWindowClass, &kind)) return;
+    kind.cbSize = sizeof kind;
+    kind.lpfnWndProc = DefWindowProcW;  // replaced by the window's own procedure at creation
+    kind.hInstance = instance;
+    kind.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    kind.lpszClassName = kWindowClass;
+    RegisterClassExW(&kind);
+}
+
+[[noreturn]] void EndProcess() { ExitProcess(0); }
+
+std::wstring ShownText(const std::string& text) {
+    std::wstring shown = Wide(text);
+    std::replace(shown.begin(), shown.end(), L'\0', L'\x2400');
+    return shown;
+}
+
+}  // namespace
+
+Win32Form1View::Win32Form1View(HINSTANCE resources, std::function<void()> endProgram)
+    : resources_(resources), endProgram_(endProgram ? std::move(endProgram) : EndProcess) {
+    HINSTANCE module = GetModuleHandleW(nullptr);
+    RegisterWindowClass(module);
+    RegisterFrameClass(module);
+
+    const ScreenDpi dpi = ScreenDotsPerInch();
+    windowFont_ = CreateDesignFont(*kForm1Window.font, dpi.y);
+    buttonFont_ = CreateDesignFont(kPushButtonFont, dpi.y);
+    back_[Index(ControlId::Form1)] = kForm1Window.back;
+    for (const ControlDesign& design : Form1Controls()) {
+        back_[Index(design.id)] = design.back;
+        fore_[Index(design.id)] = design.fore;
+    }
+
+    RECT outer{0, 0, TwipsToPixels(kForm1Window.clientWidth, dpi.x),
+               TwipsToPixels(kForm1Window.clientHeight, dpi.y)};
+    AdjustWindowRectEx(&outer, kWindowStyle, FALSE, kWindowExStyle);
+    const int width = outer.right - outer.left;
+    const int height = outer.bottom - outer.top;
+    const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    window_ = CreateWindowExW(kWindowExStyle, kWindowClass, L"", kWindowStyle, x, y, width, height,
+                              nullptr, nullptr, module, nullptr);
+    if (window_ == nullptr) throw LastErrorFailure();
+    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc));
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_), FALSE);
+    CreateControls();
+}
+
+Win32Form1View::~Win32Form1View() {
+    form_ = nullptr;
+    ended_ = true;
+    if (window_ != nullptr) DestroyWindow(window_);
+    if (mouseIcon_ != nullptr) DestroyCursor(mouseIcon_);
+    DeleteObject(windowFont_);
+    DeleteObject(buttonFont_);
+}
+
+void Win32Form1View::CreateControls() {
+    const ScreenDpi dpi = ScreenDotsPerInch();
+    HINSTANCE module = GetModuleHandleW(nullptr);
+    for (const ControlDesign& design : Form1Controls()) {
+        const wchar_t* kind = nullptr;
+        DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+        DWORD exStyle = 0;
+        switch (design.kind) {
+            case ControlKind::TextBox:
+                kind = L"EDIT";
+                style |= WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL;
+                exStyle = WS_EX_CLIENTEDGE;
+                break;
+            case ControlKind::Frame: kind = kFrameClass; break;
+            case ControlKind::Label:
+                // Clipped to its rectangle and never wrapped; "&" is shown as typed. SS_NOTIFY
+                // keeps the mouse over the label from reaching the frame beneath.
+                kind = L"STATIC";
+                style |= SS_LEFTNOWORDWRAP | SS_NOPREFIX | SS_NOTIFY;
+                break;
+            case ControlKind::PushButton:
+                kind = L"BUTTON";
+                style |= WS_TABSTOP | BS_OWNERDRAW;
+                break;
+            case ControlKind::Form:
+            case ControlKind::SkinComponent: continue;  // the skin component has no window
+        }
+        const RECT rect = PixelRect(ClientTwips(design.id), dpi);
+        HWND control = CreateWindowExW(
+            exStyle, kind, Wide(design.caption).c_str(), style, rect.left, rect.top,
+            rect.right - rect.left, rect.bottom - rect.top, window_,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(WindowId(design.id))), module, nullptr);
+        if (control == nullptr) throw LastErrorFailure();
+        controls_[Index(design.id)] = control;
+        HFONT font = design.font == &kPushButtonFont ? buttonFont_ : windowFont_;
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        if (design.kind == ControlKind::TextBox) {
+            SendMessageW(control, EM_SETLIMITTEXT, 0, 0);  // no limit of our own
+            SetWindowSubclass(control, TextBoxProc, 1, 0);
+        } else if (design.kind == ControlKind::PushButton) {
+            MakePushButton(control);
+        }
+    }
+    // A frame lies beneath the controls placed on it.
+    for (const ControlDesign& design : Form1Controls()) {
+        if (design.kind != ControlKind::Frame) continue;
+        SetWindowPos(controls_[Index(design.id)], HWND_BOTTOM, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
+
+HWND Win32Form1View::Control(ControlId id) const {
+    return id == ControlId::Form1 ? window_ : controls_[Index(id)];
+}
+
+void Win32Form1View::Show() {
+    ShowWindow(window_, SW_SHOWNORMAL);
+    UpdateWindow(window_);
+    lastFocus_ = Control(ControlId::Text4);
+    SetFocus(lastFocus_);
+}
+
+void Win32Form1View::Route(ControlId control, FormEvent event) {
+    if (form_ != nullptr && !ended_) DispatchEvent(*form_, control, event);
+}
+
+void Win32Form1View::Close() {
+    if (ended_) return;
+    if (form_ == nullptr) {
+        ended_ = true;
+        return;
+    }
+    int cancel = 0;
+    form_->Form_Unload(cancel);  // ends the process; in tests it returns
+    ended_ = true;
+    ShowWindow(window_, SW_HIDE);
+}
+
+ButtonLook Win32Form1View::PushButtonLook(ControlId id) const {
+    const ControlDesign& design = DesignOf(id);
+    return buttonTheme_ ? SkinnedButtonLook(design, *buttonTheme_) : DesignButtonLook(design);
+}
+
+LRESULT Win32Form1View::ControlColours(HDC dc, HWND control) {
+    const auto id = ControlOf(control);
+    if (!id) return 0;
+    SetTextColor(dc, ToColorRef(fore_[Index(*id)]));
+    SetBkColor(dc, ToColorRef(back_[Index(*id)]));
+    return reinterpret_cast<LRESULT>(brushes_.Get(back_[Index(*id)]));
+}
+
+// The window's pointer style covers its controls: with the custom style every control shows the
+// hand; with the default style each control shows its own pointer.
+bool Win32Form1View::ShowCustomPointer(WORD hitTest) {
+    if (hitTest != HTCLIENT || pointer_ != MousePointer::Custom || mouseIcon_ == nullptr) {
+        return false;
+    }
+    SetCursor(mouseIcon_);
+    return true;
+}
+
+LRESULT CALLBACK Win32Form1View::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<Win32Form1View*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+    return self->OnMessage(message, wParam, lParam);
+}
+
+LRESULT Win32Form1View::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND: {
+            const auto id = ControlOfId(LOWORD(wParam));
+            if (!id) break;
+            const WORD code = HIWORD(wParam);
+            if (DesignOf(*id).kind == ControlKind::TextBox) {
+                if (code == EN_CHANGE) Route(*id, FormEvent::Change);
+            } else if (DesignOf(*id).kind == ControlKind::PushButton) {
+                // An owner-drawn button reports the second click of a double click this way.
+                if (code == BN_CLICKED || code == BN_DOUBLECLICKED) Route(*id, FormEvent::Click);
+            }
+            return 0;
+        }
+        case kControlMouseMove:
+            if (const auto id = ControlOfId(static_cast<int>(wParam))) {
+                Route(*id, FormEvent::MouseMove);
+            }
+            return 0;
+        case WM_MOUSEMOVE: Route(ControlId::Form1, FormEvent::MouseMove); return 0;
+        case WM_SETCURSOR:
+            if (ShowCustomPointer(LOWORD(lParam))) return TRUE;
+            // A control picks its own pointer; only the window's own surface is left to Windows.
+            if (reinterpret_cast<HWND>(wParam) != window_) return FALSE;
+            break;
+        case WM_ERASEBKGND: {
+            RECT client;
+            GetClientRect(window_, &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client,
+                     brushes_.Get(back_[Index(ControlId::Form1)]));
+            return 1;
+        }
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+            return ControlColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_DRAWITEM: {
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            const auto id = ControlOfId(static_cast<int>(item.CtlID));
+            if (!id || item.CtlType != ODT_BUTTON) break;
+            DrawPushButton(item, PushButtonLook(*id));
+            return TRUE;
+        }
+        case WM_ACTIVATE:
+            // Like a dialog, the window gives the focus back to the control that had it.
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                if (focus != nullptr && IsChild(window_, focus)) lastFocus_ = focus;
+            }
+            break;
+        case WM_SETFOCUS:
+            if (lastFocus_ != nullptr && IsWindow(lastFocus_)) SetFocus(lastFocus_);
+            return 0;
+        case WM_CLOSE: Close(); return 0;
+        case WM_NCDESTROY:
+            SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+            window_ = nullptr;
+            break;
+        default: break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+// A box holds no NUL: a text with NULs is shown with U+2400 in their place (as a label's caption
+// is) and given back whole for as long as the box still shows it, so that what follows a NUL is
+// never lost.
+std::string Win32Form1View::Text(ControlId box) const {
+    HWND control = Control(box);
+    const int length = GetWindowTextLengthW(control);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(control, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(copied));
+    const std::string& carried = carried_[Index(box)];
+    if (!carried.empty() && text == ShownText(carried)) return carried;
+    return Utf8(text);
+}
+
+void Win32Form1View::SetText(ControlId box, const std::string& text) {
+    // The edit reports every WM_SETTEXT as a change; the same text again is no change.
+    if (Text(box) == text) return;
+    carried_[Index(box)] = text.find('\0') != std::string::npos ? text : std::string();
+    if (!SetWindowTextW(Control(box), ShownText(text).c_str())) throw LastErrorFailure();
+}
+
+void Win32Form1View::SetLabelCaption(ControlId label, const std::string& caption) {
+    if (!SetWindowTextW(Control(label), ShownText(caption).c_str())) throw LastErrorFailure();
+}
+
+void Win32Form1View::SetWindowCaption(const std::string& caption) {
+    if (!SetWindowTextW(window_, Wide(caption).c_str())) throw LastErrorFailure();
+}
+
+void Win32Form1View::SetWindowIcon() {
+    const auto load = [&](int size) {
+        auto icon = static_cast<HICON>(LoadImageW(resources_, MAKEINTRESOURCEW(kApplicationIcon),
+                                                  IMAGE_ICON, size, size, LR_SHARED));
+        if (icon == nullptr) throw LastErrorFailure();
+        return icon;
+    };
+    const HICON big = load(GetSystemMetrics(SM_CXICON));
+    const HICON smallIcon = load(GetSystemMetrics(SM_CXSMICON));
+    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
+}
+
+void Win32Form1View::SetMouseIcon(const std::string& cursorFile) {
+    // A cursor that cannot be loaded leaves none: the buttons then show the default pointer.
+    if (mouseIcon_ != nullptr) DestroyCursor(mouseIcon_);
+    mouseIcon_ = nullptr;
+    mouseIcon_ = LoadCursorFile(cursorFile);
+}
+
+void Win32Form1View::SetMousePointer(MousePointer pointer) {
+    if (pointer == pointer_) return;
+    pointer_ = pointer;
+    // Show the new pointer at once, not only at the next move.
+    POINT at;
+    if (!GetCursorPos(&at)) return;
+    HWND under = WindowFromPoint(at);
+    if (under == window_ || IsChild(window_, under)) {
+        SendMessageW(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under),
+                     MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    }
+}
+
+void Win32Form1View::SetBackColor(ControlId control, Colour colour) {
+    back_[Index(control)] = colour;
+    RedrawWindow(Control(control) != nullptr ? Control(control) : window_, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void Win32Form1View::ApplyLook(const SkinLook& look) {
+    back_[Index(ControlId::Form1)] = *SkinnedFace(ControlId::Form1, look);
+    for (const ControlDesign& design : Form1Controls()) {
+        if (const auto face = SkinnedFace(design.id, look)) back_[Index(design.id)] = *face;
+        if (const auto text = SkinnedText(design.id, look)) fore_[Index(design.id)] = *text;
+    }
+    buttonTheme_ = look.pushButtons;
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void Win32Form1View::EndProgram() { endProgram_(); }
+
+}  // namespace quire::win32

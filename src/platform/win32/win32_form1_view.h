@@ -1,0 +1,96 @@
+// The main window in plain Win32, built from the design table. It shows what Form1's procedures
+// set (Form1View) and turns the messages of its controls into Form1's events.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <optional>
+
+#include <windows.h>
+
+#include "platform/win32/win32_gdi_colours.h"
+#include "platform/win32/win32_push_button.h"
+#include "ui/button_look.h"
+#include "ui/form1_events.h"
+#include "ui/form1_view.h"
+#include "ui/theme_skin.h"
+
+namespace quire {
+class Form1;
+}
+
+namespace quire::win32 {
+
+class Win32Form1View final : public Form1View {
+public:
+    // Creates the window and its controls, hidden and centred on the screen. `resources` holds the
+    // application icon; `endProgram` ends the process (tests pass their own).
+    explicit Win32Form1View(HINSTANCE resources, std::function<void()> endProgram = {});
+    ~Win32Form1View() override;
+    Win32Form1View(const Win32Form1View&) = delete;
+    Win32Form1View& operator=(const Win32Form1View&) = delete;
+
+    HWND Handle() const { return window_; }
+    // The control's window, or null for the skin component, which has none.
+    HWND Control(ControlId id) const;
+
+    // Events reach the form from now on; the texts set while building the window fire nothing.
+    void Attach(Form1& form) { form_ = &form; }
+
+    // Shows the window with the focus in Text4.
+    void Show();
+
+    // True once the window has been closed: no event reaches the form after that.
+    bool Ended() const { return ended_; }
+
+    MousePointer Pointer() const { return pointer_; }
+    bool HasMouseIcon() const { return mouseIcon_ != nullptr; }
+    Colour BackColor(ControlId id) const { return back_[Index(id)]; }
+    Colour ForeColor(ControlId id) const { return fore_[Index(id)]; }
+    // The look of a push button as it is drawn now.
+    ButtonLook PushButtonLook(ControlId id) const;
+
+    // Takes the skin's colours for the window face, frames, labels and push buttons.
+    void ApplyLook(const SkinLook& look);
+
+    std::string Text(ControlId box) const override;
+    void SetText(ControlId box, const std::string& text) override;
+    void SetLabelCaption(ControlId label, const std::string& caption) override;
+    void SetWindowCaption(const std::string& caption) override;
+    void SetWindowIcon() override;
+    void SetMouseIcon(const std::string& cursorFile) override;
+    void SetMousePointer(MousePointer pointer) override;
+    void SetBackColor(ControlId control, Colour colour) override;
+    void EndProgram() override;
+
+private:
+    static constexpr std::size_t kControls = static_cast<std::size_t>(ControlId::SkinFramework1) + 1;
+    static std::size_t Index(ControlId id) { return static_cast<std::size_t>(id); }
+
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void CreateControls();
+    void Route(ControlId control, FormEvent event);
+    LRESULT ControlColours(HDC dc, HWND control);
+    bool ShowCustomPointer(WORD hitTest);
+    void Close();
+
+    HINSTANCE resources_;
+    std::function<void()> endProgram_;
+    HWND window_ = nullptr;
+    std::array<HWND, kControls> controls_{};
+    std::array<Colour, kControls> back_{};
+    std::array<Colour, kControls> fore_{};
+    std::array<std::string, kControls> carried_{};  // a box's text that holds a NUL
+    std::optional<ButtonTheme> buttonTheme_;
+    HFONT windowFont_ = nullptr;
+    HFONT buttonFont_ = nullptr;
+    HCURSOR mouseIcon_ = nullptr;
+    MousePointer pointer_ = MousePointer::Default;
+    HWND lastFocus_ = nullptr;
+    BrushCache brushes_;
+    Form1* form_ = nullptr;
+    bool ended_ = false;
+};
+
+}  // namespace quire::win32

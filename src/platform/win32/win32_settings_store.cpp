@@ -1,0 +1,87 @@
+#include "platform/win32/win32_settings_store.h"
+
+#include <windows.h>
+
+#include "app/product.h"
+#include "engine/failure.h"
+#include "platform/win32/win32_system_error.h"
+#include "platform/win32/win32_wide_text.h"
+
+namespace quire::win32 {
+namespace {
+
+std::string TypeName(DWORD type) {
+    switch (type) {
+        case REG_NONE: return "REG_NONE";
+        case REG_BINARY: return "REG_BINARY";
+        case REG_DWORD: return "REG_DWORD";
+        case REG_DWORD_BIG_ENDIAN: return "REG_DWORD_BIG_ENDIAN";
+        case REG_MULTI_SZ: return "REG_MULTI_SZ";
+        case REG_QWORD: return "REG_QWORD";
+        default: return "type " + std::to_string(type);
+    }
+}
+
+Failure ReadFailure(std::string_view key, LSTATUS status) {
+    return Failure("The setting \"" + std::string(key) +
+                   "\" could not be read: " + SystemMessage(static_cast<DWORD>(status)));
+}
+
+}  // namespace
+
+std::wstring SettingsKeyPath() {
+    return L"Software\\" + Wide(product::kSettingsApplication) + L"\\" +
+           Wide(product::kSettingsSection);
+}
+
+// The text as stored: %VARIABLES% of an expandable value stay as they are, and a NUL inside the
+// text is part of it; only the terminator is dropped.
+std::string Win32SettingsStore::ReadSetting(std::string_view key, std::string_view fallback) {
+    const std::wstring path = SettingsKeyPath();
+    const std::wstring name = Wide(key);
+    // The value may grow between the two calls when another instance writes it; ask again then.
+    for (;;) {
+        DWORD type = REG_NONE;
+        DWORD bytes = 0;
+        LSTATUS status = RegGetValueW(HKEY_CURRENT_USER, path.c_str(), name.c_str(),
+                                      RRF_RT_ANY | RRF_NOEXPAND, &type, nullptr, &bytes);
+        if (status == ERROR_FILE_NOT_FOUND) return std::string(fallback);
+        if (status != ERROR_SUCCESS) throw ReadFailure(key, status);
+        if (type != REG_SZ && type != REG_EXPAND_SZ) {
+            throw Failure("The setting \"" + std::string(key) + "\" is stored as " +
+                          TypeName(type) + ", not as text");
+        }
+        std::wstring value(bytes / sizeof(wchar_t) + 1, L'\0');
+        bytes = static_cast<DWORD>(value.size() * sizeof(wchar_t));
+        status = RegGetValueW(HKEY_CURRENT_USER, path.c_str(), name.c_str(),
+                              RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND, nullptr,
+                              value.data(), &bytes);
+        if (status == ERROR_MORE_DATA) continue;
+        if (status == ERROR_FILE_NOT_FOUND) return std::string(fallback);
+        if (status != ERROR_SUCCESS) throw ReadFailure(key, status);
+        value.resize(bytes / sizeof(wchar_t));
+        if (!value.empty() && value.back() == L'\0') value.pop_back();
+        return Utf8(value);
+    }
+}
+
+void Win32SettingsStore::WriteSetting(std::string_view key, std::string_view value) {
+    HKEY handle = nullptr;
+    LSTATUS status = RegCreateKeyExW(HKEY_CURRENT_USER, SettingsKeyPath().c_str(), 0, nullptr, 0,
+                                     KEY_SET_VALUE, nullptr, &handle, nullptr);
+    if (status == ERROR_SUCCESS) {
+        // The size covers the whole text, a NUL inside it included, and one terminator.
+        const std::wstring text = Wide(value);
+        status = RegSetValueExW(handle, Wide(key).c_str(), 0, REG_SZ,
+                                reinterpret_cast<const BYTE*>(text.c_str()),
+                                static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+        RegCloseKey(handle);
+    }
+    if (status != ERROR_SUCCESS) {
+        throw Failure("The setting \"" + std::string(key) +
+                      "\" could not be written: " + SystemMessage(static_cast<DWORD>(status)) +
+                      " The settings will not be kept.");
+    }
+}
+
+}  // namespace quire::win32

@@ -1,0 +1,2 @@
+// The engine sees itself: this include compiles with its view.
+#include "engine/name_pattern.h"

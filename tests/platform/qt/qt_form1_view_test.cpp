@@ -1,0 +1,208 @@
+// The view over the Qt window: texts and their change procedures, captions, pointer, colours,
+// and the routing of the pointer's moves to the hover procedures.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+
+#include "engine/failure.h"
+#include "platform/qt/qt_colour.h"
+#include "platform/qt/qt_cursor_file.h"
+#include "qt_test_support.h"
+#include "ui/form1_design.h"
+
+namespace quire::qt {
+namespace {
+
+using test::ProgramFixture;
+
+class QtView : public ::testing::Test {
+protected:
+    QtView() : program_(fixture_.Setup()) {}
+
+    QtForm1View& View() { return program_.View(); }
+    QtMainWindow& Window() { return program_.Window(); }
+    QString Stored(const char* key) {
+        return QSettings(fixture_.SettingsFile(), QSettings::NativeFormat)
+            .value(QStringLiteral("Pallisand Quire Batch Utility/") + QLatin1String(key))
+            .toString();
+    }
+
+    ProgramFixture fixture_;
+    Program program_;
+};
+
+TEST_F(QtView, SettingADifferentTextRunsTheChangeProcedureBeforeReturning) {
+    View().SetText(ControlId::Text1, "Invoice ##");
+    // Text1_Change has run: the preview follows and the text is stored.
+    EXPECT_EQ(Window().Label(ControlId::Label4)->text(), QStringLiteral("Invoice 01"));
+    EXPECT_EQ(Stored("Text1"), QStringLiteral("Invoice ##"));
+    EXPECT_EQ(View().Text(ControlId::Text1), "Invoice ##");
+}
+
+TEST_F(QtView, TheSameTextAgainRunsNothing) {
+    View().SetText(ControlId::Text2, "7");
+    QFile::remove(fixture_.SettingsFile());
+    View().SetText(ControlId::Text2, "7");
+    EXPECT_FALSE(QFile::exists(fixture_.SettingsFile()));
+}
+
+TEST_F(QtView, TypingRunsTheChangeProcedureOnEveryKey) {
+    QLineEdit* box = Window().TextBox(ControlId::Text2);
+    box->clear();
+    QTest::keyClicks(box, QStringLiteral("12x"));
+    EXPECT_EQ(Stored("Text2"), QStringLiteral("12x"));
+}
+
+TEST_F(QtView, TextsOfAnyLengthAndScriptArriveWhole) {
+    const std::string longText(70000, 'a');
+    View().SetText(ControlId::Text3, longText);
+    EXPECT_EQ(View().Text(ControlId::Text3), longText);
+    const std::string unicode = "Ordner \xC3\xA4\xE2\x82\xAC #";  // "Ordner ä€ #"
+    View().SetText(ControlId::Text1, unicode);
+    EXPECT_EQ(View().Text(ControlId::Text1), unicode);
+}
+
+TEST_F(QtView, CaptionsAreShownAsPlainTextAndClippedToTheLabel) {
+    const QRect before = Window().Label(ControlId::Label4)->geometry();
+    View().SetLabelCaption(ControlId::Label4, "<b>bold</b> " + std::string(200, 'x'));
+    const QLabel* label = Window().Label(ControlId::Label4);
+    EXPECT_EQ(label->textFormat(), Qt::PlainText);
+    EXPECT_EQ(label->geometry(), before);
+    View().SetWindowCaption("Pallisand Quire Batch Utility");
+    EXPECT_EQ(Window().windowTitle(), QStringLiteral("Pallisand Quire Batch Utility"));
+}
+
+TEST_F(QtView, ControlsOfTheWrongKindAreRefused) {
+    EXPECT_THROW(View().SetText(ControlId::Label4, "x"), Failure);
+    EXPECT_THROW(View().SetLabelCaption(ControlId::Text1, "x"), Failure);
+    EXPECT_THROW(View().SetBackColor(ControlId::SkinFramework1, 0), Failure);
+}
+
+TEST_F(QtView, BackColorResolvesSystemColours) {
+    View().SetBackColor(ControlId::Frame1, 0x8000000F);
+    EXPECT_EQ(Window().Control(ControlId::Frame1)->palette().color(QPalette::Window),
+              QApplication::palette().color(QPalette::Button));
+    View().SetBackColor(ControlId::Form1, 0x000000FF);  // red in the low byte
+    EXPECT_EQ(Window().palette().color(QPalette::Window), QColor(255, 0, 0));
+}
+
+TEST(QtCursorFile, ACursorFileGivesItsImageAndTheHotspotOfItsDirectory) {
+    test::TempFolder folder;
+    test::WriteFile(folder.Sub("HAND-M.CUR"), test::CursorFileBytes(9, 3));
+    const QCursor cursor = LoadCursorFile(folder.Sub("HAND-M.CUR"));
+    EXPECT_EQ(cursor.shape(), Qt::BitmapCursor);
+    EXPECT_EQ(cursor.hotSpot(), QPoint(9, 3));
+    EXPECT_EQ(cursor.pixmap().size(), QSize(32, 32));
+}
+
+// Each gives its own true description, and none makes the load wait.
+TEST(QtCursorFile, WhatIsNoCursorFailsWithItsOwnDescription) {
+    test::TempFolder folder;
+    const std::string path = folder.Sub("HAND-M.CUR");
+    QByteArray icon = test::CursorFileBytes(0, 0);
+    icon[2] = 1;  // an icon, not a cursor
+    const std::vector<std::pair<std::function<void()>, std::string>> cases{
+        {[] {}, "File not found"},
+        {[&] { test::WriteFile(path, "not a cursor at all, just some text"); }, "Invalid picture"},
+        {[&] { test::WriteFile(path, icon); }, "Invalid picture"},
+        {[&] { test::WriteFile(path, test::CursorFileBytes(0, 0).left(40)); }, "Invalid picture"},
+        {[&] { QDir().mkpath(QString::fromStdString(path)); }, "Is a directory"},
+        {[&] { ::mkfifo(path.c_str(), 0600); }, "Not an ordinary file but a named pipe"},
+        {[&] { ::symlink("nowhere", path.c_str()); }, "The link leads to nothing"},
+        {[&] { test::WriteFile(path, QByteArray(1024 * 1024 + 1, '\0')); },
+         "The file is larger than 1 MiB"},
+    };
+    for (const auto& [make, description] : cases) {
+        QDir(QString::fromStdString(path)).removeRecursively();
+        QFile::remove(QString::fromStdString(path));
+        make();
+        try {
+            LoadCursorFile(path);
+            ADD_FAILURE() << description;
+        } catch (const Failure& failure) {
+            EXPECT_EQ(std::string(failure.what()), description);
+        }
+    }
+}
+
+TEST(QtCursorFile, AHotspotOutsideTheImageIsKeptOnIt) {
+    test::TempFolder folder;
+    test::WriteFile(folder.Sub("c.cur"), test::CursorFileBytes(500, 40));
+    EXPECT_EQ(LoadCursorFile(folder.Sub("c.cur")).hotSpot(),
+              QPoint(31, 31));
+}
+
+TEST_F(QtView, CustomPointerShowsTheMouseIconDefaultShowsTheArrow) {
+    View().SetMousePointer(MousePointer::Custom);
+    EXPECT_EQ(Window().cursor().shape(), Qt::ArrowCursor) << "no image: the default pointer";
+    test::WriteFile(fixture_.programFolder.Sub("HAND-M.CUR"), test::CursorFileBytes(5, 1));
+    View().SetMouseIcon(fixture_.programFolder.Sub("HAND-M.CUR"));
+    View().SetMousePointer(MousePointer::Custom);
+    EXPECT_EQ(Window().cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(Window().cursor().hotSpot(), QPoint(5, 1));
+    View().SetMousePointer(MousePointer::Default);
+    EXPECT_EQ(Window().cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(QtView, AFileThatIsNoCursorFailsAndLeavesNoCustomImage) {
+    test::WriteFile(fixture_.programFolder.Sub("HAND-M.CUR"), test::CursorFileBytes(5, 1));
+    View().SetMouseIcon(fixture_.programFolder.Sub("HAND-M.CUR"));
+    test::WriteFile(fixture_.programFolder.Sub("HAND-M.CUR"), "text");
+    EXPECT_THROW(View().SetMouseIcon(fixture_.programFolder.Sub("HAND-M.CUR")), Failure);
+    View().SetMousePointer(MousePointer::Custom);
+    EXPECT_EQ(Window().cursor().shape(), Qt::ArrowCursor);
+}
+
+// The pointer's moves, as the window system delivers them, reach the hover procedures.
+class QtHover : public QtView {
+protected:
+    QtHover() {
+        test::WriteFile(fixture_.programFolder.Sub("HAND-M.CUR"), test::CursorFileBytes(5, 1));
+        program_.Start();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&Window()));
+    }
+
+    void MoveOver(ControlId id, QPoint at = {}) {
+        QWidget* widget = Window().Control(id);
+        if (at.isNull()) at = widget->rect().center();
+        QTest::mouseMove(widget, at);
+        QApplication::processEvents();
+    }
+    MousePointer Pointer() { return View().Pointer(); }
+};
+
+TEST_F(QtHover, PushButtonsSetTheHandAndTheSurfacesSetTheDefault) {
+    for (const ControlId button : {ControlId::PushButton1, ControlId::PushButton2,
+                                   ControlId::PushButton6, ControlId::PushButton7}) {
+        MoveOver(ControlId::Form1, {530, 5});
+        ASSERT_EQ(Pointer(), MousePointer::Default);
+        MoveOver(button);
+        EXPECT_EQ(Pointer(), MousePointer::Custom) << ControlName(button);
+        EXPECT_EQ(Window().cursor().shape(), Qt::BitmapCursor);
+    }
+    for (const ControlId surface : {ControlId::Frame1, ControlId::Frame2, ControlId::Frame3,
+                                    ControlId::Text1, ControlId::Text2}) {
+        MoveOver(ControlId::PushButton1);
+        MoveOver(surface, {3, 12});
+        EXPECT_EQ(Pointer(), MousePointer::Default) << ControlName(surface);
+    }
+}
+
+TEST_F(QtHover, ControlsWithoutAHandlerLeaveThePointerAlone) {
+    MoveOver(ControlId::PushButton7);
+    for (const ControlId quiet : {ControlId::Text3, ControlId::Label2, ControlId::Label4}) {
+        MoveOver(quiet);
+        EXPECT_EQ(Pointer(), MousePointer::Custom) << ControlName(quiet);
+    }
+    MoveOver(ControlId::Frame3, {3, 40});  // the frame's own surface, below its children
+    EXPECT_EQ(Pointer(), MousePointer::Default);
+}
+
+}  // namespace
+}  // namespace quire::qt

@@ -1,0 +1,145 @@
+// The Windows file system port on a scratch folder.
+#include <gtest/gtest.h>
+
+#include "engine/failure.h"
+#include "platform/win32/win32_wide_text.h"
+#include "platform/win32/win32_file_system.h"
+#include "win32_test_support.h"
+
+namespace quire::win32 {
+namespace {
+
+using testing::ScratchFolder;
+
+void WriteFile(const std::string& path, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
+    HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              attributes, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    CloseHandle(file);
+}
+
+class Win32FileSystemTest : public ::testing::Test {
+protected:
+    ScratchFolder scratch;
+    Win32FileSystem files;
+};
+
+TEST_F(Win32FileSystemTest, FolderExistsOnlyForFolders) {
+    WriteFile(scratch / "note.txt");
+    EXPECT_TRUE(files.FolderExists(scratch.Path()));
+    EXPECT_TRUE(files.FolderExists(scratch.Path() + "\\"));
+    EXPECT_FALSE(files.FolderExists(scratch / "note.txt"));
+    EXPECT_FALSE(files.FolderExists(scratch / "missing"));
+    EXPECT_FALSE(files.FolderExists(""));
+}
+
+TEST_F(Win32FileSystemTest, CreatesExactlyTheLastComponent) {
+    files.CreateFolder(scratch / "Folder 001");
+    EXPECT_TRUE(files.FolderExists(scratch / "Folder 001"));
+    EXPECT_THROW(files.CreateFolder(scratch / "missing\\Folder 001"), Failure);
+    EXPECT_FALSE(files.FolderExists(scratch / "missing"));
+}
+
+TEST_F(Win32FileSystemTest, FailureCarriesThePlatformsDescription) {
+    WriteFile(scratch / "Folder 002");
+    try {
+        files.CreateFolder(scratch / "Folder 002");
+        FAIL() << "a file of that name must make the creation fail";
+    } catch (const Failure& failure) {
+        const std::string text = failure.what();
+        EXPECT_FALSE(text.empty());
+        EXPECT_EQ(text.find("Error "), std::string::npos) << text;  // a real description
+        EXPECT_NE(text.back(), '\n');
+    }
+}
+
+TEST_F(Win32FileSystemTest, CreateUnlessExistsSkipsFoldersButNotFiles) {
+    using Creation = FileSystem::Creation;
+    EXPECT_EQ(files.CreateFolderUnlessExists(scratch / "a"), Creation::Created);
+    EXPECT_EQ(files.CreateFolderUnlessExists(scratch / "a"), Creation::Existed);
+    WriteFile(scratch / "b");
+    EXPECT_THROW(files.CreateFolderUnlessExists(scratch / "b"), Failure);
+    EXPECT_THROW(files.CreateFolderUnlessExists(scratch / "bad|name"), Failure);
+}
+
+TEST_F(Win32FileSystemTest, NamesOutsideTheAnsiCodePageAreCreatedExactly) {
+    const std::string name = "Akte \xC3\x84rger \xE2\x9C\x93 \xE6\x97\xA5\xE6\x9C\xAC 001";
+    files.CreateFolder(scratch / name);
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW(Wide(scratch / "Akte*").c_str(), &found);
+    ASSERT_NE(search, INVALID_HANDLE_VALUE);
+    FindClose(search);
+    EXPECT_EQ(Utf8(found.cFileName), name);
+    EXPECT_TRUE(files.FolderExists(scratch / name));
+}
+
+TEST_F(Win32FileSystemTest, PathWithANulInsideIsRefusedNotCutShort) {
+    const std::string cut = scratch / "Folder";
+    const std::string withNul = cut + std::string(1, '\0') + "001";
+    EXPECT_THROW(files.CreateFolder(withNul), Failure);
+    EXPECT_THROW(files.CreateFolderUnlessExists(withNul), Failure);
+    EXPECT_FALSE(files.FolderExists(cut));  // nothing was created under the shortened name
+    files.CreateFolder(cut);
+    EXPECT_FALSE(files.FolderExists(withNul));
+    EXPECT_FALSE(files.PathExists(withNul));
+    EXPECT_FALSE(files.PlainFileExists(withNul));
+}
+
+TEST_F(Win32FileSystemTest, PathExistsForFilesAndFolders) {
+    WriteFile(scratch / "HAND-M.CUR");
+    EXPECT_TRUE(files.PathExists(scratch / "HAND-M.CUR"));
+    EXPECT_TRUE(files.PathExists(scratch.Path()));
+    EXPECT_FALSE(files.PathExists(scratch / "absent.cur"));
+}
+
+TEST_F(Win32FileSystemTest, PlainFileIsNeitherFolderNorHiddenNorSystem) {
+    WriteFile(scratch / "plain");
+    WriteFile(scratch / "readonly", FILE_ATTRIBUTE_READONLY);
+    WriteFile(scratch / "hidden", FILE_ATTRIBUTE_HIDDEN);
+    WriteFile(scratch / "system", FILE_ATTRIBUTE_SYSTEM);
+    files.CreateFolder(scratch / "o.cjs");
+    EXPECT_TRUE(files.PlainFileExists(scratch / "plain"));
+    EXPECT_TRUE(files.PlainFileExists(scratch / "readonly"));
+    EXPECT_FALSE(files.PlainFileExists(scratch / "hidden"));
+    EXPECT_FALSE(files.PlainFileExists(scratch / "system"));
+    EXPECT_FALSE(files.PlainFileExists(scratch / "o.cjs"));
+    EXPECT_FALSE(files.PlainFileExists(scratch / "absent"));
+    // A pattern would find "plain"; only the exact name counts.
+    EXPECT_FALSE(files.PlainFileExists(scratch / "pl*"));
+    SetFileAttributesW(Wide(scratch / "readonly").c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// Only an ordinary file is read, whole, under the ceiling; a device's name never reaches the
+// system, and a device that a name leads to is closed unread. (Folders, held and large files in
+// place of the program's files: hostile_files_test.)
+TEST_F(Win32FileSystemTest, ReadsOnlyOrdinaryFilesUnderTheCeiling) {
+    HANDLE file = CreateFileW(Wide(scratch / "theme").c_str(), GENERIC_WRITE, 0, nullptr,
+                              CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    ::WriteFile(file, "0123456789ABCDEF", 16, &written, nullptr);
+    CloseHandle(file);
+    WriteFile(scratch / "empty");
+    std::vector<std::pair<std::string, std::string>> cases = {  // path, content or failure
+        {scratch / "theme", "0123456789ABCDEF"},
+        {scratch / "empty", ""},
+        {scratch / "missing", "File not found"},
+        {scratch / "missing\\theme", "File not found"},
+        {scratch / "NUL", "Not an ordinary file but a device"},
+        {scratch / "con.cjs", "Not an ordinary file but a device"},
+        {"\\\\.\\pipe\\quire", "Not an ordinary file but a device"},
+    };
+    if (testing::UnderWine()) {  // the host's own devices, through Wine's drive of its root
+        cases.push_back({"Z:\\dev\\zero", "Not an ordinary file but a device"});
+    }
+    for (const auto& [path, expected] : cases) {
+        try {
+            EXPECT_EQ(files.ReadSmallFile(path, 16), expected);
+        } catch (const Failure& failure) {
+            EXPECT_EQ(failure.what(), expected) << path;
+        }
+    }
+    EXPECT_THROW(files.ReadSmallFile(scratch / "theme", 15), Failure);
+}
+
+}  // namespace
+}  // namespace quire::win32
