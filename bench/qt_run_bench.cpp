@@ -12,8 +12,8 @@
 #include <string>
 
 #include "engine/creation_run.h"
-#include "platform/qt/qt_program.h"
 #include "peak_memory.h"
+#include "platform/qt/qt_program.h"
 
 namespace {
 

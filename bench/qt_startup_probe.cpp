@@ -9,8 +9,8 @@
 #include <string>
 
 #include "app/product.h"
-#include "platform/qt/qt_program.h"
 #include "peak_memory.h"
+#include "platform/qt/qt_program.h"
 
 namespace {
 

@@ -28,29 +28,28 @@ Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 int Main(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err) {
     using namespace quire::cli;
-    return std::visit(Overloaded{
-                          [&](const ShowHelp&) {
-                              out << UsageText();
-                              return kExitDone;
-                          },
-                          [&](const ShowVersion&) {
-                              out << "quirebatch-cli " << quire::product::kVersion << '\n';
-                              return kExitDone;
-                          },
-                          [&](const UsageError& error) {
-                              err << "quirebatch-cli: " + Printable(error.message) + '\n'
-                                  << UsageText();
-                              return kExitBadInput;
-                          },
-                          [&](const RunOptions& options) {
-                              CatchStopSignals();
-                              quire::PosixFileSystem files;
-                              CliContext context{files, out, err, StopSignal,
-                                                 ::isatty(STDERR_FILENO) == 1};
-                              return RunFromCommandLine(options, context);
-                          },
-                      },
-                      ParseCommandLine(arguments));
+    return std::visit(
+        Overloaded{
+            [&](const ShowHelp&) {
+                out << UsageText();
+                return kExitDone;
+            },
+            [&](const ShowVersion&) {
+                out << "quirebatch-cli " << quire::product::kVersion << '\n';
+                return kExitDone;
+            },
+            [&](const UsageError& error) {
+                err << "quirebatch-cli: " + Printable(error.message) + '\n' << UsageText();
+                return kExitBadInput;
+            },
+            [&](const RunOptions& options) {
+                CatchStopSignals();
+                quire::PosixFileSystem files;
+                CliContext context{files, out, err, StopSignal, ::isatty(STDERR_FILENO) == 1};
+                return RunFromCommandLine(options, context);
+            },
+        },
+        ParseCommandLine(arguments));
 }
 
 }  // namespace

@@ -10,12 +10,18 @@ Command ParseCommandLine(std::span<const std::string_view> arguments) {
     bool optionsEnded = false;
     for (const std::string_view argument : arguments) {
         if (!optionsEnded && argument.size() > 2 && argument.substr(0, 2) == "--") {
-            if (argument == "--dry-run") options.dryRun = true;
-            else if (argument == "--quiet") options.quiet = true;
-            else if (argument == "--null") options.nullSeparated = true;
-            else if (argument == "--help") return ShowHelp{};
-            else if (argument == "--version") return ShowVersion{};
-            else return UsageError{"unknown option " + std::string(argument)};
+            if (argument == "--dry-run")
+                options.dryRun = true;
+            else if (argument == "--quiet")
+                options.quiet = true;
+            else if (argument == "--null")
+                options.nullSeparated = true;
+            else if (argument == "--help")
+                return ShowHelp{};
+            else if (argument == "--version")
+                return ShowVersion{};
+            else
+                return UsageError{"unknown option " + std::string(argument)};
         } else if (!optionsEnded && argument == "--") {
             optionsEnded = true;
         } else if (!optionsEnded && argument == "-h") {

@@ -14,7 +14,8 @@ struct RunOptions {
     std::string target;
     bool dryRun = false;
     bool quiet = false;
-    bool nullSeparated = false;  // dry-run paths raw, each ended by a NUL; stdout holds nothing else
+    bool nullSeparated =
+        false;  // dry-run paths raw, each ended by a NUL; stdout holds nothing else
 };
 
 struct ShowHelp {};

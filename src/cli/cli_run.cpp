@@ -26,7 +26,8 @@ bool LeavesTarget(std::string_view pattern) {
 
 class CliHost final : public RunHost {
 public:
-    CliHost(const RunOptions& options, CliContext& context, std::optional<ProgressPrinter>& progress)
+    CliHost(const RunOptions& options, CliContext& context,
+            std::optional<ProgressPrinter>& progress)
         : options_(options), context_(context), progress_(progress) {}
 
     std::int64_t created = 0;

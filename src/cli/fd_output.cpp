@@ -16,8 +16,10 @@ bool FdOutput::Drain() {
     const char* next = pbase();
     while (error_ == 0 && next < pptr()) {
         const ssize_t written = ::write(fd_, next, static_cast<std::size_t>(pptr() - next));
-        if (written < 0) error_ = errno;
-        else next += written;
+        if (written < 0)
+            error_ = errno;
+        else
+            next += written;
     }
     setp(buffer_.data(), buffer_.data() + buffer_.size());
     return error_ == 0;

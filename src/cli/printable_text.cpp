@@ -66,10 +66,14 @@ std::string Printable(std::string_view text) {
             if (byte == '\\') out += '\\';
             out += text[i++];
         } else if (byte < 0x80) {
-            if (byte == '\n') out += "\\n";
-            else if (byte == '\r') out += "\\r";
-            else if (byte == '\t') out += "\\t";
-            else AppendHex(out, "\\x", byte, 2);
+            if (byte == '\n')
+                out += "\\n";
+            else if (byte == '\r')
+                out += "\\r";
+            else if (byte == '\t')
+                out += "\\t";
+            else
+                AppendHex(out, "\\x", byte, 2);
             ++i;
         } else if (const Decoded decoded = DecodeUtf8(text.substr(i)); decoded.length == 0) {
             AppendHex(out, "\\x", byte, 2);

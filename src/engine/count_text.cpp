@@ -56,7 +56,8 @@ std::optional<DecimalNumber> ReadNumber(std::string_view text, std::string_view 
         const std::size_t digits = DigitsAt(text, i);
         if (digits == 0) return std::nullopt;
         for (const char c : text.substr(i, digits)) {
-            if (number.exponent < kExponentClamp) number.exponent = number.exponent * 10 + (c - '0');
+            if (number.exponent < kExponentClamp)
+                number.exponent = number.exponent * 10 + (c - '0');
         }
         i += digits;
         if (negativeExponent) number.exponent = -number.exponent;
@@ -79,7 +80,8 @@ char DigitAt(const DecimalNumber& number, long long position) {
 
 // The position of the first digit other than zero at `from` or later, or nothing.
 std::optional<long long> FirstSignificant(const DecimalNumber& number, long long from = 0) {
-    const long long end = static_cast<long long>(number.whole.size() + number.fraction.size());
+    const long long end = static_cast<long long>(number.whole.size()) +
+                          static_cast<long long>(number.fraction.size());
     for (long long position = from < 0 ? 0 : from; position < end; ++position) {
         if (DigitAt(number, position) != '0') return position;
     }

@@ -138,7 +138,8 @@ void Form1::PushButton7_Click() {
 void Form1::Hover(ControlId control) {
     const auto pointer = HoverPointer(control);
     if (!pointer) return;
-    Unguarded("The mouse pointer could not be changed", [&] { ports_.view.SetMousePointer(*pointer); });
+    Unguarded("The mouse pointer could not be changed",
+              [&] { ports_.view.SetMousePointer(*pointer); });
 }
 
 void Form1::Form_MouseMove() { Hover(ControlId::Form1); }

@@ -1,14 +1,15 @@
-// The main window's logic: its event procedures, over the ports a toolkit implements.
+// The main window's logic: its event procedures, over the ports a toolkit implements. The numbers
+// passed to the statement guard (100, 102, ...) are the procedures' statement numbers, which the
+// user sees as "at line N" in the error report.
 #pragma once
 
 #include <string>
 #include <string_view>
 
+#include "app/dialogs.h"
 #include "app/platform_traits.h"
 #include "app/settings_store.h"
 #include "app/startup.h"
-#include "app/dialogs.h"
-#include "ui/event_pump.h"
 #include "engine/file_system.h"
 #include "shell/shell.h"
 #include "ui/event_pump.h"

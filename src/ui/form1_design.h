@@ -7,8 +7,8 @@
 #include <span>
 #include <string_view>
 
-#include "ui/control_id.h"
 #include "ui/colour.h"
+#include "ui/control_id.h"
 
 namespace quire {
 

@@ -30,7 +30,8 @@ public:
     virtual void SetWindowIcon() = 0;
 
     // Loads a cursor file as the window's custom pointer image. Throws Failure when the file is
-    // no cursor; the window then keeps no image of its own (a toolkit may fall back to its own hand).
+    // no cursor; the window then keeps no image of its own (a toolkit may fall back to its own
+    // hand).
     virtual void SetMouseIcon(const std::string& cursorFile) = 0;
 
     virtual void SetMousePointer(MousePointer pointer) = 0;

@@ -22,7 +22,10 @@ protected:
 
 TEST_F(StatementGuardTest, AFailingStepOfASharedNumberGoesOnWithTheNextStep) {
     guard.Step(104, [&] { ran.push_back("caption"); });
-    guard.Step(104, [&] { Fail("icon refused"); ran.push_back("icon"); });
+    guard.Step(104, [&] {
+        Fail("icon refused");
+        ran.push_back("icon");
+    });
     guard.Step(104, [&] { ran.push_back("title"); });
     guard.Step(106, [&] { ran.push_back("106"); });
     EXPECT_EQ(ran, (std::vector<std::string>{"caption", "title", "106"}));
@@ -31,8 +34,13 @@ TEST_F(StatementGuardTest, AFailingStepOfASharedNumberGoesOnWithTheNextStep) {
 }
 
 TEST_F(StatementGuardTest, AFailingTestRunsTheBody) {
-    if (guard.Test(106, [&]() -> bool { Fail("no folder"); return false; })) ran.push_back("body");
-    else ran.push_back("else");
+    if (guard.Test(106, [&]() -> bool {
+            Fail("no folder");
+            return false;
+        }))
+        ran.push_back("body");
+    else
+        ran.push_back("else");
     EXPECT_EQ(ran, (std::vector<std::string>{"body"}));
     EXPECT_EQ(dialogs.shown.size(), 1u);
 }
@@ -49,7 +57,10 @@ TEST_F(StatementGuardTest, TwoFailuresGiveTwoReportsInOrder) {
 TEST_F(StatementGuardTest, AFailureInTheLastStatementEndsTheProcedure) {
     const auto procedure = [&] {
         guard.Step(100, [&] { ran.push_back("100"); });
-        guard.Step(102, [&] { Fail("last"); ran.push_back("after the failure"); });
+        guard.Step(102, [&] {
+            Fail("last");
+            ran.push_back("after the failure");
+        });
     };
     procedure();
     EXPECT_EQ(ran, (std::vector<std::string>{"100"}));

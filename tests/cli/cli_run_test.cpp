@@ -114,12 +114,15 @@ TEST_F(CliRun, RefusesWithTheReasonAndNamesPrintedSafely) {
         const char* message;
     } cases[] = {
         {"F#", "3", "", "quirebatch-cli: '': No such folder\nFolder does not appear to be valid\n"},
-        {"F#", "3", "/m\x1b[2J", "quirebatch-cli: /m\\x1b[2J: No such folder\n"
-                                "Folder does not appear to be valid\n"},
-        {"../F#", "x", "/t", "quirebatch-cli: ../F#: a \"..\" in the pattern would put folders "
-                           "outside the target folder\n"},
-        {"F#/..", "3", "/t", "quirebatch-cli: F#/..: a \"..\" in the pattern would put folders "
-                           "outside the target folder\n"},
+        {"F#", "3", "/m\x1b[2J",
+         "quirebatch-cli: /m\\x1b[2J: No such folder\n"
+         "Folder does not appear to be valid\n"},
+        {"../F#", "x", "/t",
+         "quirebatch-cli: ../F#: a \"..\" in the pattern would put folders "
+         "outside the target folder\n"},
+        {"F#/..", "3", "/t",
+         "quirebatch-cli: F#/..: a \"..\" in the pattern would put folders "
+         "outside the target folder\n"},
         {"F#", "4\n", "/t", "4\\n does not appear to be a number.\n"},
         {"F#", "1e309", "/t", "1e309 does not fit a 32-bit count.\n"},
     };
@@ -135,7 +138,10 @@ TEST_F(CliRun, RefusesWithTheReasonAndNamesPrintedSafely) {
 }
 
 TEST_F(CliRun, DryRunLinesAreEscapedUnlessNullSeparated) {
-    files.failures = {{"/t/\x1b" "2", "Permission denied"}};
+    files.failures = {
+        {"/t/\x1b"
+         "2",
+         "Permission denied"}};
     EXPECT_EQ(Run("\x1b#", "3", "/t", true), kExitFailed);
     EXPECT_EQ(out.str(), "/t/\\x1b1\n/t/\\x1b3\ncreated 2, skipped 0, failed 1\n");
     EXPECT_EQ(err.str(), "error: /t/\\x1b2: Permission denied\n");

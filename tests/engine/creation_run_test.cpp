@@ -25,8 +25,10 @@ TEST(ValidateRun, ChecksTargetThenPatternThenCount) {
     }
     const auto pattern = ValidateRun(files, "C:\\Jobs", "A#B#", "abc", ".", '\\');
     ASSERT_TRUE(pattern);
-    EXPECT_EQ(pattern->message, "You must have a single block of #'s present in your naming scheme.");
-    EXPECT_EQ(ValidateRun(files, "C:\\Jobs", "Folder", "3", ".", '\\')->input, RunRefusal::Input::Pattern);
+    EXPECT_EQ(pattern->message,
+              "You must have a single block of #'s present in your naming scheme.");
+    EXPECT_EQ(ValidateRun(files, "C:\\Jobs", "Folder", "3", ".", '\\')->input,
+              RunRefusal::Input::Pattern);
 
     EXPECT_EQ(ValidateRun(files, "C:\\Jobs", "F#", "abc", ".", '\\')->message,
               "abc does not appear to be a number.");

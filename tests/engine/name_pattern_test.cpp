@@ -21,15 +21,15 @@ TEST_P(BuildFolderNameTable, GivesTheName) {
     EXPECT_EQ(BuildFolderName(c.pattern, kCounterChar, c.counter), c.name);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, BuildFolderNameTable,
-    testing::Values(NameCase{"Folder ###", 1, "Folder 001"}, NameCase{"Folder ###", 42, "Folder 042"},
-                    NameCase{"Folder ###", 999, "Folder 999"},
-                    NameCase{"Folder ###", 1000, "Folder 1000"}, NameCase{"#", 1, "1"},
-                    NameCase{"#", 25, "25"}, NameCase{"####x", 7, "0007x"},
-                    NameCase{"a##b", 3, "a03b"}, NameCase{"A#B#", 1, "A#B#"},
-                    NameCase{"##x##", 5, "##x##"}, NameCase{"Folder", 5, "Folder"},
-                    NameCase{"", 1, ""}));
+INSTANTIATE_TEST_SUITE_P(Names, BuildFolderNameTable,
+                         testing::Values(NameCase{"Folder ###", 1, "Folder 001"},
+                                         NameCase{"Folder ###", 42, "Folder 042"},
+                                         NameCase{"Folder ###", 999, "Folder 999"},
+                                         NameCase{"Folder ###", 1000, "Folder 1000"},
+                                         NameCase{"#", 1, "1"}, NameCase{"#", 25, "25"},
+                                         NameCase{"####x", 7, "0007x"}, NameCase{"a##b", 3, "a03b"},
+                                         NameCase{"A#B#", 1, "A#B#"}, NameCase{"##x##", 5, "##x##"},
+                                         NameCase{"Folder", 5, "Folder"}, NameCase{"", 1, ""}));
 
 TEST(BuildFolderName, BlockAtEitherEndAndAroundMultibyteText) {
     EXPECT_EQ(BuildFolderName("##-Übung", kCounterChar, 4), "04-Übung");
@@ -73,12 +73,13 @@ TEST_P(HasSingleCounterBlockTable, Answers) {
         << GetParam().pattern;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Blocks, HasSingleCounterBlockTable,
-    testing::Values(BlockCase{"Folder ###", true}, BlockCase{"#", true}, BlockCase{"###x", true},
-                    BlockCase{"x#y", true}, BlockCase{"", false}, BlockCase{"Folder", false},
-                    BlockCase{"A#B#", false}, BlockCase{"##x##", false}, BlockCase{"# #", false},
-                    BlockCase{"#a#a#", false}, BlockCase{"a/b/##", true}));
+INSTANTIATE_TEST_SUITE_P(Blocks, HasSingleCounterBlockTable,
+                         testing::Values(BlockCase{"Folder ###", true}, BlockCase{"#", true},
+                                         BlockCase{"###x", true}, BlockCase{"x#y", true},
+                                         BlockCase{"", false}, BlockCase{"Folder", false},
+                                         BlockCase{"A#B#", false}, BlockCase{"##x##", false},
+                                         BlockCase{"# #", false}, BlockCase{"#a#a#", false},
+                                         BlockCase{"a/b/##", true}));
 
 TEST(HasSingleCounterBlock, AgreesWithBuildFolderName) {
     // A usable pattern is exactly one whose name differs from the pattern.

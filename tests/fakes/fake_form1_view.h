@@ -24,14 +24,16 @@ public:
     std::string mouseIcon;
     MousePointer pointer = MousePointer::Default;
     int endProgramCalls = 0;
-    std::vector<std::string> log;       // every change, in order
+    std::vector<std::string> log;  // every change, in order
     // "caption", "icon", "mouseicon", "Text1", "Label4", ... and "read Text1" for reading a box
     std::set<std::string> failing;
 
     FakeForm1View() {
         for (const ControlDesign& control : Form1Controls()) {
-            if (control.kind == ControlKind::TextBox) texts[control.id] = std::string(control.caption);
-            if (control.kind == ControlKind::Label) captions[control.id] = std::string(control.caption);
+            if (control.kind == ControlKind::TextBox)
+                texts[control.id] = std::string(control.caption);
+            if (control.kind == ControlKind::Label)
+                captions[control.id] = std::string(control.caption);
         }
     }
 

@@ -15,7 +15,7 @@ public:
     std::vector<std::string> opened;
     std::vector<ShellCommand> commands;
     std::string desktop = "C:\\Users\\ada\\Desktop";
-    std::string picked;  // empty: the user cancels
+    std::string picked;                                            // empty: the user cancels
     std::vector<std::pair<std::string, std::string>> pickerCalls;  // title, initial folder
     bool failCommands = false;
     bool failPicker = false;

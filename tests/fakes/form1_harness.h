@@ -29,7 +29,8 @@ struct Form1Harness {
     explicit Form1Harness(PlatformTraits traits = kWindowsTraits,
                           std::string programFolder = "C:\\Program Files\\Quire")
         : form(Form1Ports{view, files, dialogs, pump, settings, shell, skin},
-               Form1Environment{std::move(programFolder), traits, ".", [this] { return NextDraw(); }}) {
+               Form1Environment{std::move(programFolder), traits, ".",
+                                [this] { return NextDraw(); }}) {
         view.form = &form;
     }
 

@@ -32,7 +32,8 @@ TEST_F(ApplySkinTest, WithoutTheThemeFileNothingChanges) {
 // theme's colours, its push buttons and its message boxes.
 TEST_F(ApplySkinTest, RecoloursFirstThenPaintsTheThemeWithEveryOptionOn) {
     files.files = {"/opt/q/x/o.cjs"};
-    files.contents = {{"/opt/q/x/o.cjs", "[Window]\nFace = #102030\n[PushButton]\nFace = #FFFFFF\n"}};
+    files.contents = {
+        {"/opt/q/x/o.cjs", "[Window]\nFace = #102030\n[PushButton]\nFace = #FFFFFF\n"}};
     skin.SetOptions(0x40);
     Apply();
     EXPECT_EQ(view.log, (std::vector<std::string>{"back Form1", "back Frame3", "back Frame2",

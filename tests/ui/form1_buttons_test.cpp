@@ -46,8 +46,7 @@ TEST(ChangeHandlers, AFailedWriteIsShownOnceAndNeverEndsTheProgram) {
     h.view.SetText(ControlId::Text2, "5");
     h.view.SetText(ControlId::Text3, "C:\\");
     ASSERT_EQ(h.dialogs.shown.size(), 1u);
-    EXPECT_EQ(h.dialogs.shown[0].text,
-              "The name pattern could not be saved:\r\nAccess is denied.");
+    EXPECT_EQ(h.dialogs.shown[0].text, "The name pattern could not be saved:\r\nAccess is denied.");
     EXPECT_EQ(h.dialogs.shown[0].caption, "Application Error");
     EXPECT_EQ(h.view.captions[ControlId::Label4], "A1");  // the preview still follows
 }
@@ -69,7 +68,8 @@ TEST(SampleButton, ARefusedTextIsReportedWith100) {
     h.view.failing = {"Text3"};
     h.form.PushButton2_Click();
     ASSERT_EQ(h.dialogs.shown.size(), 1u);
-    EXPECT_NE(h.dialogs.shown[0].text.find("Form1.PushButton2_Click at line 100"), std::string::npos);
+    EXPECT_NE(h.dialogs.shown[0].text.find("Form1.PushButton2_Click at line 100"),
+              std::string::npos);
     EXPECT_EQ(h.view.texts[ControlId::Text3], "");
 }
 
@@ -104,8 +104,9 @@ TEST(BrowseButton, CancelChangesNothing) {
     Form1Harness h;
     h.view.texts[ControlId::Text3] = "C:\\Old\\";
     h.form.PushButton7_Click();
-    EXPECT_EQ(h.shell.pickerCalls,
-              (std::vector<std::pair<std::string, std::string>>{{"Save images to this folder", ""}}));
+    EXPECT_EQ(
+        h.shell.pickerCalls,
+        (std::vector<std::pair<std::string, std::string>>{{"Save images to this folder", ""}}));
     EXPECT_EQ(h.view.texts[ControlId::Text3], "C:\\Old\\");
     EXPECT_TRUE(h.settings.writes.empty());
 }

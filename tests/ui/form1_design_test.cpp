@@ -11,8 +11,8 @@ constexpr int kMargin = 120;
 
 TEST(Form1Design, KeepsTheMarginsAndSharedWidths) {
     const int right = kForm1Window.clientWidth - kMargin;
-    for (const ControlId id : {ControlId::Frame1, ControlId::Frame2, ControlId::Frame3,
-                               ControlId::PushButton1}) {
+    for (const ControlId id :
+         {ControlId::Frame1, ControlId::Frame2, ControlId::Frame3, ControlId::PushButton1}) {
         EXPECT_EQ(DesignOf(id).twips.left, kMargin);
         EXPECT_EQ(DesignOf(id).twips.left + DesignOf(id).twips.width, right);
     }

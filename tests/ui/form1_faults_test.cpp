@@ -46,7 +46,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(Fault{"Permission denied", 1}, Fault{"No space left on device", 7},
                     Fault{"File name too long", 12}, Fault{"File exists", 5},
                     Fault{"Read-only file system", 2},
-                    Fault{"The filename, directory name, or volume label syntax is incorrect.", 9}));
+                    Fault{"The filename, directory name, or volume label syntax is incorrect.",
+                          9}));
 
 TEST(FolderFaults, ATargetRemovedMidRunFailsEveryFolderAfterIt) {
     Form1Harness h(kPosixTraits, "/opt/q");
@@ -65,7 +66,8 @@ TEST(FolderFaults, ATargetRemovedMidRunFailsEveryFolderAfterIt) {
     ASSERT_EQ(h.dialogs.shown.size(), 4u);
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(h.dialogs.shown[static_cast<std::size_t>(i)].text.find(
-                      "No such file or directory\r\nin QuireBatch2021/08/31.Form1.PushButton1_Click at line 126"),
+                      "No such file or directory\r\nin "
+                      "QuireBatch2021/08/31.Form1.PushButton1_Click at line 126"),
                   0u);
     }
 }

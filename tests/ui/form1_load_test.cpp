@@ -22,9 +22,10 @@ TEST(FormLoad, FirstStartFillsTheBoxesAndTheStore) {
     EXPECT_EQ(h.view.texts[ControlId::Text2], "20");
     EXPECT_EQ(h.view.texts[ControlId::Text3], "C:\\Users\\ada\\Desktop\\");
     EXPECT_EQ(h.view.captions[ControlId::Label4], "Folder 001");
-    EXPECT_EQ(h.settings.values,
-              (std::map<std::string, std::string, std::less<>>{
-                  {"Text1", "Folder ###"}, {"Text2", "20"}, {"Text3", "C:\\Users\\ada\\Desktop\\"}}));
+    EXPECT_EQ(
+        h.settings.values,
+        (std::map<std::string, std::string, std::less<>>{
+            {"Text1", "Folder ###"}, {"Text2", "20"}, {"Text3", "C:\\Users\\ada\\Desktop\\"}}));
     EXPECT_TRUE(h.dialogs.shown.empty());
     EXPECT_TRUE(h.shell.commands.empty());
     EXPECT_TRUE(h.view.mouseIcon.empty());  // no cursor file beside the program
@@ -35,12 +36,20 @@ TEST(FormLoad, RunsItsStepsInOrder) {
     h.files.files = {"C:\\Program Files\\Quire\\HAND-M.CUR", "C:\\Program Files\\Quire\\x\\o.cjs"};
     h.draws = {0.0612};
     h.form.Form_Load();
-    const std::vector<std::string> expected{
-        "back Form1", "back Frame3", "back Frame2", "back Frame1", "back Label2", "back Label4",
-        "caption Pallisand Quire Batch Utility", "icon",
-        "mouseicon C:\\Program Files\\Quire\\HAND-M.CUR",
-        "text Text1=Folder ###", "label Label4=Folder 001", "text Text2=20",
-        "text Text3=C:\\Users\\ada\\Desktop\\", "label Label4=Folder 001"};
+    const std::vector<std::string> expected{"back Form1",
+                                            "back Frame3",
+                                            "back Frame2",
+                                            "back Frame1",
+                                            "back Label2",
+                                            "back Label4",
+                                            "caption Pallisand Quire Batch Utility",
+                                            "icon",
+                                            "mouseicon C:\\Program Files\\Quire\\HAND-M.CUR",
+                                            "text Text1=Folder ###",
+                                            "label Label4=Folder 001",
+                                            "text Text2=20",
+                                            "text Text3=C:\\Users\\ada\\Desktop\\",
+                                            "label Label4=Folder 001"};
     EXPECT_EQ(h.view.log, expected);
     ASSERT_EQ(h.shell.commands.size(), 1u);  // the draw came up 7
     EXPECT_EQ(h.shell.commands[0].program, "explorer");
@@ -129,7 +138,9 @@ TEST(FormLoad, APreviewThatCannotBeShownKeepsThePreviousCaption) {
     h.form.Form_Load();
     // Once from Text1's change (no report: that handler has none) and once from 134.
     ASSERT_EQ(h.dialogs.shown.size(), 2u);
-    EXPECT_EQ(h.dialogs.shown[0].text.find("The name pattern could not be previewed:\r\nCannot set Label4"), 0u);
+    EXPECT_EQ(h.dialogs.shown[0].text.find(
+                  "The name pattern could not be previewed:\r\nCannot set Label4"),
+              0u);
     EXPECT_EQ(ReportedLine(h.dialogs.shown[1]), "134");
     EXPECT_EQ(h.view.captions[ControlId::Label4], " Example here!");
 }

@@ -38,9 +38,9 @@ TEST_F(StartButton, CreatesTheFoldersPumpingBeforeEachThenAsks) {
     };
     h.files.beforeCreate = [&](const std::string& path) { order.push_back(path); };
     h.form.PushButton1_Click();
-    EXPECT_EQ(order, (std::vector<std::string>{"pump", "C:\\Jobs\\Folder 001", "pump",
-                                               "C:\\Jobs\\Folder 002", "pump",
-                                               "C:\\Jobs\\Folder 003"}));
+    EXPECT_EQ(order,
+              (std::vector<std::string>{"pump", "C:\\Jobs\\Folder 001", "pump",
+                                        "C:\\Jobs\\Folder 002", "pump", "C:\\Jobs\\Folder 003"}));
     ASSERT_EQ(h.dialogs.shown.size(), 1u);
     EXPECT_EQ(h.dialogs.shown[0].text, kQuestion);
     EXPECT_EQ(h.dialogs.shown[0].style, BoxStyle::YesNo);
@@ -60,7 +60,8 @@ TEST_F(StartButton, YesOpensTheTargetAsItStandsThen) {
 
 TEST_F(StartButton, SkipsExistingFoldersSilently) {
     h.Enter("Folder ###", "5", "C:\\Jobs");
-    h.files.folders.insert({"C:\\Jobs\\Folder 001", "C:\\Jobs\\Folder 002", "C:\\Jobs\\Folder 003"});
+    h.files.folders.insert(
+        {"C:\\Jobs\\Folder 001", "C:\\Jobs\\Folder 002", "C:\\Jobs\\Folder 003"});
     h.form.PushButton1_Click();
     EXPECT_EQ(h.files.created,
               (std::vector<std::string>{"C:\\Jobs\\Folder 004", "C:\\Jobs\\Folder 005"}));
@@ -105,8 +106,10 @@ TEST_F(StartButton, ValidationMessagesInOrderAndNothingCreated) {
     const Case cases[] = {
         {"A#B#", "abc", "C:\\Nowhere", "Folder does not appear to be valid"},
         {"A#B#", "abc", "", "Folder does not appear to be valid"},
-        {"A#B#", "abc", "C:\\Jobs", "You must have a single block of #'s present in your naming scheme."},
-        {"Report", "3", "C:\\Jobs", "You must have a single block of #'s present in your naming scheme."},
+        {"A#B#", "abc", "C:\\Jobs",
+         "You must have a single block of #'s present in your naming scheme."},
+        {"Report", "3", "C:\\Jobs",
+         "You must have a single block of #'s present in your naming scheme."},
         {"F#", "abc", "C:\\Jobs", "abc does not appear to be a number."},
         {"F#", "", "C:\\Jobs", " does not appear to be a number."},
         {"F#", "0x10", "C:\\Jobs", "0x10 does not appear to be a number."},
@@ -128,7 +131,8 @@ TEST_F(StartButton, ValidationMessagesInOrderAndNothingCreated) {
 TEST_F(StartButton, AFailingFolderIsReportedWith126AndTheRunGoesOn) {
     h.Enter("F#", "4", "C:\\Jobs");
     h.files.files = {"C:\\Jobs\\F2"};
-    h.files.failures = {{"C:\\Jobs\\F3", "The filename, directory name, or volume label syntax is incorrect."}};
+    h.files.failures = {
+        {"C:\\Jobs\\F3", "The filename, directory name, or volume label syntax is incorrect."}};
     h.form.PushButton1_Click();
     EXPECT_EQ(h.files.created, (std::vector<std::string>{"C:\\Jobs\\F1", "C:\\Jobs\\F4"}));
     ASSERT_EQ(h.dialogs.shown.size(), 3u);
@@ -187,8 +191,9 @@ TEST_F(StartButton, EditsDuringTheRunTakeEffectFromTheNextFolder) {
         return true;
     };
     h.form.PushButton1_Click();
-    EXPECT_EQ(h.files.created, (std::vector<std::string>{"C:\\Jobs\\Folder 001", "C:\\Jobs\\Item 02",
-                                                         "D:\\Other\\\\Item 03"}));
+    EXPECT_EQ(h.files.created,
+              (std::vector<std::string>{"C:\\Jobs\\Folder 001", "C:\\Jobs\\Item 02",
+                                        "D:\\Other\\\\Item 03"}));
     EXPECT_EQ(h.view.captions[ControlId::Label4], "Item 01");
     EXPECT_EQ(h.settings.values["Text1"], "Item ##");
     EXPECT_EQ(h.settings.values["Text3"], "D:\\Other\\");
@@ -229,8 +234,9 @@ TEST_F(StartButton, AQuestionThatCannotBeShownOpensTheFolder) {
 TEST_F(StartButton, TheTargetIsRemovedMidRun) {
     h.Enter("F#", "3", "C:\\Jobs");
     h.pump.onPump = [&](int call) {
-        if (call == 2) h.files.failures = {{"C:\\Jobs\\F2", "No such file or directory"},
-                                           {"C:\\Jobs\\F3", "No such file or directory"}};
+        if (call == 2)
+            h.files.failures = {{"C:\\Jobs\\F2", "No such file or directory"},
+                                {"C:\\Jobs\\F3", "No such file or directory"}};
         return true;
     };
     h.form.PushButton1_Click();
@@ -295,8 +301,7 @@ TEST_F(StartButton, ATargetEditedIntoAnInvalidOneEndsTheRunWithTheMessage) {
             return true;
         };
         h.form.PushButton1_Click();
-        EXPECT_EQ(h.files.created,
-                  (std::vector<std::string>{"C:\\Jobs\\F1", "C:\\Jobs\\F2"}))
+        EXPECT_EQ(h.files.created, (std::vector<std::string>{"C:\\Jobs\\F1", "C:\\Jobs\\F2"}))
             << edited;
         ASSERT_EQ(h.dialogs.shown.size(), 1u) << "the message, no question";
         EXPECT_EQ(h.dialogs.shown[0].text, "Folder does not appear to be valid");

@@ -194,8 +194,8 @@ std::string PosixFileSystem::ReadSmallFile(const std::string& path, std::size_t 
     Descriptor file;
     if (const int error = AtPath(path,
                                  [&](int directory, const char* name) {
-                                     file = OpenAt(directory, name,
-                                                   O_RDONLY | O_NONBLOCK | O_NOCTTY);
+                                     file =
+                                         OpenAt(directory, name, O_RDONLY | O_NONBLOCK | O_NOCTTY);
                                      return file.Error();
                                  });
         error != 0) {

@@ -3,8 +3,8 @@
 
 #include <QCoreApplication>
 
-#include "ui/event_pump.h"
 #include "platform/qt/qt_main_window.h"
+#include "ui/event_pump.h"
 
 namespace quire::qt {
 

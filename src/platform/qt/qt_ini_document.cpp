@@ -53,10 +53,15 @@ template <class Visit>
 void ForEachCodePoint(std::string_view text, Visit&& visit) {
     for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80 ? 1 : lead >> 5 == 0x6 ? 2 : lead >> 4 == 0xE ? 3
-                                                : lead >> 3 == 0x1E ? 4 : 0;
-        std::uint32_t point = length == 1 ? lead : length == 2 ? lead & 0x1Fu
-                                                 : length == 3 ? lead & 0x0Fu : lead & 0x07u;
+        const std::size_t length = lead < 0x80         ? 1
+                                   : lead >> 5 == 0x6  ? 2
+                                   : lead >> 4 == 0xE  ? 3
+                                   : lead >> 3 == 0x1E ? 4
+                                                       : 0;
+        std::uint32_t point = length == 1   ? lead
+                              : length == 2 ? lead & 0x1Fu
+                              : length == 3 ? lead & 0x0Fu
+                                            : lead & 0x07u;
         bool valid = length != 0 && i + length <= text.size();
         for (std::size_t k = 1; valid && k < length; ++k) {
             const auto next = static_cast<unsigned char>(text[i + k]);
@@ -90,7 +95,8 @@ std::size_t Unescape(std::string_view raw, std::size_t i, std::string& out) {
         std::uint32_t unit = hex ? 0 : static_cast<std::uint32_t>(c - '0');
         bool any = !hex;
         for (; i < raw.size(); ++i) {
-            const int digit = hex ? HexValue(raw[i]) : (raw[i] >= '0' && raw[i] <= '7' ? raw[i] - '0' : -1);
+            const int digit =
+                hex ? HexValue(raw[i]) : (raw[i] >= '0' && raw[i] <= '7' ? raw[i] - '0' : -1);
             if (digit < 0) break;
             unit = (unit << (hex ? 4 : 3) | static_cast<std::uint32_t>(digit)) & 0xFFFF;
             any = true;
@@ -188,7 +194,10 @@ std::string EncodeValue(std::string_view text) {
         }
         escapeNextIfDigit = false;
         switch (ch) {
-            case '\0': body += "\\0"; escapeNextIfDigit = true; break;
+            case '\0':
+                body += "\\0";
+                escapeNextIfDigit = true;
+                break;
             case '\a': body += "\\a"; break;
             case '\b': body += "\\b"; break;
             case '\f': body += "\\f"; break;
@@ -197,7 +206,10 @@ std::string EncodeValue(std::string_view text) {
             case '\t': body += "\\t"; break;
             case '\v': body += "\\v"; break;
             case '"':
-            case '\\': body += '\\'; body += ch; break;
+            case '\\':
+                body += '\\';
+                body += ch;
+                break;
             default:
                 if (c <= 0x1F) {
                     hexEscape(c);
@@ -219,8 +231,8 @@ std::string EncodeName(std::string_view name) {
         const auto c = static_cast<char>(point);
         if (point == '/') {
             out += '\\';
-        } else if (point < 0x80 && (std::isalnum(static_cast<unsigned char>(c)) != 0 ||
-                                    c == '_' || c == '-' || c == '.')) {
+        } else if (point < 0x80 && (std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_' ||
+                                    c == '-' || c == '.')) {
             out += c;
         } else if (point <= 0xFF) {
             out += '%';
@@ -351,8 +363,8 @@ std::optional<std::string> Document::Value(std::string_view group, std::string_v
     for (const Line& line : lines_) {
         if (line.kind == Line::Kind::Group) current = line.name;
         if (line.kind == Line::Kind::Entry && current == group && line.name == key) {
-            value = DecodeValue(std::string_view(line.raw).substr(
-                line.valueBegin, line.valueEnd - line.valueBegin));
+            value = DecodeValue(std::string_view(line.raw).substr(line.valueBegin,
+                                                                  line.valueEnd - line.valueBegin));
         }
     }
     return value;

@@ -46,8 +46,8 @@ public:
 private:
     struct Line {
         enum class Kind { Other, Group, Entry, Damaged } kind;
-        std::string raw;     // the whole line, its line break included
-        std::string name;    // group or key, decoded
+        std::string raw;   // the whole line, its line break included
+        std::string name;  // group or key, decoded
         std::size_t valueBegin = 0;
         std::size_t valueEnd = 0;
     };

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -67,7 +67,9 @@ QtMainWindow::QtMainWindow()
 int QtMainWindow::Pixels(int twips) const { return TwipsToPixels(twips, dotsPerInch_); }
 
 QWidget* QtMainWindow::Control(ControlId id) const { return controls_[Index(id)]; }
-QLineEdit* QtMainWindow::TextBox(ControlId id) const { return qobject_cast<QLineEdit*>(Control(id)); }
+QLineEdit* QtMainWindow::TextBox(ControlId id) const {
+    return qobject_cast<QLineEdit*>(Control(id));
+}
 QLabel* QtMainWindow::Label(ControlId id) const { return qobject_cast<QLabel*>(Control(id)); }
 QPushButton* QtMainWindow::Button(ControlId id) const {
     return qobject_cast<QPushButton*>(Control(id));

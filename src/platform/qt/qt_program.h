@@ -7,15 +7,15 @@
 #include <string>
 
 #include "app/startup.h"
-#include "platform/qt/qt_settings_store.h"
 #include "platform/posix/posix_file_system.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_event_pump.h"
+#include "platform/qt/qt_form1_view.h"
 #include "platform/qt/qt_main_loop_poll.h"
+#include "platform/qt/qt_main_window.h"
+#include "platform/qt/qt_settings_store.h"
 #include "platform/qt/qt_shell.h"
 #include "platform/qt/qt_skin_painter.h"
-#include "platform/qt/qt_form1_view.h"
-#include "platform/qt/qt_main_window.h"
 #include "ui/form1.h"
 #include "ui/theme_skin.h"
 

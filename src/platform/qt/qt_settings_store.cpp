@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QStandardPaths>
 #include <cerrno>
 #include <chrono>
 #include <climits>
@@ -13,12 +14,10 @@
 #include <optional>
 #include <thread>
 
-#include <QStandardPaths>
-
 #include "app/product.h"
 #include "engine/failure.h"
-#include "platform/qt/qt_ini_document.h"
 #include "platform/posix/posix_file_system.h"
+#include "platform/qt/qt_ini_document.h"
 
 namespace quire::qt {
 namespace {
@@ -58,8 +57,8 @@ public:
     explicit SettingsLock(std::string path) : path_(std::move(path)) {
         const auto deadline = std::chrono::steady_clock::now() + kLockPatience;
         for (;;) {
-            fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
-                         0666);
+            fd_ =
+                ::open(path_.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
             if (fd_ < 0) Refuse(std::strerror(errno));
             struct stat held {};
             if (::fstat(fd_, &held) != 0 || !S_ISREG(held.st_mode)) {

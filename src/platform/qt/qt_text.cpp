@@ -42,7 +42,8 @@ void AppendUtf8(std::string& out, char32_t point) {
     constexpr unsigned char kLead[] = {0, 0, 0xC0, 0xE0, 0xF0};
     for (int k = length - 1; k >= 0; --k) {
         const auto bits = static_cast<unsigned char>((point >> (6 * k)) & 0x3F);
-        out += static_cast<char>(k == length - 1 ? kLead[length] | (point >> (6 * k)) : 0x80 | bits);
+        out +=
+            static_cast<char>(k == length - 1 ? kLead[length] | (point >> (6 * k)) : 0x80 | bits);
     }
 }
 
@@ -55,7 +56,8 @@ QString FromBytes(std::string_view bytes) {
         char32_t point = 0;
         const std::size_t length = SequenceLength(bytes, i, point);
         if (length == 0) {
-            text += QChar(static_cast<char16_t>(kEscapeBase + static_cast<unsigned char>(bytes[i])));
+            text +=
+                QChar(static_cast<char16_t>(kEscapeBase + static_cast<unsigned char>(bytes[i])));
             ++i;
             continue;
         }

@@ -28,9 +28,12 @@ public:
         : answerer_([this, choice](QWidget& widget) {
               auto* dialog = qobject_cast<QFileDialog*>(&widget);
               if (!dialog) return widget.close(), void();
-              seen = {dialog->windowTitle(), dialog->fileMode(),
-                      dialog->testOption(QFileDialog::ShowDirsOnly), dialog->isModal(),
-                      dialog->parentWidget(), dialog->directory().absolutePath()};
+              seen = {dialog->windowTitle(),
+                      dialog->fileMode(),
+                      dialog->testOption(QFileDialog::ShowDirsOnly),
+                      dialog->isModal(),
+                      dialog->parentWidget(),
+                      dialog->directory().absolutePath()};
               if (choice.isEmpty()) return dialog->reject();
               dialog->setDirectory(choice);
               dialog->selectFile(choice);

@@ -134,8 +134,7 @@ TEST(QtCursorFile, WhatIsNoCursorFailsWithItsOwnDescription) {
 TEST(QtCursorFile, AHotspotOutsideTheImageIsKeptOnIt) {
     test::TempFolder folder;
     test::WriteFile(folder.Sub("c.cur"), test::CursorFileBytes(500, 40));
-    EXPECT_EQ(LoadCursorFile(folder.Sub("c.cur")).hotSpot(),
-              QPoint(31, 31));
+    EXPECT_EQ(LoadCursorFile(folder.Sub("c.cur")).hotSpot(), QPoint(31, 31));
 }
 
 TEST_F(QtView, CustomPointerShowsTheMouseIconDefaultShowsTheArrow) {

@@ -131,7 +131,8 @@ TEST_F(QtProgram, AProgramFolderThatIsNoUtf8FindsItsFilesAndSamples) {
     // Qt's own file calls would change such a name: the test makes its files with the system's.
     const std::string folder = fixture_.programFolder.Path() + "/\xff\xfe \xe9t\xe9";
     for (const std::string sub : {"", "/x", "/Samples"}) ::mkdir((folder + sub).c_str(), 0700);
-    std::ofstream(folder + "/HAND-M.CUR", std::ios::binary) << test::CursorFileBytes(6, 2).toStdString();
+    std::ofstream(folder + "/HAND-M.CUR", std::ios::binary)
+        << test::CursorFileBytes(6, 2).toStdString();
     std::ofstream(folder + "/x/o.cjs") << "[Window]\nFace = #102030\n";
     ProgramSetup setup = fixture_.Setup();
     setup.programFolder = folder;
@@ -250,12 +251,14 @@ TEST_F(QtRun, EditsDuringTheRunTakeEffectAndASecondStartIsTurnedAway) {
 // with the message, and no folder is made anywhere else.
 TEST_F(QtRun, ATargetEditedIntoAnInvalidOneEndsTheRunWithTheMessage) {
     test::WriteFile(target_.Sub("a file"), "x");
-    for (const std::string& edited : {std::string(), target_.Sub("missing"), target_.Sub("a file")}) {
+    for (const std::string& edited :
+         {std::string(), target_.Sub("missing"), target_.Sub("a file")}) {
         test::TempFolder first;
         SetText(ControlId::Text3, first.Path());
         SetText(ControlId::Text2, "300");
         fixture_.dialogs.shown.clear();
-        test::AtFolder(program_.Window(), first.QPath(), 50, [&] { SetText(ControlId::Text3, edited); });
+        test::AtFolder(program_.Window(), first.QPath(), 50,
+                       [&] { SetText(ControlId::Text3, edited); });
         Click(ControlId::PushButton1);
         EXPECT_EQ(FoldersIn(first.Path()).size(), 50);
         ASSERT_EQ(fixture_.dialogs.shown.size(), 1u) << "the message and no question";

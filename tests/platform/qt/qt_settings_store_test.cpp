@@ -49,7 +49,10 @@ TEST_F(QtSettings, OurFileAndQtsAgreeOnEveryText) {
     for (const std::string& value : std::vector<std::string>{
              " Folder ### ", "a, b, c", "@Invalid()", "@@x", "\"quoted\"", "C:\\Data\\Jobs\\",
              "x;y#z=1", "[section]", "Ordner \xC3\xA4\xE2\x82\xAC", "line\nbreak", "tab\there",
-             "%20 %", "\x01" "1f", std::string("nul\0inside", 10), "\x7f del", "trailing\\"}) {
+             "%20 %",
+             "\x01"
+             "1f",
+             std::string("nul\0inside", 10), "\x7f del", "trailing\\"}) {
         const QString text = QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
         // A file of its own each time: Qt keeps a file it read for one that changed within the
         // same tick of the clock.
@@ -75,8 +78,9 @@ TEST_F(QtSettings, ValuesLieInTheProductsGroupAndOtherGroupsAreKeptAsTheyWere) {
     store_.WriteSetting("Text3", "/home/someone/Desktop/");
     store_.WriteSetting("LastFolderDot", "/home/someone/Desktop");
     store_.WriteSetting("Text3", "/srv/");
-    EXPECT_EQ(test::ReadFile(file_), theirs + "\n[Pallisand%20Quire%20Batch%20Utility]\n"
-                                              "Text3=/srv/\nLastFolderDot=/home/someone/Desktop\n");
+    EXPECT_EQ(test::ReadFile(file_), theirs +
+                                         "\n[Pallisand%20Quire%20Batch%20Utility]\n"
+                                         "Text3=/srv/\nLastFolderDot=/home/someone/Desktop\n");
 }
 
 TEST_F(QtSettings, AHandWrittenFileIsRead) {
@@ -140,8 +144,12 @@ TEST_P(QtHostileSettings, IsReadAndWrittenOnlyWhenItIsAnOrdinaryFile) {
     EXPECT_LT(clock.elapsed(), 1000) << "nothing waits";
 }
 
-void Fifo(const std::string& file, const std::string&) { ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0); }
-void Folder(const std::string& file, const std::string&) { ASSERT_TRUE(QDir().mkpath(QString::fromStdString(file))); }
+void Fifo(const std::string& file, const std::string&) {
+    ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+}
+void Folder(const std::string& file, const std::string&) {
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(file)));
+}
 void Socket(const std::string& file, const std::string&) {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
     sockaddr_un address{};
@@ -163,34 +171,35 @@ void Kept(const std::string& file) {
 
 INSTANTIATE_TEST_SUITE_P(
     Kinds, QtHostileSettings,
-    testing::Values(
-        Hostile{"Fifo", Fifo, false, false}, Hostile{"Folder", Folder, false, false},
-        Hostile{"Socket", Socket, false, false}, Hostile{"TooLarge", Huge, false, false},
-        Hostile{"LinkToAFifo",
-                [](const std::string& file, const std::string& folder) {
-                    Fifo(folder + "/fifo", {});
-                    Link(file, folder + "/fifo");
-                },
-                false, false},
-        Hostile{"DanglingLink",
-                [](const std::string& file, const std::string& folder) {
-                    Link(file, folder + "/nothing");
-                },
-                false, false},
-        Hostile{"LoopingLink", [](const std::string& file, const std::string&) { Link(file, file); },
-                false, false},
-        Hostile{"LinkToAFile",
-                [](const std::string& file, const std::string& folder) {
-                    Kept(folder + "/real.conf");
-                    Link(file, folder + "/real.conf");
-                },
-                true, true},
-        Hostile{"LockIsAFolder",
-                [](const std::string& file, const std::string&) {
-                    Kept(file);
-                    Folder(file + ".lock", {});
-                },
-                true, false}),
+    testing::Values(Hostile{"Fifo", Fifo, false, false}, Hostile{"Folder", Folder, false, false},
+                    Hostile{"Socket", Socket, false, false},
+                    Hostile{"TooLarge", Huge, false, false},
+                    Hostile{"LinkToAFifo",
+                            [](const std::string& file, const std::string& folder) {
+                                Fifo(folder + "/fifo", {});
+                                Link(file, folder + "/fifo");
+                            },
+                            false, false},
+                    Hostile{"DanglingLink",
+                            [](const std::string& file, const std::string& folder) {
+                                Link(file, folder + "/nothing");
+                            },
+                            false, false},
+                    Hostile{"LoopingLink",
+                            [](const std::string& file, const std::string&) { Link(file, file); },
+                            false, false},
+                    Hostile{"LinkToAFile",
+                            [](const std::string& file, const std::string& folder) {
+                                Kept(folder + "/real.conf");
+                                Link(file, folder + "/real.conf");
+                            },
+                            true, true},
+                    Hostile{"LockIsAFolder",
+                            [](const std::string& file, const std::string&) {
+                                Kept(file);
+                                Folder(file + ".lock", {});
+                            },
+                            true, false}),
     [](const testing::TestParamInfo<Hostile>& kind) { return std::string(kind.param.name); });
 
 TEST_F(QtSettings, AWriteThroughALinkReplacesTheFileItLeadsToAndKeepsTheLink) {
@@ -232,8 +241,9 @@ TEST_F(QtSettings, AFileWithDamagedLinesCannotBeReadAndTheNextWriteCleansIt) {
         EXPECT_NE(std::string(failure.what()).find("line 3"), std::string::npos) << failure.what();
     }
     store_.WriteSetting("Text2", "5");
-    EXPECT_EQ(test::ReadFile(file_), "[Pallisand%20Quire%20Batch%20Utility]\nText1=kept\n"
-                                     "Text2=5\n[Another]\nWidth=7\n");
+    EXPECT_EQ(test::ReadFile(file_),
+              "[Pallisand%20Quire%20Batch%20Utility]\nText1=kept\n"
+              "Text2=5\n[Another]\nWidth=7\n");
     EXPECT_EQ(store_.ReadSetting("Text1", "-"), "kept");
 }
 

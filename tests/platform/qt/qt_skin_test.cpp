@@ -48,8 +48,9 @@ TEST_F(QtSkin, TheThemeRecoloursTheSurfacesAndSkinsTheButtons) {
     const QString sheet = window.styleSheet();
     EXPECT_TRUE(sheet.contains(QStringLiteral("#Form1 { background-color: #102030; }")));
     for (const char* frame : {"#Frame3", "#Frame2", "#Frame1"}) {
-        EXPECT_TRUE(sheet.contains(QLatin1String(frame) +
-                                   QStringLiteral(" { background-color: #405060; color: #708090; }")));
+        EXPECT_TRUE(
+            sheet.contains(QLatin1String(frame) +
+                           QStringLiteral(" { background-color: #405060; color: #708090; }")));
     }
     // The labels sit on Frame1 and take its face.
     for (const char* label : {"#Label2", "#Label4"}) {
