@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPalette>
 
+#include "ui/contrast.h"
 #include "ui/form1_design.h"
 
 namespace quire::qt {
@@ -37,6 +38,14 @@ QColor ToQColor(Colour colour) {
         return QApplication::palette().color(role ? role->role : QPalette::Window);
     }
     return QColor(colour::Red(colour), colour::Green(colour), colour::Blue(colour));
+}
+
+QColor ReadableOn(Colour back, Colour text) {
+    const auto plain = [](const QColor& c) {
+        return static_cast<Colour>(c.red()) | static_cast<Colour>(c.green()) << 8 |
+               static_cast<Colour>(c.blue()) << 16;
+    };
+    return ToQColor(ReadableText(plain(ToQColor(back)), plain(ToQColor(text))));
 }
 
 QString SheetColour(Colour colour) {

@@ -16,4 +16,8 @@ QColor ToQColor(Colour colour);
 // follows the desktop's palette as the platform resolves system colours at drawing time.
 QString SheetColour(Colour colour);
 
+// The text colour to draw on `back`: `text` as it is drawn now when it reads there, else black or
+// white, whichever reads better (a dark theme's white text on the design's white face).
+QColor ReadableOn(Colour back, Colour text);
+
 }  // namespace quire::qt

@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 
+#include "platform/qt/qt_colour.h"
 #include "platform/qt/qt_text.h"
 
 namespace quire::qt {
@@ -30,8 +31,11 @@ BoxAnswer QtDialogs::ShowMessage(const std::string& text, const std::string& cap
         box.setStandardButtons(QMessageBox::Ok);
     }
     if (face_) {
-        box.setStyleSheet(QStringLiteral("QMessageBox { background-color: %1; }")
-                              .arg(face_->name(QColor::HexRgb)));
+        // The face and the text are set together, so that the text reads on the face.
+        box.setStyleSheet(QStringLiteral("QMessageBox, QMessageBox QLabel { background-color: %1; "
+                                         "color: %2; }")
+                              .arg(ToQColor(*face_).name(QColor::HexRgb),
+                                   ReadableOn(*face_, colour::kWindowText).name(QColor::HexRgb)));
     }
     const int answer = box.exec();
     if (style != BoxStyle::YesNo) return BoxAnswer::Ok;

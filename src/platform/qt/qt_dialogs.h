@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "app/dialogs.h"
+#include "ui/colour.h"
 
 class QWidget;
 
@@ -22,11 +23,11 @@ public:
                           BoxStyle style) override;
 
     // The face of every later box; nothing keeps the desktop's look.
-    void SetFace(std::optional<QColor> face) { face_ = face; }
+    void SetFace(std::optional<Colour> face) { face_ = face; }
 
 private:
     QWidget& owner_;
-    std::optional<QColor> face_;
+    std::optional<Colour> face_;
 };
 
 }  // namespace quire::qt

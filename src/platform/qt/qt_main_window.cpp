@@ -44,12 +44,13 @@ QString Caption(const ControlDesign& design) {
     return QString::fromUtf8(design.caption.data(), static_cast<qsizetype>(design.caption.size()));
 }
 
-// Background and text colour through the palette, so that a later skin can still recolour.
+// Background and text colour through the palette, so that a later skin can still recolour; the
+// text reads on the background whatever the desktop's theme makes of the system colours.
 void SetColours(QWidget& widget, QPalette::ColorRole back, QPalette::ColorRole fore,
                 const ControlDesign& design) {
     QPalette palette = widget.palette();
     palette.setColor(back, ToQColor(design.back));
-    palette.setColor(fore, ToQColor(design.fore));
+    palette.setColor(fore, ReadableOn(design.back, design.fore));
     widget.setPalette(palette);
 }
 

@@ -14,12 +14,11 @@ QString WindowSheet(const SkinLook& look) {
     for (const ControlDesign& design : Form1Controls()) {
         const std::optional<Colour> face = SkinnedFace(design.id, look);
         if (!face) continue;
-        sheet += QStringLiteral("#%1 { background-color: %2;")
-                     .arg(QString::fromUtf8(ControlName(design.id).data()), SheetColour(*face));
-        if (const std::optional<Colour> text = SkinnedText(design.id, look)) {
-            sheet += QStringLiteral(" color: %1;").arg(SheetColour(*text));
-        }
-        sheet += QStringLiteral(" }\n");
+        // The text reads on the new face, in the skin's colour or the design's.
+        const Colour text = SkinnedText(design.id, look).value_or(design.fore);
+        sheet += QStringLiteral("#%1 { background-color: %2; color: %3; }\n")
+                     .arg(QString::fromUtf8(ControlName(design.id).data()), SheetColour(*face),
+                          ReadableOn(*face, text).name(QColor::HexRgb));
     }
     return sheet;
 }
@@ -36,8 +35,7 @@ void QtSkinPainter::Paint(const SkinLook& look) {
                 PushButtonSheet(SkinnedButtonLook(design, *look.pushButtons)));
         }
     }
-    dialogs_.SetFace(look.messageBoxFace ? std::optional<QColor>(ToQColor(*look.messageBoxFace))
-                                         : std::nullopt);
+    dialogs_.SetFace(look.messageBoxFace);
 }
 
 }  // namespace quire::qt

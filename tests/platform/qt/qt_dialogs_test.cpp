@@ -89,9 +89,10 @@ TEST_F(QtMessageBoxes, TextIsNeverTakenForMarkup) {
 }
 
 TEST_F(QtMessageBoxes, TheSkinsFaceColoursLaterBoxes) {
-    dialogs_.SetFace(QColor(0x12, 0x34, 0x56));
+    dialogs_.SetFace(0x00563412);
     const auto [answer, seen] = ShowAndPress(dialogs_, "x", BoxStyle::Ok, QMessageBox::Ok);
     EXPECT_TRUE(seen.sheet.contains(QStringLiteral("#123456")));
+    EXPECT_TRUE(seen.sheet.contains(QStringLiteral("color: #ffffff"))) << "text that reads on it";
 }
 
 // Before the window is shown (reports of start-up) a box stands in the middle of the screen.
