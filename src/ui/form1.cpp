@@ -43,9 +43,13 @@ void Form1::Unguarded(std::string_view what, Body&& body) {
     }
 }
 
+// The preview is also the pattern box's description, so that a screen reader that stands in the
+// box tells the first folder's name.
 void Form1::ShowPreview() {
-    ports_.view.SetLabelCaption(
-        ControlId::Label4, BuildFolderName(ports_.view.Text(ControlId::Text1), kCounterChar, 1));
+    const std::string preview =
+        BuildFolderName(ports_.view.Text(ControlId::Text1), kCounterChar, 1);
+    ports_.view.SetLabelCaption(ControlId::Label4, preview);
+    ports_.view.SetDescription(ControlId::Text1, preview);
 }
 
 void Form1::Form_Load() {

@@ -24,6 +24,10 @@ public:
     virtual void SetText(ControlId box, const std::string& text) = 0;
 
     virtual void SetLabelCaption(ControlId label, const std::string& caption) = 0;
+
+    // What a screen reader tells of a control beside its name (the pattern box: the preview).
+    // Changes nothing visible.
+    virtual void SetDescription(ControlId control, const std::string& description) = 0;
     virtual void SetWindowCaption(const std::string& caption) = 0;
 
     // Gives the window the application icon. Throws Failure when it cannot be set.

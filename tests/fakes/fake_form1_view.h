@@ -18,6 +18,7 @@ public:
     Form1* form = nullptr;  // receives the change procedures once set
     std::map<ControlId, std::string> texts;
     std::map<ControlId, std::string> captions;
+    std::map<ControlId, std::string> descriptions;
     std::map<ControlId, Colour> backColours;
     std::string windowCaption;
     bool hasIcon = false;
@@ -48,6 +49,10 @@ public:
         if (texts[box] == text) return;
         texts[box] = text;
         if (form != nullptr) DispatchEvent(*form, box, FormEvent::Change);
+    }
+
+    void SetDescription(ControlId control, const std::string& description) override {
+        descriptions[control] = description;
     }
 
     void SetLabelCaption(ControlId label, const std::string& caption) override {

@@ -32,6 +32,10 @@ void QtForm1View::SetText(ControlId box, const std::string& text) {
     Require(window_.TextBox(box), box).setText(FromBytes(text));
 }
 
+void QtForm1View::SetDescription(ControlId control, const std::string& description) {
+    Require(window_.Control(control), control).setAccessibleDescription(FromBytes(description));
+}
+
 void QtForm1View::SetLabelCaption(ControlId label, const std::string& caption) {
     Require(window_.Label(label), label).setText(FromBytes(caption));
 }

@@ -16,6 +16,7 @@ public:
     std::string Text(ControlId box) const override;
     void SetText(ControlId box, const std::string& text) override;
     void SetLabelCaption(ControlId label, const std::string& caption) override;
+    void SetDescription(ControlId control, const std::string& description) override;
     void SetWindowCaption(const std::string& caption) override;
     void SetWindowIcon() override;
     void SetMouseIcon(const std::string& cursorFile) override;

@@ -15,6 +15,7 @@
 
 #include "platform/qt/qt_colour.h"
 #include "platform/qt/qt_style_sheets.h"
+#include "ui/accessible_names.h"
 #include "ui/form1.h"
 #include "ui/form1_design.h"
 #include "ui/form1_events.h"
@@ -93,6 +94,10 @@ void QtMainWindow::Build() {
         if (!widget) continue;
         controls_[Index(design.id)] = widget;
         widget->setObjectName(QString::fromUtf8(ControlName(design.id).data()));
+        // The preview label is named by what it shows.
+        if (design.id != ControlId::Label4) {
+            widget->setAccessibleName(QString::fromStdString(AccessibleName(design.id)));
+        }
         const TwipRect& r = design.twips;
         widget->setGeometry(Pixels(r.left), Pixels(r.top), Pixels(r.width), Pixels(r.height));
         if (design.font != kForm1Window.font) widget->setFont(FontOf(*design.font));

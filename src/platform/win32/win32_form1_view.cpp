@@ -320,6 +320,10 @@ void Win32Form1View::SetText(ControlId box, const std::string& text) {
     if (!SetWindowTextW(Control(box), ShownText(text).c_str())) throw LastErrorFailure();
 }
 
+void Win32Form1View::SetDescription(ControlId control, const std::string& description) {
+    descriptions_[Index(control)] = description;
+}
+
 void Win32Form1View::SetLabelCaption(ControlId label, const std::string& caption) {
     if (!SetWindowTextW(Control(label), ShownText(caption).c_str())) throw LastErrorFailure();
 }

@@ -56,6 +56,9 @@ public:
     std::string Text(ControlId box) const override;
     void SetText(ControlId box, const std::string& text) override;
     void SetLabelCaption(ControlId label, const std::string& caption) override;
+    void SetDescription(ControlId control, const std::string& description) override;
+    // What SetDescription last gave the control, for the screen reader.
+    const std::string& Description(ControlId control) const { return descriptions_[Index(control)]; }
     void SetWindowCaption(const std::string& caption) override;
     void SetWindowIcon() override;
     void SetMouseIcon(const std::string& cursorFile) override;
@@ -81,6 +84,7 @@ private:
     std::array<HWND, kControls> controls_{};
     std::array<Colour, kControls> back_{};
     std::array<Colour, kControls> fore_{};
+    std::array<std::string, kControls> descriptions_;
     std::array<std::string, kControls> carried_{};  // a box's text that holds a NUL
     std::optional<ButtonTheme> buttonTheme_;
     HFONT windowFont_ = nullptr;
