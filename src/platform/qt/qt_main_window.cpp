@@ -80,7 +80,17 @@ QPushButton* QtMainWindow::Button(ControlId id) const {
 void QtMainWindow::Build() {
     setObjectName(QStringLiteral("Form1"));
     controls_[Index(ControlId::Form1)] = this;
-    setFixedSize(Pixels(kForm1Window.clientWidth), Pixels(kForm1Window.clientHeight));
+    const QSize designed(Pixels(kForm1Window.clientWidth), Pixels(kForm1Window.clientHeight));
+    // A Wayland compositor that maximises a window requires it to take the maximised size
+    // (weston ends a client that does not), and the title bar that Qt draws there offers to
+    // maximise whatever the window's flags say: there the window may grow, its controls staying
+    // where they are. Elsewhere its size is fixed.
+    if (QGuiApplication::platformName().startsWith(QStringLiteral("wayland"))) {
+        setMinimumSize(designed);
+        resize(designed);
+    } else {
+        setFixedSize(designed);
+    }
     setFont(FontOf(*kForm1Window.font));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, ToQColor(kForm1Window.back));
