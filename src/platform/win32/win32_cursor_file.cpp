@@ -36,7 +36,7 @@ std::size_t ChosenEntry(std::string_view bytes, std::size_t count) {
 
 }  // namespace
 
-HCURSOR CursorFromBytes(std::string_view bytes) {
+Cursor CursorFromBytes(std::string_view bytes) {
     if (bytes.size() < kHeaderSize || Word(bytes, 0) != 0 || Word(bytes, 2) != 2) Invalid();
     const std::size_t count = Word(bytes, 4);
     if (count == 0 || bytes.size() < kHeaderSize + count * kEntrySize) Invalid();
@@ -52,10 +52,10 @@ HCURSOR CursorFromBytes(std::string_view bytes) {
                                                   static_cast<DWORD>(resource.size()), FALSE,
                                                   kIconFormatVersion, 0, 0, LR_DEFAULTCOLOR);
     if (cursor == nullptr) Invalid();
-    return static_cast<HCURSOR>(cursor);
+    return Cursor(static_cast<HCURSOR>(cursor));
 }
 
-HCURSOR LoadCursorFile(const std::string& path) {
+Cursor LoadCursorFile(const std::string& path) {
     return CursorFromBytes(ReadOrdinaryFile(path, kSmallFileLimit));
 }
 

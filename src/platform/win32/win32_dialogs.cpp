@@ -4,6 +4,7 @@
 
 #include "engine/failure.h"
 #include "platform/win32/win32_gdi_colours.h"
+#include "platform/win32/win32_handles.h"
 #include "platform/win32/win32_system_error.h"
 #include "platform/win32/win32_wide_text.h"
 
@@ -12,10 +13,11 @@ namespace {
 
 // MessageBoxW offers no colours: while a skinned box is shown, a hook on this thread catches the
 // box's creation and subclasses it so that its face and texts take the skin's colour.
+// In this order so that the hook is removed before the brush it hands out is deleted.
 struct FacedBox {
-    HHOOK hook = nullptr;
-    HBRUSH brush = nullptr;
     COLORREF face = 0;
+    Brush brush;
+    Hook hook;
 };
 thread_local FacedBox* activeBox = nullptr;
 
@@ -27,7 +29,7 @@ LRESULT CALLBACK FaceProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, 
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
             SetBkColor(reinterpret_cast<HDC>(wParam), faced->face);
-            return reinterpret_cast<LRESULT>(faced->brush);
+            return reinterpret_cast<LRESULT>(faced->brush.get());
         case WM_NCDESTROY: RemoveWindowSubclass(box, FaceProc, 1); break;
         default: break;
     }
@@ -48,26 +50,27 @@ LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam) {
                               reinterpret_cast<DWORD_PTR>(faced));
         }
     }
-    return CallNextHookEx(faced->hook, code, wParam, lParam);
+    return CallNextHookEx(faced->hook.get(), code, wParam, lParam);
 }
 
 }  // namespace
 
 BoxAnswer Win32Dialogs::ShowMessage(const std::string& text, const std::string& caption,
                                     BoxStyle style) {
+    // Made before the box is faced: from there until the outer box is active again nothing throws.
+    const std::wstring wideText = Wide(text);
+    const std::wstring wideCaption = Wide(caption);
     FacedBox faced;
     FacedBox* const outer = activeBox;
     if (face_) {
         faced.face = ToColorRef(*face_);
-        faced.brush = CreateSolidBrush(faced.face);
-        faced.hook = SetWindowsHookExW(WH_CBT, CreationHook, nullptr, GetCurrentThreadId());
+        faced.brush = Brush(CreateSolidBrush(faced.face));
+        faced.hook = Hook(SetWindowsHookExW(WH_CBT, CreationHook, nullptr, GetCurrentThreadId()));
         activeBox = &faced;
     }
-    const int answer = MessageBoxW(owner_, Wide(text).c_str(), Wide(caption).c_str(),
-                                   static_cast<UINT>(style));
+    const int answer =
+        MessageBoxW(owner_, wideText.c_str(), wideCaption.c_str(), static_cast<UINT>(style));
     const DWORD error = GetLastError();
-    if (faced.hook != nullptr) UnhookWindowsHookEx(faced.hook);
-    if (faced.brush != nullptr) DeleteObject(faced.brush);
     activeBox = outer;
     if (answer == 0) throw Failure(SystemMessage(error));
     return static_cast<BoxAnswer>(answer);

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/win32/win32_handles.h"
 #include "platform/win32/win32_ordinary_file.h"
 #include "platform/win32/win32_system_error.h"
 #include "platform/win32/win32_wide_text.h"
@@ -72,19 +73,14 @@ bool Win32FileSystem::PathExists(const std::string& path) const {
     // listing still holds their time. A pattern would match other names than the one asked for.
     if (path.find_first_of("*?") != std::string::npos) return false;
     WIN32_FIND_DATAW found{};
-    const HANDLE search = FindFirstFileW(widePath.c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return false;
-    FindClose(search);
-    return true;
+    return static_cast<bool>(SearchHandle(FindFirstFileW(widePath.c_str(), &found)));
 }
 
 bool Win32FileSystem::PlainFileExists(const std::string& path) const {
     // A search pattern would match other names than the one asked for.
     if (!Representable(path) || path.find_first_of("*?") != std::string::npos) return false;
     WIN32_FIND_DATAW found{};
-    const HANDLE search = FindFirstFileW(SystemPath(path).c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return false;
-    FindClose(search);
+    if (!SearchHandle(FindFirstFileW(SystemPath(path).c_str(), &found))) return false;
     constexpr DWORD kNotPlain =
         FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
     return (found.dwFileAttributes & kNotPlain) == 0;

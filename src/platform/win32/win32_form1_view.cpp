@@ -28,10 +28,8 @@ struct ScreenDpi {
 };
 
 ScreenDpi ScreenDotsPerInch() {
-    HDC screen = GetDC(nullptr);
-    const ScreenDpi dpi{GetDeviceCaps(screen, LOGPIXELSX), GetDeviceCaps(screen, LOGPIXELSY)};
-    ReleaseDC(nullptr, screen);
-    return dpi;
+    const WindowDc screen(nullptr);
+    return {GetDeviceCaps(screen.get(), LOGPIXELSX), GetDeviceCaps(screen.get(), LOGPIXELSY)};
 }
 
 RECT PixelRect(const TwipRect& twips, ScreenDpi dpi) {
@@ -41,7 +39,7 @@ RECT PixelRect(const TwipRect& twips, ScreenDpi dpi) {
                 top + TwipsToPixels(twips.height, dpi.y)};
 }
 
-HFONT CreateDesignFont(const FontDesign& design, int dotsPerInch) {
+Font CreateDesignFont(const FontDesign& design, int dotsPerInch) {
     LOGFONTW font{};
     font.lfHeight = -static_cast<LONG>(std::lround(design.points * dotsPerInch / 72.0));
     font.lfWeight = design.weight;
@@ -55,7 +53,7 @@ HFONT CreateDesignFont(const FontDesign& design, int dotsPerInch) {
     font.lfPitchAndFamily = DEFAULT_PITCH | FF_SWISS;
     const std::wstring face = Wide(design.face);
     lstrcpynW(font.lfFaceName, face.c_str(), LF_FACESIZE);
-    return CreateFontIndirectW(&font);
+    return Font(CreateFontIndirectW(&font));
 }
 
 // Passes a text box's mouse moves on to the main window.
@@ -112,22 +110,19 @@ Win32Form1View::Win32Form1View(HINSTANCE resources, std::function<void()> endPro
     const int height = outer.bottom - outer.top;
     const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    window_ = CreateWindowExW(kWindowExStyle, kWindowClass, L"", kWindowStyle, x, y, width, height,
-                              nullptr, nullptr, module, nullptr);
-    if (window_ == nullptr) throw LastErrorFailure();
-    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc));
-    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_), FALSE);
+    window_ = Window(CreateWindowExW(kWindowExStyle, kWindowClass, L"", kWindowStyle, x, y, width,
+                                     height, nullptr, nullptr, module, nullptr));
+    if (!window_) throw LastErrorFailure();
+    SetWindowLongPtrW(Handle(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrW(Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc));
+    SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_.get()), FALSE);
     CreateControls();
 }
 
+// The window goes first (see window_), and no event reaches the form while it goes.
 Win32Form1View::~Win32Form1View() {
     form_ = nullptr;
     ended_ = true;
-    if (window_ != nullptr) DestroyWindow(window_);
-    if (mouseIcon_ != nullptr) DestroyCursor(mouseIcon_);
-    DeleteObject(windowFont_);
-    DeleteObject(buttonFont_);
 }
 
 void Win32Form1View::CreateControls() {
@@ -160,11 +155,11 @@ void Win32Form1View::CreateControls() {
         const RECT rect = PixelRect(ClientTwips(design.id), dpi);
         HWND control = CreateWindowExW(
             exStyle, kind, Wide(design.caption).c_str(), style, rect.left, rect.top,
-            rect.right - rect.left, rect.bottom - rect.top, window_,
+            rect.right - rect.left, rect.bottom - rect.top, Handle(),
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(WindowId(design.id))), module, nullptr);
         if (control == nullptr) throw LastErrorFailure();
         controls_[Index(design.id)] = control;
-        HFONT font = design.font == &kPushButtonFont ? buttonFont_ : windowFont_;
+        const HFONT font = (design.font == &kPushButtonFont ? buttonFont_ : windowFont_).get();
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         if (design.kind == ControlKind::TextBox) {
             SendMessageW(control, EM_SETLIMITTEXT, 0, 0);  // no limit of our own
@@ -182,12 +177,12 @@ void Win32Form1View::CreateControls() {
 }
 
 HWND Win32Form1View::Control(ControlId id) const {
-    return id == ControlId::Form1 ? window_ : controls_[Index(id)];
+    return id == ControlId::Form1 ? Handle() : controls_[Index(id)];
 }
 
 void Win32Form1View::Show() {
-    ShowWindow(window_, SW_SHOWNORMAL);
-    UpdateWindow(window_);
+    ShowWindow(Handle(), SW_SHOWNORMAL);
+    UpdateWindow(Handle());
     lastFocus_ = Control(ControlId::Text4);
     SetFocus(lastFocus_);
 }
@@ -205,7 +200,7 @@ void Win32Form1View::Close() {
     int cancel = 0;
     form_->Form_Unload(cancel);  // ends the process; in tests it returns
     ended_ = true;
-    ShowWindow(window_, SW_HIDE);
+    ShowWindow(Handle(), SW_HIDE);
 }
 
 ButtonLook Win32Form1View::PushButtonLook(ControlId id) const {
@@ -224,20 +219,18 @@ LRESULT Win32Form1View::ControlColours(HDC dc, HWND control) {
 // The window's pointer style covers its controls: with the custom style every control shows the
 // hand; with the default style each control shows its own pointer.
 bool Win32Form1View::ShowCustomPointer(WORD hitTest) {
-    if (hitTest != HTCLIENT || pointer_ != MousePointer::Custom || mouseIcon_ == nullptr) {
-        return false;
-    }
-    SetCursor(mouseIcon_);
+    if (hitTest != HTCLIENT || pointer_ != MousePointer::Custom || !mouseIcon_) return false;
+    SetCursor(mouseIcon_.get());
     return true;
 }
 
 LRESULT CALLBACK Win32Form1View::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<Win32Form1View*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-    return self->OnMessage(message, wParam, lParam);
+    return self->OnMessage(window, message, wParam, lParam);
 }
 
-LRESULT Win32Form1View::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Win32Form1View::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND: {
             const auto id = ControlOfId(LOWORD(wParam));
@@ -260,11 +253,11 @@ LRESULT Win32Form1View::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SETCURSOR:
             if (ShowCustomPointer(LOWORD(lParam))) return TRUE;
             // A control picks its own pointer; only the window's own surface is left to Windows.
-            if (reinterpret_cast<HWND>(wParam) != window_) return FALSE;
+            if (reinterpret_cast<HWND>(wParam) != window) return FALSE;
             break;
         case WM_ERASEBKGND: {
             RECT client;
-            GetClientRect(window_, &client);
+            GetClientRect(window, &client);
             FillRect(reinterpret_cast<HDC>(wParam), &client,
                      brushes_.Get(back_[Index(ControlId::Form1)]));
             return 1;
@@ -283,7 +276,7 @@ LRESULT Win32Form1View::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // Like a dialog, the window gives the focus back to the control that had it.
             if (LOWORD(wParam) == WA_INACTIVE) {
                 HWND focus = GetFocus();
-                if (focus != nullptr && IsChild(window_, focus)) lastFocus_ = focus;
+                if (focus != nullptr && IsChild(window, focus)) lastFocus_ = focus;
             }
             break;
         case WM_SETFOCUS:
@@ -291,12 +284,13 @@ LRESULT Win32Form1View::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_CLOSE: Close(); return 0;
         case WM_NCDESTROY:
-            SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-            window_ = nullptr;
+            // Whoever destroys the window, the holder has nothing left to destroy.
+            window_.release();
+            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
             break;
         default: break;
     }
-    return DefWindowProcW(window_, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 // A box holds no NUL: a text with NULs is shown with U+2400 in their place (as a label's caption
@@ -329,7 +323,7 @@ void Win32Form1View::SetLabelCaption(ControlId label, const std::string& caption
 }
 
 void Win32Form1View::SetWindowCaption(const std::string& caption) {
-    if (!SetWindowTextW(window_, Wide(caption).c_str())) throw LastErrorFailure();
+    if (!SetWindowTextW(Handle(), Wide(caption).c_str())) throw LastErrorFailure();
 }
 
 void Win32Form1View::SetWindowIcon() {
@@ -341,14 +335,13 @@ void Win32Form1View::SetWindowIcon() {
     };
     const HICON big = load(GetSystemMetrics(SM_CXICON));
     const HICON smallIcon = load(GetSystemMetrics(SM_CXSMICON));
-    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
-    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
+    SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
 }
 
 void Win32Form1View::SetMouseIcon(const std::string& cursorFile) {
     // A cursor that cannot be loaded leaves none: the buttons then show the default pointer.
-    if (mouseIcon_ != nullptr) DestroyCursor(mouseIcon_);
-    mouseIcon_ = nullptr;
+    mouseIcon_ = Cursor();
     mouseIcon_ = LoadCursorFile(cursorFile);
 }
 
@@ -359,7 +352,7 @@ void Win32Form1View::SetMousePointer(MousePointer pointer) {
     POINT at;
     if (!GetCursorPos(&at)) return;
     HWND under = WindowFromPoint(at);
-    if (under == window_ || IsChild(window_, under)) {
+    if (under == Handle() || IsChild(Handle(), under)) {
         SendMessageW(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under),
                      MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     }
@@ -367,7 +360,7 @@ void Win32Form1View::SetMousePointer(MousePointer pointer) {
 
 void Win32Form1View::SetBackColor(ControlId control, Colour colour) {
     back_[Index(control)] = colour;
-    RedrawWindow(Control(control) != nullptr ? Control(control) : window_, nullptr, nullptr,
+    RedrawWindow(Control(control) != nullptr ? Control(control) : Handle(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
@@ -378,7 +371,7 @@ void Win32Form1View::ApplyLook(const SkinLook& look) {
         if (const auto text = SkinnedText(design.id, look)) fore_[Index(design.id)] = *text;
     }
     buttonTheme_ = look.pushButtons;
-    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void Win32Form1View::EndProgram() { endProgram_(); }

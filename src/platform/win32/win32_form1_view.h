@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include "platform/win32/win32_gdi_colours.h"
+#include "platform/win32/win32_handles.h"
 #include "platform/win32/win32_push_button.h"
 #include "ui/button_look.h"
 #include "ui/form1_events.h"
@@ -30,7 +31,7 @@ public:
     Win32Form1View(const Win32Form1View&) = delete;
     Win32Form1View& operator=(const Win32Form1View&) = delete;
 
-    HWND Handle() const { return window_; }
+    HWND Handle() const { return window_.get(); }
     // The control's window, or null for the skin component, which has none.
     HWND Control(ControlId id) const;
 
@@ -44,7 +45,7 @@ public:
     bool Ended() const { return ended_; }
 
     MousePointer Pointer() const { return pointer_; }
-    bool HasMouseIcon() const { return mouseIcon_ != nullptr; }
+    bool HasMouseIcon() const { return static_cast<bool>(mouseIcon_); }
     Colour BackColor(ControlId id) const { return back_[Index(id)]; }
     Colour ForeColor(ControlId id) const { return fore_[Index(id)]; }
     // The look of a push button as it is drawn now.
@@ -71,7 +72,9 @@ private:
     static std::size_t Index(ControlId id) { return static_cast<std::size_t>(id); }
 
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // `window` is the main window as the system passes it, also while it is being destroyed and
+    // the holder no longer has it.
+    LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls();
     void Route(ControlId control, FormEvent event);
     LRESULT ControlColours(HDC dc, HWND control);
@@ -80,21 +83,23 @@ private:
 
     HINSTANCE resources_;
     std::function<void()> endProgram_;
-    HWND window_ = nullptr;
     std::array<HWND, kControls> controls_{};
     std::array<Colour, kControls> back_{};
     std::array<Colour, kControls> fore_{};
     std::array<std::string, kControls> descriptions_;
     std::array<std::string, kControls> carried_{};  // a box's text that holds a NUL
     std::optional<ButtonTheme> buttonTheme_;
-    HFONT windowFont_ = nullptr;
-    HFONT buttonFont_ = nullptr;
-    HCURSOR mouseIcon_ = nullptr;
+    Font windowFont_;
+    Font buttonFont_;
+    Cursor mouseIcon_;
     MousePointer pointer_ = MousePointer::Default;
     HWND lastFocus_ = nullptr;
     BrushCache brushes_;
     Form1* form_ = nullptr;
     bool ended_ = false;
+    // Last, so that it goes first, with its controls: their last messages find every other member
+    // alive, and a constructor that throws after making it leaves no window behind.
+    Window window_;
 };
 
 }  // namespace quire::win32

@@ -1,5 +1,6 @@
 #include "platform/win32/win32_frame.h"
 
+#include "platform/win32/win32_handles.h"
 #include "platform/win32/win32_window_ids.h"
 
 namespace quire::win32 {
@@ -8,8 +9,8 @@ namespace {
 constexpr int kFontSlot = 0;  // window extra bytes: the font set by WM_SETFONT
 
 void Paint(HWND frame) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(frame, &paint);
+    const PaintDc paint(frame);
+    HDC dc = paint.get();
     const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
         GetParent(frame), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
         reinterpret_cast<LPARAM>(frame)));
@@ -18,7 +19,7 @@ void Paint(HWND frame) {
     FillRect(dc, &client, brush != nullptr ? brush : GetSysColorBrush(COLOR_BTNFACE));
 
     const auto font = reinterpret_cast<HFONT>(GetWindowLongPtrW(frame, kFontSlot));
-    const HGDIOBJ oldFont = SelectObject(dc, font != nullptr ? font : GetStockObject(DEFAULT_GUI_FONT));
+    const SelectedObject selected(dc, font != nullptr ? font : GetStockObject(DEFAULT_GUI_FONT));
     TEXTMETRICW metrics;
     GetTextMetricsW(dc, &metrics);
 
@@ -35,8 +36,6 @@ void Paint(HWND frame) {
         SetBkMode(dc, OPAQUE);  // the face behind the caption hides the border
         DrawTextW(dc, caption, length, &text, DT_SINGLELINE | DT_NOPREFIX | DT_LEFT | DT_NOCLIP);
     }
-    SelectObject(dc, oldFont);
-    EndPaint(frame, &paint);
 }
 
 LRESULT CALLBACK FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -9,15 +9,11 @@ COLORREF ToColorRef(Colour colour) {
     return colour & 0x00FFFFFFu;
 }
 
-BrushCache::~BrushCache() {
-    for (const auto& [colour, brush] : brushes_) DeleteObject(brush);
-}
-
 HBRUSH BrushCache::Get(Colour colour) {
     const COLORREF rgb = ToColorRef(colour);
-    auto [it, added] = brushes_.try_emplace(rgb, nullptr);
-    if (added) it->second = CreateSolidBrush(rgb);
-    return it->second;
+    auto [it, added] = brushes_.try_emplace(rgb);
+    if (added) it->second = Brush(CreateSolidBrush(rgb));
+    return it->second.get();
 }
 
 }  // namespace quire::win32

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include "platform/win32/win32_handles.h"
 #include "ui/form1_view.h"
 
 namespace quire::win32 {
@@ -19,12 +20,11 @@ public:
     BrushCache() = default;
     BrushCache(const BrushCache&) = delete;
     BrushCache& operator=(const BrushCache&) = delete;
-    ~BrushCache();
 
     HBRUSH Get(Colour colour);
 
 private:
-    std::map<COLORREF, HBRUSH> brushes_;
+    std::map<COLORREF, Brush> brushes_;
 };
 
 }  // namespace quire::win32

@@ -2,9 +2,8 @@
 
 #include <windows.h>
 
-#include <memory>
-
 #include "engine/failure.h"
+#include "platform/win32/win32_handles.h"
 #include "platform/win32/win32_system_error.h"
 #include "platform/win32/win32_wide_text.h"
 #include "platform/win32/win32_names.h"
@@ -15,11 +14,6 @@ namespace {
 
 constexpr char kFolder[] = "Not an ordinary file but a folder";
 constexpr char kDevice[] = "Not an ordinary file but a device";
-
-struct HandleCloser {
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using FileHandle = std::unique_ptr<void, HandleCloser>;
 
 bool NothingThere(DWORD error) {
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
@@ -54,17 +48,16 @@ std::string ReadOrdinaryFile(const std::string& path, std::size_t limit) {
     const bool seen = attributes != INVALID_FILE_ATTRIBUTES;
     if (seen && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) throw Failure(kFolder);
 
-    const HANDLE opened = CreateFileW(widePath.c_str(), GENERIC_READ,
+    const FileHandle file(CreateFileW(widePath.c_str(), GENERIC_READ,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (opened == INVALID_HANDLE_VALUE) {
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file) {
         const DWORD error = GetLastError();
         const bool link = seen && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
         if (NothingThere(error) && link) throw Failure("The link leads to nothing");
         if (NothingThere(error)) throw Failure("File not found");
         throw Failure(SystemMessage(error));
     }
-    const FileHandle file(opened);
     RefuseWhatIsNoDiskFile(file.get());
 
     const std::string tooLarge = "The file is larger than " + std::to_string(limit) + " bytes";

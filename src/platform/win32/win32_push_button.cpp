@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "platform/win32/win32_gdi_colours.h"
+#include "platform/win32/win32_handles.h"
 #include "platform/win32/win32_window_ids.h"
 
 namespace quire::win32 {
@@ -61,9 +62,8 @@ void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
 }
 
 void FrameSolid(HDC dc, const RECT& rect, COLORREF colour) {
-    const HBRUSH brush = CreateSolidBrush(colour);
-    FrameRect(dc, &rect, brush);
-    DeleteObject(brush);
+    const Brush brush(CreateSolidBrush(colour));
+    FrameRect(dc, &rect, brush.get());
 }
 
 }  // namespace

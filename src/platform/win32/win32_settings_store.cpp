@@ -4,6 +4,7 @@
 
 #include "app/product.h"
 #include "engine/failure.h"
+#include "platform/win32/win32_handles.h"
 #include "platform/win32/win32_system_error.h"
 #include "platform/win32/win32_wide_text.h"
 
@@ -70,12 +71,12 @@ void Win32SettingsStore::WriteSetting(std::string_view key, std::string_view val
     LSTATUS status = RegCreateKeyExW(HKEY_CURRENT_USER, SettingsKeyPath().c_str(), 0, nullptr, 0,
                                      KEY_SET_VALUE, nullptr, &handle, nullptr);
     if (status == ERROR_SUCCESS) {
+        const RegistryKey settings(handle);
         // The size covers the whole text, a NUL inside it included, and one terminator.
         const std::wstring text = Wide(value);
-        status = RegSetValueExW(handle, Wide(key).c_str(), 0, REG_SZ,
+        status = RegSetValueExW(settings.get(), Wide(key).c_str(), 0, REG_SZ,
                                 reinterpret_cast<const BYTE*>(text.c_str()),
                                 static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
-        RegCloseKey(handle);
     }
     if (status != ERROR_SUCCESS) {
         throw Failure("The setting \"" + std::string(key) +

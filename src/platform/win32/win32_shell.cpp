@@ -103,8 +103,8 @@ void Win32Shell::RunShellCommand(const ShellCommand& command) {
         throw LastErrorFailure();
     }
     // Not waited for: the handles are all that is kept, and they are let go at once.
-    if (started.hThread != nullptr) CloseHandle(started.hThread);
-    if (started.hProcess != nullptr) CloseHandle(started.hProcess);
+    const KernelHandle process(started.hProcess);
+    const KernelHandle thread(started.hThread);
 }
 
 std::string Win32Shell::SpecialFolderPath(int folder) {

@@ -8,7 +8,7 @@ namespace quire::win32 {
 
 ItemList ItemOfFolder(const std::wstring& path) {
     PIDLIST_ABSOLUTE item = nullptr;
-    if (FAILED(SHParseDisplayName(path.c_str(), nullptr, &item, 0, nullptr))) return nullptr;
+    if (FAILED(SHParseDisplayName(path.c_str(), nullptr, &item, 0, nullptr))) return {};
     return ItemList(item);
 }
 

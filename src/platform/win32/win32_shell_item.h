@@ -2,19 +2,15 @@
 // the shell would read again.
 #pragma once
 
-#include <memory>
 #include <string>
 
 #include <windows.h>
 
 #include <shlobj.h>
 
-namespace quire::win32 {
+#include "platform/win32/win32_handles.h"
 
-struct ItemListFree {
-    void operator()(ITEMIDLIST* item) const { CoTaskMemFree(item); }
-};
-using ItemList = std::unique_ptr<ITEMIDLIST, ItemListFree>;
+namespace quire::win32 {
 
 // The item of the folder at the absolute path `path`, or null when the shell finds none.
 ItemList ItemOfFolder(const std::wstring& path);

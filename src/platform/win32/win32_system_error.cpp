@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/win32/win32_handles.h"
 #include "platform/win32/win32_wide_text.h"
 
 namespace quire::win32 {
@@ -11,9 +12,9 @@ std::string SystemMessage(unsigned long code) {
     const DWORD length = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
         nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    const LocalMemory owned(buffer);
     if (length == 0 || buffer == nullptr) return "Error " + std::to_string(code);
     std::wstring text(buffer, length);
-    LocalFree(buffer);
     while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ')) {
         text.pop_back();
     }

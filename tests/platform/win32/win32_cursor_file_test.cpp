@@ -12,15 +12,14 @@ namespace {
 TEST(CursorFile, KeepsTheHotspotAndRefusesBytesThatAreNoCursor) {
     const std::string good =
         Win32FileSystem().ReadSmallFile(ProgramFolder() + "\\HAND-M.CUR", kSmallFileLimit);
-    const HCURSOR cursor = CursorFromBytes(good);
+    const Cursor cursor = CursorFromBytes(good);
     ICONINFO info{};
-    ASSERT_TRUE(GetIconInfo(cursor, &info));
+    ASSERT_TRUE(GetIconInfo(cursor.get(), &info));
     EXPECT_FALSE(info.fIcon);
     EXPECT_EQ(info.xHotspot, static_cast<unsigned char>(good[10]));
     EXPECT_EQ(info.yHotspot, static_cast<unsigned char>(good[12]));
     DeleteObject(info.hbmColor);
     DeleteObject(info.hbmMask);
-    DestroyCursor(cursor);
 
     // The word at `at` of the good file set to `value`: an icon, no image, an image of no bytes
     // or one beyond the end of the file.
@@ -35,7 +34,7 @@ TEST(CursorFile, KeepsTheHotspotAndRefusesBytesThatAreNoCursor) {
     for (const std::string& bytes : {std::string(), good.substr(0, 21), changed(2, 1),
                                      changed(4, 0), changed(14, 0), changed(20, '\x7F'), garbage}) {
         try {
-            DestroyCursor(CursorFromBytes(bytes));
+            CursorFromBytes(bytes);
             ADD_FAILURE() << "taken as a cursor: " << bytes.size() << " bytes";
         } catch (const Failure& failure) {
             EXPECT_STREQ(failure.what(), "Invalid picture");
