@@ -17,7 +17,8 @@ TEST(AccessibleName, EveryControlHasTheNameOfTheTable) {
 TEST(Contrast, RatiosOfKnownPairs) {
     EXPECT_NEAR(ContrastRatio(colour::kBlack, colour::kWhite), 21.0, 1e-9);
     EXPECT_NEAR(ContrastRatio(0x00777777, 0x00777777), 1.0, 1e-9);
-    EXPECT_NEAR(ContrastRatio(0x00767676, colour::kWhite), 4.54, 0.01);  // the lightest grey that reads
+    EXPECT_NEAR(ContrastRatio(0x00767676, colour::kWhite), 4.54,
+                0.01);  // the lightest grey that reads
 }
 
 // The designed colour stays where it reads; elsewhere black or white, whichever reads better.
@@ -29,7 +30,8 @@ TEST(Contrast, ReadableTextKeepsWhatReadsAndMendsWhatDoesNot) {
     } cases[] = {
         {colour::kWhite, colour::kBlack, colour::kBlack},  // the default light theme
         {colour::kWhite, 0x00767676, 0x00767676},
-        {colour::kWhite, colour::kWhite, colour::kBlack},  // a dark theme's text on the white design
+        {colour::kWhite, colour::kWhite,
+         colour::kBlack},  // a dark theme's text on the white design
         {colour::kWhite, 0x00777777, colour::kBlack},
         {0x00202020, 0x00202020, colour::kWhite},
         {0x00302010, 0x00FF0000, colour::kWhite},  // blue text on a dark face

@@ -43,8 +43,8 @@ LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam) {
         const auto* create = reinterpret_cast<const CBT_CREATEWNDW*>(lParam);
         // The box itself is the dialog of class #32770 (atom 32770); its children come after it.
         const wchar_t* kind = create->lpcs->lpszClass;
-        const bool isBox = IS_INTRESOURCE(kind) ? kind == MAKEINTATOM(32770)
-                                                : lstrcmpiW(kind, L"#32770") == 0;
+        const bool isBox =
+            IS_INTRESOURCE(kind) ? kind == MAKEINTATOM(32770) : lstrcmpiW(kind, L"#32770") == 0;
         if (isBox) {
             SetWindowSubclass(reinterpret_cast<HWND>(wParam), FaceProc, 1,
                               reinterpret_cast<DWORD_PTR>(faced));

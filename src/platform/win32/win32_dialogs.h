@@ -1,9 +1,10 @@
-// Message boxes through MessageBoxW, owned by the main window, optionally in the skin's face colour.
+// Message boxes through MessageBoxW, owned by the main window, optionally in the skin's face
+// colour.
 #pragma once
 
-#include <optional>
-
 #include <windows.h>
+
+#include <optional>
 
 #include "app/dialogs.h"
 #include "ui/form1_view.h"

@@ -4,9 +4,9 @@
 
 #include "platform/win32/win32_handles.h"
 #include "platform/win32/win32_ordinary_file.h"
+#include "platform/win32/win32_paths.h"
 #include "platform/win32/win32_system_error.h"
 #include "platform/win32/win32_wide_text.h"
-#include "platform/win32/win32_paths.h"
 
 namespace quire::win32 {
 namespace {

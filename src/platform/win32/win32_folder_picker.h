@@ -1,9 +1,9 @@
 // The shell's folder-browse dialog (SHBrowseForFolderW), modal to the owner window.
 #pragma once
 
-#include <string>
-
 #include <windows.h>
+
+#include <string>
 
 namespace quire::win32 {
 

@@ -1,9 +1,9 @@
 #include "platform/win32/win32_form1_view.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <cmath>
-
-#include <commctrl.h>
 
 #include "platform/win32/win32_cursor_file.h"
 #include "platform/win32/win32_frame.h"
@@ -19,7 +19,8 @@ namespace {
 
 constexpr wchar_t kWindowClass[] = L"QuireBatchForm1";
 // Fixed single border with a title bar, the system menu and the minimise button only.
-constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD kWindowStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kWindowExStyle = WS_EX_APPWINDOW;
 
 struct ScreenDpi {
@@ -224,7 +225,8 @@ bool Win32Form1View::ShowCustomPointer(WORD hitTest) {
     return true;
 }
 
-LRESULT CALLBACK Win32Form1View::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK Win32Form1View::WindowProc(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam) {
     auto* self = reinterpret_cast<Win32Form1View*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
     return self->OnMessage(window, message, wParam, lParam);

@@ -2,11 +2,11 @@
 // set (Form1View) and turns the messages of its controls into Form1's events.
 #pragma once
 
+#include <windows.h>
+
 #include <array>
 #include <functional>
 #include <optional>
-
-#include <windows.h>
 
 #include "platform/win32/win32_gdi_colours.h"
 #include "platform/win32/win32_handles.h"
@@ -59,7 +59,9 @@ public:
     void SetLabelCaption(ControlId label, const std::string& caption) override;
     void SetDescription(ControlId control, const std::string& description) override;
     // What SetDescription last gave the control, for the screen reader.
-    const std::string& Description(ControlId control) const { return descriptions_[Index(control)]; }
+    const std::string& Description(ControlId control) const {
+        return descriptions_[Index(control)];
+    }
     void SetWindowCaption(const std::string& caption) override;
     void SetWindowIcon() override;
     void SetMouseIcon(const std::string& cursorFile) override;
@@ -68,7 +70,8 @@ public:
     void EndProgram() override;
 
 private:
-    static constexpr std::size_t kControls = static_cast<std::size_t>(ControlId::SkinFramework1) + 1;
+    static constexpr std::size_t kControls =
+        static_cast<std::size_t>(ControlId::SkinFramework1) + 1;
     static std::size_t Index(ControlId id) { return static_cast<std::size_t>(id); }
 
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -11,9 +11,9 @@ constexpr int kFontSlot = 0;  // window extra bytes: the font set by WM_SETFONT
 void Paint(HWND frame) {
     const PaintDc paint(frame);
     HDC dc = paint.get();
-    const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
-        GetParent(frame), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-        reinterpret_cast<LPARAM>(frame)));
+    const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(frame), WM_CTLCOLORSTATIC,
+                                                             reinterpret_cast<WPARAM>(dc),
+                                                             reinterpret_cast<LPARAM>(frame)));
     RECT client;
     GetClientRect(frame, &client);
     FillRect(dc, &client, brush != nullptr ? brush : GetSysColorBrush(COLOR_BTNFACE));

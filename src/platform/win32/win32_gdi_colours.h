@@ -1,9 +1,9 @@
 // The core's colour values as GDI colours and brushes.
 #pragma once
 
-#include <map>
-
 #include <windows.h>
+
+#include <map>
 
 #include "platform/win32/win32_handles.h"
 #include "ui/form1_view.h"

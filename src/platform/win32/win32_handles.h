@@ -2,12 +2,12 @@
 // that an early return or a throw, in a constructor half way through too, leaks nothing.
 #pragma once
 
-#include <utility>
-
 #include <windows.h>
 
 #include <objbase.h>
 #include <shtypes.h>
+
+#include <utility>
 
 namespace quire::win32 {
 

@@ -6,14 +6,14 @@
 
 #include "app/platform_traits.h"
 #include "app/startup.h"
-#include "platform/win32/win32_form1_view.h"
+#include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_event_pump.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_form1_view.h"
 #include "platform/win32/win32_program_environment.h"
 #include "platform/win32/win32_settings_store.h"
-#include "platform/win32/win32_skin_painter.h"
-#include "platform/win32/win32_dialogs.h"
-#include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_skin_painter.h"
 #include "ui/form1.h"
 #include "ui/theme_skin.h"
 

@@ -4,10 +4,10 @@
 
 #include "engine/failure.h"
 #include "platform/win32/win32_handles.h"
-#include "platform/win32/win32_system_error.h"
-#include "platform/win32/win32_wide_text.h"
 #include "platform/win32/win32_names.h"
 #include "platform/win32/win32_paths.h"
+#include "platform/win32/win32_system_error.h"
+#include "platform/win32/win32_wide_text.h"
 
 namespace quire::win32 {
 namespace {

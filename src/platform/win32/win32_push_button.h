@@ -9,7 +9,6 @@
 
 namespace quire::win32 {
 
-
 // Turns a BUTTON created with BS_OWNERDRAW into ours. The button sends kControlMouseMove to its
 // parent on every mouse move and WM_COMMAND BN_CLICKED on Enter.
 void MakePushButton(HWND button);

@@ -2,12 +2,12 @@
 
 #include <shlobj.h>
 
+#include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_folder_picker.h"
+#include "platform/win32/win32_paths.h"
 #include "platform/win32/win32_shell_item.h"
 #include "platform/win32/win32_system_error.h"
 #include "platform/win32/win32_wide_text.h"
-#include "platform/win32/win32_file_system.h"
-#include "platform/win32/win32_paths.h"
 
 namespace quire::win32 {
 namespace {

@@ -2,11 +2,11 @@
 // the shell would read again.
 #pragma once
 
-#include <string>
-
 #include <windows.h>
 
 #include <shlobj.h>
+
+#include <string>
 
 #include "platform/win32/win32_handles.h"
 

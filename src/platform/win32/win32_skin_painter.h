@@ -1,8 +1,8 @@
 // Hands the skin's look to the main window and to the message boxes.
 #pragma once
 
-#include "platform/win32/win32_form1_view.h"
 #include "platform/win32/win32_dialogs.h"
+#include "platform/win32/win32_form1_view.h"
 #include "ui/skin_painter.h"
 
 namespace quire::win32 {

@@ -1,9 +1,9 @@
 // How the main window's controls are known to Win32: child-window ids and private messages.
 #pragma once
 
-#include <optional>
-
 #include <windows.h>
+
+#include <optional>
 
 #include "ui/control_id.h"
 

@@ -1,10 +1,11 @@
 // The hand cursor built from the bytes of its file.
+#include "platform/win32/win32_cursor_file.h"
+
 #include <gtest/gtest.h>
 
 #include "engine/failure.h"
-#include "platform/win32/win32_cursor_file.h"
-#include "platform/win32/win32_program_environment.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_program_environment.h"
 
 namespace quire::win32 {
 namespace {

@@ -1,4 +1,6 @@
 // The real MessageBoxW and SHBrowseForFolderW, answered by a timer.
+#include "platform/win32/win32_dialogs.h"
+
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
@@ -7,7 +9,6 @@
 #include "platform/win32/win32_folder_picker.h"
 #include "platform/win32/win32_form1_view.h"
 #include "platform/win32/win32_wide_text.h"
-#include "platform/win32/win32_dialogs.h"
 #include "win32_test_support.h"
 
 namespace quire::win32 {

@@ -1,9 +1,10 @@
 // The Windows file system port on a scratch folder.
+#include "platform/win32/win32_file_system.h"
+
 #include <gtest/gtest.h>
 
 #include "engine/failure.h"
 #include "platform/win32/win32_wide_text.h"
-#include "platform/win32/win32_file_system.h"
 #include "win32_test_support.h"
 
 namespace quire::win32 {
@@ -12,8 +13,8 @@ namespace {
 using testing::ScratchFolder;
 
 void WriteFile(const std::string& path, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
-    HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                              attributes, nullptr);
+    HANDLE file =
+        CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, attributes, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
     CloseHandle(file);
 }
@@ -119,7 +120,8 @@ TEST_F(Win32FileSystemTest, ReadsOnlyOrdinaryFilesUnderTheCeiling) {
     ::WriteFile(file, "0123456789ABCDEF", 16, &written, nullptr);
     CloseHandle(file);
     WriteFile(scratch / "empty");
-    std::vector<std::pair<std::string, std::string>> cases = {  // path, content or failure
+    std::vector<std::pair<std::string, std::string>> cases = {
+        // path, content or failure
         {scratch / "theme", "0123456789ABCDEF"},
         {scratch / "empty", ""},
         {scratch / "missing", "File not found"},

@@ -8,10 +8,10 @@
 #include "app/platform_traits.h"
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_shell.h"
-#include "platform/win32/win32_form1_view.h"
 #include "platform/win32/win32_event_pump.h"
-#include "platform/win32/win32_settings_store.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_form1_view.h"
+#include "platform/win32/win32_settings_store.h"
 #include "ui/form1.h"
 #include "ui/theme_skin.h"
 #include "win32_test_support.h"
@@ -34,10 +34,10 @@ struct Form1Harness {
           pump(window),
           painter(window),
           skin(painter, files != nullptr ? *files : realFiles),
-          form(Form1Ports{window, files != nullptr ? *files : realFiles, dialogs, pump, settings,
-                          shell, skin},
-               Form1Environment{std::move(programFolder), kWindowsTraits, ".",
-                                [] { return 0.5; }}) {
+          form(
+              Form1Ports{window, files != nullptr ? *files : realFiles, dialogs, pump, settings,
+                         shell, skin},
+              Form1Environment{std::move(programFolder), kWindowsTraits, ".", [] { return 0.5; }}) {
         window.Attach(form);
     }
 

@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "app/product.h"
-#include "win32_form1_harness.h"
 #include "platform/win32/win32_wide_text.h"
 #include "platform/win32/win32_window_ids.h"
 #include "ui/form1_design.h"
+#include "win32_form1_harness.h"
 
 namespace quire::win32 {
 namespace {
@@ -155,10 +155,11 @@ TEST_F(Form1OnWin32Test, AFileInTheWayIsReportedWithThePlatformsTextAndTheRunGoe
     const fakes::ShownBox& report = harness.dialogs.shown[0];
     EXPECT_EQ(report.caption, "Application Error");
     EXPECT_EQ(report.style, BoxStyle::Warning);
-    EXPECT_NE(report.text.find("\r\nin QuireBatch2021/08/31.Form1.PushButton1_Click at line 126\r\r"),
-              std::string::npos)
+    EXPECT_NE(
+        report.text.find("\r\nin QuireBatch2021/08/31.Form1.PushButton1_Click at line 126\r\r"),
+        std::string::npos)
         << report.text;
-    EXPECT_GT(report.text.find("\r\n"), 0u);  // the platform's description comes first
+    EXPECT_GT(report.text.find("\r\n"), 0u);    // the platform's description comes first
     EXPECT_TRUE(harness.shell.opened.empty());  // the question was answered No
 }
 
@@ -166,7 +167,8 @@ TEST_F(Form1OnWin32Test, AnInvalidTargetIsRefusedBeforeAnythingIsCreated) {
     Load();
     harness.window.SetText(ControlId::Text3, target / "missing");
     harness.Click(ControlId::PushButton1);
-    ASSERT_EQ(harness.dialogs.Texts(), std::vector<std::string>{"Folder does not appear to be valid"});
+    ASSERT_EQ(harness.dialogs.Texts(),
+              std::vector<std::string>{"Folder does not appear to be valid"});
     EXPECT_EQ(harness.dialogs.shown[0].style, BoxStyle::Ok);
 }
 
@@ -289,10 +291,12 @@ TEST_F(Form1BesideAssetsTest, HandOverThePushButtonsAndBackOverSurfacesAndFirstB
     // With the custom style every control shows the hand; with the default it shows its own.
     Move(PushButton6);
     HWND text3 = harness.Control(Text3);
-    SendMessageW(text3, WM_SETCURSOR, reinterpret_cast<WPARAM>(text3), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    SendMessageW(text3, WM_SETCURSOR, reinterpret_cast<WPARAM>(text3),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     EXPECT_NE(GetCursor(), LoadCursorW(nullptr, IDC_IBEAM));
     Move(Frame1);
-    SendMessageW(text3, WM_SETCURSOR, reinterpret_cast<WPARAM>(text3), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    SendMessageW(text3, WM_SETCURSOR, reinterpret_cast<WPARAM>(text3),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_IBEAM));
 }
 

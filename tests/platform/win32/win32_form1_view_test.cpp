@@ -1,9 +1,10 @@
 // The main window as built from the design: geometry, kinds, texts, fonts and the Tab key.
+#include "platform/win32/win32_form1_view.h"
+
 #include <gtest/gtest.h>
 
-#include "platform/win32/win32_form1_view.h"
-#include "platform/win32/win32_frame.h"
 #include "platform/win32/win32_event_pump.h"
+#include "platform/win32/win32_frame.h"
 #include "platform/win32/win32_wide_text.h"
 #include "platform/win32/win32_window_ids.h"
 #include "ui/form1_design.h"
@@ -193,7 +194,8 @@ TEST_F(TabKeyTest, ABoxReachedWithTabHasItsTextSelected) {
     PressTab(true);
     PressTab(false);
     DWORD start = 0, end = 0;
-    SendMessageW(text3, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    SendMessageW(text3, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
     EXPECT_EQ(start, 0u);
     EXPECT_EQ(end, 8u);
 }

@@ -1,5 +1,7 @@
 // What the main window leaves of the system's objects when it goes, also when its construction
 // fails half way: nothing, however often it is made.
+#include "platform/win32/win32_handles.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -7,7 +9,6 @@
 
 #include "engine/failure.h"
 #include "platform/win32/win32_form1_view.h"
-#include "platform/win32/win32_handles.h"
 #include "platform/win32/win32_program_environment.h"
 #include "platform/win32/win32_window_ids.h"
 #include "win32_test_support.h"

@@ -5,11 +5,11 @@
 
 #include <functional>
 
-#include "win32_form1_harness.h"
 #include "platform/win32/win32_program_environment.h"
 #include "platform/win32/win32_system_error.h"
 #include "platform/win32/win32_wide_text.h"
 #include "ui/form1_design.h"
+#include "win32_form1_harness.h"
 
 namespace quire::win32 {
 namespace {

@@ -1,12 +1,11 @@
 // The program's version resource, icon and manifest, read back from the built program.
+#include <windows.h>
+
 #include <gtest/gtest.h>
+#include <winver.h>
 
 #include <algorithm>
 #include <vector>
-
-#include <windows.h>
-
-#include <winver.h>
 
 #include "platform/win32/win32_wide_text.h"
 
@@ -55,7 +54,8 @@ TEST(ProgramVersion, IsSevenInEnglishByQuillmark) {
     const std::wstring program = ProgramPath();
     std::vector<BYTE> info(GetFileVersionInfoSizeW(program.c_str(), nullptr));
     ASSERT_FALSE(info.empty());
-    ASSERT_TRUE(GetFileVersionInfoW(program.c_str(), 0, static_cast<DWORD>(info.size()), info.data()));
+    ASSERT_TRUE(
+        GetFileVersionInfoW(program.c_str(), 0, static_cast<DWORD>(info.size()), info.data()));
 
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;

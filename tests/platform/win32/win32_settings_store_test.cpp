@@ -1,8 +1,9 @@
 // The settings store in a scratch registry key.
+#include "platform/win32/win32_settings_store.h"
+
 #include <gtest/gtest.h>
 
 #include "engine/failure.h"
-#include "platform/win32/win32_settings_store.h"
 #include "platform/win32/win32_wide_text.h"
 #include "win32_test_support.h"
 

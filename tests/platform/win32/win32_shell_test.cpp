@@ -1,11 +1,12 @@
 // Shell launches with the launch functions replaced: no test starts a browser or a file manager.
+#include "platform/win32/win32_shell.h"
+
 #include <gtest/gtest.h>
 
 #include "engine/failure.h"
+#include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_shell_item.h"
 #include "platform/win32/win32_wide_text.h"
-#include "platform/win32/win32_file_system.h"
-#include "platform/win32/win32_shell.h"
 #include "win32_test_support.h"
 
 namespace quire::win32 {

@@ -7,9 +7,9 @@
 #include <set>
 
 #include "engine/creation_run.h"
-#include "platform/win32/win32_wide_text.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_names.h"
+#include "platform/win32/win32_wide_text.h"
 #include "win32_test_support.h"
 
 namespace quire::win32 {

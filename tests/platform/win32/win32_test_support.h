@@ -1,10 +1,10 @@
 // Helpers of the Windows tests: scratch folders and registry, and answering modal boxes.
 #pragma once
 
+#include <windows.h>
+
 #include <functional>
 #include <string>
-
-#include <windows.h>
 
 namespace quire::win32::testing {
 

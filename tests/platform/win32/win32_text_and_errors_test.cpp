@@ -1,10 +1,10 @@
 // Text conversion at the Win32 edge, system error texts and what the program learns at start-up.
 #include <gtest/gtest.h>
 
+#include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_program_environment.h"
 #include "platform/win32/win32_system_error.h"
 #include "platform/win32/win32_wide_text.h"
-#include "platform/win32/win32_file_system.h"
 
 namespace quire::win32 {
 namespace {
@@ -18,8 +18,12 @@ TEST(WideText, RoundTripsEveryPlane) {
 }
 
 TEST(WideText, IllFormedInputBecomesReplacementCharacters) {
-    EXPECT_EQ(Wide("a\xFF" "b"), L"a\uFFFDb");
-    EXPECT_EQ(Utf8(std::wstring(L"a") + wchar_t(0xD800) + L"b"), "a\xEF\xBF\xBD" "b");
+    EXPECT_EQ(Wide("a\xFF"
+                   "b"),
+              L"a\uFFFDb");
+    EXPECT_EQ(Utf8(std::wstring(L"a") + wchar_t(0xD800) + L"b"),
+              "a\xEF\xBF\xBD"
+              "b");
 }
 
 TEST(SystemMessage, IsThePlatformsTextWithoutLineBreak) {
