@@ -5,6 +5,9 @@
 
 #include "engine/count_text.h"
 #include "engine/name_pattern.h"
+#include "engine/planned_folders.h"
+#include "engine/subfolders.h"
+#include "engine/windows_names.h"
 
 namespace quire {
 
@@ -38,41 +41,200 @@ void AppendFolderPath(std::string& out, std::string_view target, char separator,
     AppendFolderName(out, pattern, kCounterChar, counter);
 }
 
-RunEnd RunCreationLoop(FileSystem& files, RunHost& host, std::int32_t count, char separator,
-                       bool predictOnly) {
-    std::string pattern;
-    std::string target;
-    std::string path;
-    for (std::int32_t i = 1; i <= count; ++i) {
-        if (!host.BeforeFolder()) return RunEnd::Stopped;
-        bool composed = false;
-        try {
-            if (!host.ReadInputs(pattern, target)) return RunEnd::Stopped;
-            path.clear();
-            AppendFolderPath(path, target, separator, pattern, i);
-            composed = true;
-        } catch (const std::exception& failure) {
-            host.InputsFailed(failure);
-        }
-        if (composed) {
+std::string CounterRangeProblem(std::int32_t start, std::int32_t step, std::int64_t count) {
+    constexpr std::int64_t kLargest = std::numeric_limits<std::int32_t>::max();
+    if (count <= 0) return {};
+    const std::int64_t last = start + (count - 1) * step;
+    std::int64_t index = 0;  // of the first folder out of range
+    if (start < 0) {
+        index = 0;
+    } else if (last < 0) {
+        index = start / -static_cast<std::int64_t>(step) + 1;
+    } else if (last > kLargest) {
+        index = (kLargest - start) / step + 1;
+    } else {
+        return {};
+    }
+    const std::int64_t counter = start + index * step;
+    return "the counter of folder " + std::to_string(index + 1) + " would be " +
+           std::to_string(counter) + (counter < 0 ? ", below 0" : ", beyond 2147483647");
+}
+
+namespace {
+
+// One run of a plan, folder by folder; the path in hand is the only one held.
+class PlannedRun {
+public:
+    PlannedRun(FileSystem& files, RunHost& host, const RunPlan& plan, char separator)
+        : files_(files),
+          host_(host),
+          plan_(plan),
+          separator_(separator),
+          foresee_(plan.predictOnly && (plan.names != nullptr || !plan.subfolders.empty())),
+          planned_(separator) {}
+
+    RunEnd Run() {
+        const bool listed = plan_.names != nullptr;
+        for (std::int64_t index = 0; listed || index < plan_.count; ++index) {
+            if (!host_.BeforeFolder()) return RunEnd::Stopped;
+            if (listed) {
+                if (const std::optional<RunEnd> end = NextName()) return *end;
+            }
+            const std::int64_t counter = plan_.start + index * plan_.step;
+            bool composed = false;
+            lineProblem_.clear();
             try {
-                const auto creation = predictOnly ? files.PredictCreation(path)
-                                                  : files.CreateFolderUnlessExists(path);
-                if (creation == FileSystem::Creation::Existed) {
-                    host.FolderSkipped(path);
-                } else {
-                    host.FolderCreated(path);
-                }
-            } catch (const Failure& failure) {
-                host.FolderFailed(path, failure);
+                if (!host_.ReadInputs(pattern_, target_)) return RunEnd::Stopped;
+                composed = Compose(counter);
+            } catch (const std::exception& failure) {
+                host_.InputsFailed(failure);
+            }
+            if (composed) {
+                MakeTree();
+            } else if (!lineProblem_.empty()) {
+                host_.FolderFailed(path_, Failure(lineProblem_));
+            }
+            if (!listed && !FitsCounter(counter + plan_.step)) {
+                host_.CounterOverflow();
+                break;
             }
         }
-        if (i == std::numeric_limits<std::int32_t>::max()) {
-            host.CounterOverflow();
-            break;
+        return RunEnd::Finished;
+    }
+
+private:
+    static constexpr std::int64_t kLargest = std::numeric_limits<std::int32_t>::max();
+
+    static bool FitsCounter(std::int64_t counter) {
+        return counter >= std::numeric_limits<std::int32_t>::min() && counter <= kLargest;
+    }
+
+    // Nothing when a name is in hand; otherwise how the run ends.
+    std::optional<RunEnd> NextName() {
+        try {
+            switch (plan_.names->Read(listed_)) {
+                case NameList::Next::Name: return std::nullopt;
+                case NameList::Next::End: return RunEnd::Finished;
+                case NameList::Next::Stopped: return RunEnd::Stopped;
+            }
+        } catch (const Failure& failure) {
+            host_.ListFailed(failure);
+        }
+        return RunEnd::Stopped;
+    }
+
+    // Why the listed name in hand can name no folder, or the empty text.
+    std::string ListedProblem(std::int64_t counter) const {
+        if (!listed_.problem.empty()) return listed_.problem;
+        const std::string& text = listed_.text;
+        if (text.find(kCounterChar) != std::string::npos) {
+            if (!HasSingleCounterBlock(text, kCounterChar)) {
+                return "the #'s in it are not one block";
+            }
+            if (counter < 0) return "its counter, " + std::to_string(counter) + ", is below 0";
+            if (counter > kLargest) {
+                return "its counter, " + std::to_string(counter) + ", is beyond 2147483647";
+            }
+        }
+        if (HasParentStep(text, separator_)) {
+            return "a \"..\" in it would put the folder outside the target folder";
+        }
+        return {};
+    }
+
+    // The numbered folder's path; false, with the line's problem, for a listed name that can
+    // name no folder.
+    bool Compose(std::int64_t counter) {
+        path_.clear();
+        if (plan_.names == nullptr) {
+            AppendFolderPath(path_, target_, separator_, pattern_,
+                             static_cast<std::int32_t>(counter));
+            return true;
+        }
+        if (std::string problem = ListedProblem(counter); !problem.empty()) {
+            (path_.append(target_) += separator_).append(listed_.text);
+            lineProblem_ = "line " + std::to_string(listed_.line) + ": " + problem;
+            return false;
+        }
+        const bool counted = listed_.text.find(kCounterChar) != std::string::npos;
+        AppendFolderPath(path_, target_, separator_, listed_.text,
+                         counted ? static_cast<std::int32_t>(counter) : 0);
+        return true;
+    }
+
+    void MakeTree() {
+        const std::size_t relative = target_.size() + 1;
+        const std::size_t folder = path_.size();
+        Make(relative);
+        for (const std::string& subfolder : plan_.subfolders) {
+            path_.resize(folder);
+            path_ += separator_;
+            path_ += subfolder;
+            Make(relative);
+        }
+        // Numbered folders never meet again; only listed names may repeat or nest.
+        if (foresee_ && plan_.names == nullptr) planned_.Clear();
+    }
+
+    // The folder at path_, whose names from `relative` on are the run's own.
+    void Make(std::size_t relative) {
+        if (plan_.portable) {
+            std::string problem = windows::RelativePathProblem(
+                std::string_view(path_).substr(relative), separator_);
+            if (!problem.empty()) {
+                host_.FolderFailed(path_, Failure(problem));
+                return;
+            }
+        }
+        try {
+            const auto creation =
+                plan_.predictOnly ? Predict() : files_.CreateFolderUnlessExists(path_);
+            if (creation == FileSystem::Creation::Existed) {
+                host_.FolderSkipped(path_);
+            } else {
+                host_.FolderCreated(path_);
+            }
+        } catch (const Failure& failure) {
+            host_.FolderFailed(path_, failure);
         }
     }
-    return RunEnd::Finished;
+
+    FileSystem::Creation Predict() {
+        using enum FileSystem::Creation;
+        if (!foresee_) return files_.PredictCreation(path_);
+        if (planned_.Contains(path_)) return Existed;
+        const FileSystem::Creation creation = planned_.ContainsParentOf(path_)
+                                                  ? files_.PredictCreationInPlannedFolder(path_)
+                                                  : files_.PredictCreation(path_);
+        if (creation == Created) planned_.Add(path_);
+        return creation;
+    }
+
+    FileSystem& files_;
+    RunHost& host_;
+    const RunPlan& plan_;
+    char separator_;
+    bool foresee_;  // remember the folders foretold, for the folders in them and repeated names
+    PlannedFolders planned_;
+    ListedName listed_;
+    std::string pattern_;
+    std::string target_;
+    std::string path_;
+    std::string lineProblem_;
+};
+
+}  // namespace
+
+RunEnd RunCreationLoop(FileSystem& files, RunHost& host, const RunPlan& plan, char separator) {
+    return PlannedRun(files, host, plan, separator).Run();
+}
+
+RunEnd RunCreationLoop(FileSystem& files, RunHost& host, std::int32_t count, char separator,
+                       bool predictOnly) {
+    RunPlan plan;
+    plan.count = count;
+    plan.predictOnly = predictOnly;
+    return RunCreationLoop(files, host, plan, separator);
 }
 
 }  // namespace quire

@@ -6,9 +6,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/failure.h"
 #include "engine/file_system.h"
+#include "engine/name_list.h"
 
 namespace quire {
 
@@ -59,14 +61,41 @@ public:
 
     // The count was the largest 32-bit value: the counter cannot step past the last folder.
     virtual void CounterOverflow() = 0;
+
+    // The list of names could not be read on; the run ends after this.
+    virtual void ListFailed(const Failure& failure) { throw failure; }
 };
 
 enum class RunEnd { Finished, Stopped };
 
-// Creates the folders 1 to `count`, skipping those that exist. A failing folder is passed to the
-// host and the run goes on. Holds one path at a time, however large the count. The folders are
-// made by files.CreateFolderUnlessExists, or only predicted by files.PredictCreation when
-// `predictOnly` is set: the dry run and the real run are one plan.
+// What a run makes: one folder per counter from a pattern, or one per listed name, and the same
+// subfolders in each.
+struct RunPlan {
+    std::int64_t count = 0;     // numbered folders made from the host's pattern
+    std::int32_t start = 1;     // the first folder's counter
+    std::int32_t step = 1;      // what each next folder's counter adds
+    NameList* names = nullptr;  // instead of the pattern: each listed name is the pattern of one
+                                // folder, counted by its position in the list
+    std::vector<std::string> subfolders;  // inside every numbered folder, parents first
+                                          // (Subfolders::Paths)
+    bool portable = false;                // every name made must also be one Windows keeps
+    bool predictOnly = false;             // the dry run: nothing is made, every outcome foretold
+};
+
+// Why the counters of `count` folders from `start` by `step` do not all lie between 0 and the
+// largest 32-bit value, naming the first folder whose counter does not; or the empty text.
+std::string CounterRangeProblem(std::int32_t start, std::int32_t step, std::int64_t count);
+
+// Runs the plan: each numbered folder, then its subfolders, skipping those that exist. A failing
+// folder is passed to the host and the run goes on. Holds one path at a time, however many the
+// folders. The folders are made by files.CreateFolderUnlessExists, or only predicted when
+// `predictOnly` is set: the dry run and the real run are one plan, and a dry run foresees a
+// folder that the run itself would have made before it (PlannedFolders). A listed name that can
+// name no folder (the list's own problems, split blocks of #, a "..", a counter below 0 or beyond
+// 32 bits where it has a block) is a failure of that line, reported under the path it spells.
+RunEnd RunCreationLoop(FileSystem& files, RunHost& host, const RunPlan& plan, char separator);
+
+// The folders 1 to `count` from the host's pattern, as the window makes them.
 RunEnd RunCreationLoop(FileSystem& files, RunHost& host, std::int32_t count, char separator,
                        bool predictOnly = false);
 

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "engine/failure.h"
 
@@ -47,6 +48,21 @@ public:
         if (FolderExists(path)) return Creation::Existed;
         if (PathExists(path)) throw Failure("File exists");
         return Creation::Created;
+    }
+
+    // What CreateFolderUnlessExists would do at `path` once the run has made its parent folder,
+    // which does not exist yet: Created, or the Failure the name alone would bring.
+    virtual Creation PredictCreationInPlannedFolder(const std::string& path) const {
+        static_cast<void>(path);
+        return Creation::Created;
+    }
+
+    // The names of the folders directly inside the folder at `path`, in no particular order; links
+    // and other entries that are no folder of their own are left out, so that a walk over them
+    // never leaves the tree. Throws Failure when the folder cannot be read.
+    virtual std::vector<std::string> SubfolderNames(const std::string& path) const {
+        static_cast<void>(path);
+        throw Failure("This file system does not list folders");
     }
 
     // True when the platform can read the modification time of the file or folder at `path`.

@@ -19,6 +19,7 @@ public:
     std::set<std::string> hiddenFiles;            // exist, but are no plain file
     std::map<std::string, std::string> failures;  // path -> description of a failing creation
     std::map<std::string, std::string> contents;  // ordinary files that can be read, by path
+    std::set<std::string> unreadable;             // folders whose listing fails
     std::function<void(const std::string&)> beforeCreate;
     mutable std::vector<std::string> calls;  // "exists PATH", "create PATH", ...
     std::vector<std::string> created;
@@ -63,6 +64,28 @@ public:
             throw Failure("No such file or directory");
         }
         return Creation::Created;
+    }
+
+    Creation PredictCreationInPlannedFolder(const std::string& path) const override {
+        calls.push_back("predict-planned " + path);
+        if (const auto it = failures.find(path); it != failures.end()) throw Failure(it->second);
+        return Creation::Created;
+    }
+
+    // The folders one level below `path`, by the separator that follows it.
+    std::vector<std::string> SubfolderNames(const std::string& path) const override {
+        calls.push_back("list " + path);
+        if (unreadable.count(path) != 0) throw Failure("Permission denied");
+        std::vector<std::string> names;
+        for (const std::string& folder : folders) {
+            if (folder.size() <= path.size() + 1 || !folder.starts_with(path) ||
+                (folder[path.size()] != '/' && folder[path.size()] != '\\')) {
+                continue;
+            }
+            const std::string rest = folder.substr(path.size() + 1);
+            if (rest.find_first_of("/\\") == std::string::npos) names.push_back(rest);
+        }
+        return names;
     }
 
     bool PathExists(const std::string& path) const override {

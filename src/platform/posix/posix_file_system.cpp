@@ -1,5 +1,6 @@
 #include "platform/posix/posix_file_system.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
@@ -8,6 +9,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <string_view>
 #include <utility>
 
 #include "engine/failure.h"
@@ -40,6 +42,8 @@ public:
 
     int Fd() const { return fd_; }
     int Error() const { return error_; }
+    // Hands the descriptor to another owner, such as a directory stream.
+    int Release() { return std::exchange(fd_, -1); }
 
 private:
     int fd_ = -1;
@@ -164,6 +168,67 @@ FileSystem::Creation PosixFileSystem::PredictCreation(const std::string& path) c
     if (::fstatvfs(parent.Fd(), &volume) == 0 && (volume.f_flag & ST_RDONLY) != 0) Fail(EROFS);
     if (::faccessat(parent.Fd(), ".", W_OK | X_OK, AT_EACCESS) != 0) Fail(errno);
     return Creation::Created;
+}
+
+// The parent will be made by the run, on the file system of the nearest folder that is there now:
+// the longest name that takes is the one limit that can be known.
+FileSystem::Creation PosixFileSystem::PredictCreationInPlannedFolder(
+    const std::string& path) const {
+    if (!Representable(path)) Fail(EINVAL);
+    std::string above = WithoutTrailingSeparators(path);
+    const std::size_t slash = above.rfind('/');
+    const std::size_t nameLength = above.size() - (slash == std::string::npos ? 0 : slash + 1);
+    for (;;) {
+        const std::size_t up = above.rfind('/');
+        if (up == std::string::npos) {
+            above = ".";
+            break;
+        }
+        above = WithoutTrailingSeparators(above.substr(0, up == 0 ? 1 : up));
+        if (above == "/" || FolderExists(above)) break;
+    }
+    const Descriptor folder = above.size() < PATH_MAX
+                                  ? OpenAt(AT_FDCWD, above.c_str(), O_PATH | O_DIRECTORY)
+                                  : OpenFolderByComponents(above);
+    const long nameMax = folder.Fd() >= 0 ? ::fpathconf(folder.Fd(), _PC_NAME_MAX) : NAME_MAX;
+    if (nameMax > 0 && nameLength > static_cast<std::size_t>(nameMax)) Fail(ENAMETOOLONG);
+    return Creation::Created;
+}
+
+// Entries are told apart without following links: a link to a folder is not one of the tree's.
+std::vector<std::string> PosixFileSystem::SubfolderNames(const std::string& path) const {
+    if (!Representable(path)) Fail(EINVAL);
+    Descriptor reached = path.size() < PATH_MAX
+                             ? OpenAt(AT_FDCWD, path.c_str(), O_PATH | O_DIRECTORY)
+                             : OpenFolderByComponents(path);
+    if (reached.Fd() < 0) Fail(reached.Error());
+    Descriptor listing = OpenAt(reached.Fd(), ".", O_RDONLY | O_DIRECTORY);
+    if (listing.Fd() < 0) Fail(listing.Error());
+    DIR* const directory = ::fdopendir(listing.Fd());
+    if (directory == nullptr) Fail(errno);
+    static_cast<void>(listing.Release());
+    std::vector<std::string> names;
+    int error = 0;
+    for (;;) {
+        errno = 0;
+        const dirent* entry = ::readdir(directory);
+        if (entry == nullptr) {
+            error = errno;
+            break;
+        }
+        const std::string_view name = entry->d_name;
+        if (name == "." || name == "..") continue;
+        bool folder = entry->d_type == DT_DIR;
+        if (entry->d_type == DT_UNKNOWN) {
+            struct stat info {};
+            folder = ::fstatat(::dirfd(directory), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+                     S_ISDIR(info.st_mode);
+        }
+        if (folder) names.emplace_back(name);
+    }
+    ::closedir(directory);
+    if (error != 0) Fail(error);
+    return names;
 }
 
 bool PosixFileSystem::PathExists(const std::string& path) const {

@@ -14,6 +14,9 @@ public:
     Creation CreateFolderUnlessExists(const std::string& path) override;
     // As the calling user: write and search permission are those of the effective ids.
     Creation PredictCreation(const std::string& path) const override;
+    // The longest name the nearest existing folder's file system takes.
+    Creation PredictCreationInPlannedFolder(const std::string& path) const override;
+    std::vector<std::string> SubfolderNames(const std::string& path) const override;
     bool PathExists(const std::string& path) const override;
     bool PlainFileExists(const std::string& path) const override;
     std::string ReadSmallFile(const std::string& path, std::size_t limit) const override;

@@ -1,21 +1,12 @@
-// Whether Windows creates a file or folder under exactly the name it is given. Plain logic on
-// UTF-8 text, so that it decides alike on every system that must produce Windows names.
+// The Windows names rule, which lives in the engine (engine/windows_names.h) so that every
+// platform can apply it; the Windows file system reads every path by it.
 #pragma once
 
-#include <string>
-#include <string_view>
+#include "engine/windows_names.h"
 
 namespace quire::win32 {
 
-// Why a folder or file of exactly this name cannot be made on Windows, or the empty text when it
-// can: a name reserved for a device (CON, PRN, AUX, NUL, COM1-9, LPT1-9 and COM/LPT with ¹ ² ³, in
-// any case, with any extension), a name ending in a dot or blank (the system would drop them and
-// make another name), a character the system refuses in names (< > : " / \ | ? * and the
-// control characters), or more than the 255 UTF-16 code units a name may have. `name` is one path
-// component.
-std::string NameProblem(std::string_view name);
-
-// True for a name the system reads as a device (the first of NameProblem's reasons).
-bool IsDeviceName(std::string_view name);
+using windows::IsDeviceName;
+using windows::NameProblem;
 
 }  // namespace quire::win32

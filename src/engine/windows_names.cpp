@@ -1,8 +1,9 @@
-#include "platform/win32/win32_names.h"
+// Windows' rules for names, on UTF-8 text.
+#include "engine/windows_names.h"
 
 #include <array>
 
-namespace quire::win32 {
+namespace quire::windows {
 namespace {
 
 constexpr std::size_t kLongestName = 255;
@@ -86,4 +87,21 @@ std::string NameProblem(std::string_view name) {
     return {};
 }
 
-}  // namespace quire::win32
+std::string RelativePathProblem(std::string_view relative, char separator) {
+    const auto isSeparator = [separator](char c) {
+        return c == separator || (separator == '\\' && c == '/');
+    };
+    std::size_t end = relative.size();  // just past the last name
+    while (end > 0 && isSeparator(relative[end - 1])) --end;
+    std::size_t begin = 0;
+    for (std::size_t i = 0; i <= end; ++i) {
+        if (i < end && !isSeparator(relative[i])) continue;
+        const std::string_view name = relative.substr(begin, i - begin);
+        begin = i + 1;
+        if (name.empty() || (name == "." && i < end)) continue;
+        if (std::string problem = NameProblem(name); !problem.empty()) return problem;
+    }
+    return {};
+}
+
+}  // namespace quire::windows

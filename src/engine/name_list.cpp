@@ -1,0 +1,110 @@
+#include "engine/name_list.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace quire {
+namespace {
+
+// Shown for a line too long to keep: its first characters and an ellipsis.
+constexpr std::size_t kPreview = 64;
+
+std::string Preview(std::string_view text) {
+    std::size_t cut = std::min(text.size(), kPreview);
+    while (cut > 0 && cut < text.size() && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
+        --cut;
+    }
+    return std::string(text.substr(0, cut)) + "\xE2\x80\xA6";
+}
+
+std::string LineProblem(const std::string& text, bool tooLong) {
+    if (tooLong) {
+        return "the line is longer than " + std::to_string(NameList::kLongestLine) + " bytes";
+    }
+    if (text.find('\0') != std::string::npos) return "the line holds a NUL byte";
+    if (!IsUtf8(text)) return "the line is not UTF-8";
+    return {};
+}
+
+}  // namespace
+
+bool IsUtf8(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        std::size_t length = 0;
+        unsigned char low = 0x80;
+        unsigned char high = 0xBF;  // the allowed range of the second byte
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            if (lead == 0xE0) low = 0xA0;
+            if (lead == 0xED) high = 0x9F;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            if (lead == 0xF0) low = 0x90;
+            if (lead == 0xF4) high = 0x8F;
+        } else {
+            return false;
+        }
+        if (i + length > text.size()) return false;
+        const auto second = static_cast<unsigned char>(text[i + 1]);
+        if (second < low || second > high) return false;
+        for (std::size_t k = 2; k < length; ++k) {
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
+bool NameList::Fill() {
+    if (atEnd_) return false;
+    const std::optional<std::size_t> got = source_.Read(buffer_.data(), buffer_.size());
+    if (!got) {
+        stopped_ = true;
+        return false;
+    }
+    begin_ = 0;
+    end_ = *got;
+    atEnd_ = end_ == 0;
+    return !atEnd_;
+}
+
+NameList::Next NameList::Read(ListedName& name) {
+    for (;;) {
+        name.text.clear();
+        bool tooLong = false;
+        bool ended = false;  // by LF, not by the end of the list
+        while (!ended) {
+            if (begin_ == end_ && !Fill()) break;
+            const char* start = buffer_.data() + begin_;
+            const auto* newline = static_cast<const char*>(std::memchr(start, '\n', end_ - begin_));
+            const std::size_t length =
+                newline != nullptr ? static_cast<std::size_t>(newline - start) : end_ - begin_;
+            const std::size_t room = kLongestLine + 1 - std::min(name.text.size(), kLongestLine + 1);
+            name.text.append(start, std::min(length, room));
+            tooLong = tooLong || length > room;
+            begin_ += length + (newline != nullptr ? 1 : 0);
+            ended = newline != nullptr;
+        }
+        if (stopped_) return Next::Stopped;
+        if (!ended && name.text.empty()) return Next::End;
+        ++line_;
+        if (!name.text.empty() && name.text.back() == '\r' && !tooLong) name.text.pop_back();
+        if (name.text.empty()) continue;
+        tooLong = tooLong || name.text.size() > kLongestLine;
+        name.line = line_;
+        name.position = ++position_;
+        name.problem = LineProblem(name.text, tooLong);
+        if (tooLong) name.text = Preview(name.text);
+        return Next::Name;
+    }
+}
+
+}  // namespace quire
