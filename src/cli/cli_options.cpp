@@ -1,36 +1,133 @@
 #include "cli/cli_options.h"
 
-#include <vector>
+#include <charconv>
 
 namespace quire::cli {
+namespace {
+
+enum class Takes { Nothing, Value };
+
+struct OptionSpec {
+    std::string_view name;
+    Takes takes;
+};
+
+constexpr OptionSpec kOptions[] = {
+    {"--dry-run", Takes::Nothing}, {"--quiet", Takes::Nothing}, {"--null", Takes::Nothing},
+    {"--portable", Takes::Nothing}, {"--help", Takes::Nothing},  {"--version", Takes::Nothing},
+    {"--start", Takes::Value},     {"--step", Takes::Value},    {"--each", Takes::Value},
+    {"--template", Takes::Value},  {"--names", Takes::Value},
+};
+
+const OptionSpec* FindOption(std::string_view name) {
+    for (const OptionSpec& option : kOptions) {
+        if (option.name == name) return &option;
+    }
+    return nullptr;
+}
+
+// A whole number in the 32-bit range: an optional sign and digits, nothing else.
+std::optional<std::int32_t> WholeNumber(std::string_view text) {
+    if (text.starts_with('+')) text.remove_prefix(1);
+    const std::string_view digits = text.starts_with('-') ? text.substr(1) : text;
+    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos) {
+        return std::nullopt;
+    }
+    std::int32_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+class Parser {
+public:
+    // The empty text when the option was taken, or why not.
+    std::string Take(std::string_view name, std::optional<std::string_view> value) {
+        const std::string named(name);
+        if (value && !Once(name)) return named + " is given twice";
+        if (name == "--dry-run") options.dryRun = true;
+        if (name == "--quiet") options.quiet = true;
+        if (name == "--null") options.nullSeparated = true;
+        if (name == "--portable") options.portable = true;
+        if (name == "--each") options.each.emplace_back(*value);
+        if (name == "--template") options.templateFolder = std::string(*value);
+        if (name == "--names") options.namesFile = std::string(*value);
+        if (name == "--start" || name == "--step") {
+            const std::string shown = named + " " + std::string(*value);
+            const std::optional<std::int32_t> number = WholeNumber(*value);
+            if (!number) return shown + ": not a whole number from -2147483648 to 2147483647";
+            if (name == "--start" && *number < 0) return shown + ": a counter is never below 0";
+            if (name == "--step" && *number == 0) {
+                return shown + ": every folder would have the same number";
+            }
+            (name == "--start" ? options.start : options.step) = *number;
+        }
+        return {};
+    }
+
+    RunOptions options;
+
+private:
+    bool Once(std::string_view name) {
+        if (name == "--each") return true;
+        for (const std::string_view seen : seen_) {
+            if (seen == name) return false;
+        }
+        seen_.push_back(name);
+        return true;
+    }
+
+    std::vector<std::string_view> seen_;
+};
+
+}  // namespace
 
 Command ParseCommandLine(std::span<const std::string_view> arguments) {
-    RunOptions options;
+    Parser parser;
     std::vector<std::string_view> operands;
     bool optionsEnded = false;
-    for (const std::string_view argument : arguments) {
-        if (!optionsEnded && argument.size() > 2 && argument.substr(0, 2) == "--") {
-            if (argument == "--dry-run")
-                options.dryRun = true;
-            else if (argument == "--quiet")
-                options.quiet = true;
-            else if (argument == "--null")
-                options.nullSeparated = true;
-            else if (argument == "--help")
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string_view argument = arguments[i];
+        if (optionsEnded || argument.size() <= 2 || !argument.starts_with("--")) {
+            if (!optionsEnded && argument == "--") {
+                optionsEnded = true;
+            } else if (!optionsEnded && argument == "-h") {
                 return ShowHelp{};
-            else if (argument == "--version")
-                return ShowVersion{};
-            else
-                return UsageError{"unknown option " + std::string(argument)};
-        } else if (!optionsEnded && argument == "--") {
-            optionsEnded = true;
-        } else if (!optionsEnded && argument == "-h") {
-            return ShowHelp{};
-        } else if (!optionsEnded && argument == "-0") {
-            options.nullSeparated = true;
-        } else {
-            operands.push_back(argument);
+            } else if (!optionsEnded && argument == "-0") {
+                parser.Take("--null", std::nullopt);
+            } else {
+                operands.push_back(argument);
+            }
+            continue;
         }
+        const std::size_t equals = argument.find('=');
+        const std::string_view name = argument.substr(0, equals);
+        const OptionSpec* option = FindOption(name);
+        if (option == nullptr) return UsageError{"unknown option " + std::string(name)};
+        if (name == "--help") return ShowHelp{};
+        if (name == "--version") return ShowVersion{};
+        std::optional<std::string_view> value;
+        if (option->takes == Takes::Value) {
+            if (equals != std::string_view::npos) {
+                value = argument.substr(equals + 1);
+            } else if (i + 1 < arguments.size()) {
+                value = arguments[++i];
+            } else {
+                return UsageError{std::string(name) + " needs a value"};
+            }
+        } else if (equals != std::string_view::npos) {
+            return UsageError{std::string(name) + " takes no value"};
+        }
+        if (std::string problem = parser.Take(name, value); !problem.empty()) {
+            return UsageError{std::move(problem)};
+        }
+    }
+    RunOptions& options = parser.options;
+    if (options.namesFile) {
+        if (operands.size() == 3) return UsageError{"--names takes TARGET alone, no PATTERN or COUNT"};
+        if (operands.size() != 1) return UsageError{"expected --names FILE TARGET"};
+        options.target = operands[0];
+        return options;
     }
     if (operands.size() != 3) return UsageError{"expected PATTERN COUNT TARGET"};
     options.pattern = operands[0];
@@ -40,22 +137,35 @@ Command ParseCommandLine(std::span<const std::string_view> arguments) {
 }
 
 std::string_view UsageText() {
-    return "Usage: quirebatch-cli PATTERN COUNT TARGET [--dry-run] [--null] [--quiet]\n"
-           "Creates the folders 1 to COUNT inside TARGET, named by PATTERN, whose one block of #\n"
-           "becomes the number padded with zeros to the block's width (\"Folder ###\" gives\n"
-           "Folder 001, Folder 002, ...). Folders that exist are skipped.\n"
+    return "Usage: quirebatch-cli [OPTION]... PATTERN COUNT TARGET\n"
+           "       quirebatch-cli [OPTION]... --names FILE TARGET\n"
+           "Creates COUNT folders inside TARGET, named by PATTERN, whose one block of # becomes\n"
+           "the folder's counter padded with zeros to the block's width (\"Folder ###\" gives\n"
+           "Folder 001, Folder 002, ...), or one folder per line of FILE. Folders that exist are\n"
+           "skipped; a folder that cannot be made is reported and the run goes on.\n"
            "\n"
-           "Folders outside TARGET (a pattern with a .. in it) are refused.\n"
+           "  --start N        the first counter (default 1, never below 0)\n"
+           "  --step N         added for each next folder (default 1; negative counts down)\n"
+           "  --each PATH      make PATH inside every folder, parents first (repeatable)\n"
+           "  --template DIR   make the tree of folders under DIR inside every folder\n"
+           "  --names FILE     one folder per line of FILE (- is standard input), the line a\n"
+           "                   pattern whose counter is its place among the lines\n"
+           "  --portable       refuse names Windows cannot hold, on every system\n"
+           "  --dry-run        create nothing; print every path the run would create, and why\n"
+           "                   any would fail\n"
+           "  -0, --null       print the paths as they are, each ended by a NUL, and the\n"
+           "                   summary on stderr: stdout holds the paths alone\n"
+           "  --quiet          print no progress and no summary\n"
+           "  --help           show this text\n"
+           "  --version        show the version\n"
+           "  --               end of options (for a PATTERN that starts with --)\n"
            "\n"
-           "  --dry-run  create nothing; print every path that would be created, and why any\n"
-           "             would fail\n"
-           "  -0, --null print the paths as they are, each ended by a NUL, and the summary on\n"
-           "             stderr: stdout holds the paths alone\n"
-           "  --quiet    print no progress and no summary\n"
-           "  --help     show this text\n"
-           "  --version  show the version\n"
-           "  --         end of options (for a PATTERN that starts with --)\n"
+           "Examples:\n"
+           "  quirebatch-cli \"Invoice ##\" 12 ~/Jobs\n"
+           "  quirebatch-cli --start 10 --step 10 --each RAW --each Edits/Final \"Shoot ###\" 5 .\n"
+           "  quirebatch-cli --names clients.txt --template ~/Skeleton --dry-run ~/Clients\n"
            "\n"
+           "Folders outside TARGET (a \"..\" in PATTERN, a line or a subfolder) are refused.\n"
            "Exit status: 0 all done, 1 a folder or the output failed, 2 bad input,\n"
            "128+n stopped by signal n (SIGINT, SIGTERM, SIGHUP) after the folder in hand.\n";
 }

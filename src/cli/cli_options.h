@@ -1,10 +1,13 @@
 // The command line of quirebatch-cli.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 namespace quire::cli {
 
@@ -16,6 +19,12 @@ struct RunOptions {
     bool quiet = false;
     bool nullSeparated =
         false;  // dry-run paths raw, each ended by a NUL; stdout holds nothing else
+    std::int32_t start = 1;
+    std::int32_t step = 1;
+    std::vector<std::string> each{};            // subfolders of every folder, in order
+    std::optional<std::string> templateFolder{};  // a tree of folders made in every folder
+    std::optional<std::string> namesFile{};    // one folder per line instead of PATTERN COUNT
+    bool portable = false;                      // names Windows keeps, on every platform
 };
 
 struct ShowHelp {};
@@ -26,8 +35,12 @@ struct UsageError {
 
 using Command = std::variant<RunOptions, ShowHelp, ShowVersion, UsageError>;
 
-// PATTERN COUNT TARGET [--dry-run] [--null|-0] [--quiet]; options may stand anywhere, "--" ends
-// them. Any other argument, "-4" included, is an operand; a count of -0 goes after "--".
+// PATTERN COUNT TARGET, or --names FILE TARGET, with options anywhere; "--" ends them. An option
+// with a value takes the next argument whatever it is (--step -2), or the text after "=". Any
+// other argument, "-4" included, is an operand; a count of -0 goes after "--". Refused: an
+// unknown option, an option without its value, an option with a value given twice (--each may
+// be repeated), a --start or --step that is no whole number in the 32-bit range, a --start below
+// 0, a --step of 0, and operands that do not fit the form.
 Command ParseCommandLine(std::span<const std::string_view> arguments);
 
 std::string_view UsageText();

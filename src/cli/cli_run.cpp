@@ -6,23 +6,10 @@
 #include "cli/printable_text.h"
 #include "engine/count_text.h"
 #include "engine/creation_run.h"
+#include "engine/subfolders.h"
 
 namespace quire::cli {
 namespace {
-
-constexpr char kSeparator = '/';
-
-// A ".." component would put folders beside or above the target: from a script that is a slip,
-// not a wish.
-bool LeavesTarget(std::string_view pattern) {
-    std::size_t start = 0;
-    while (start <= pattern.size()) {
-        const std::size_t end = std::min(pattern.find(kSeparator, start), pattern.size());
-        if (pattern.substr(start, end - start) == "..") return true;
-        start = end + 1;
-    }
-    return false;
-}
 
 class CliHost final : public RunHost {
 public:
@@ -33,6 +20,7 @@ public:
     std::int64_t created = 0;
     std::int64_t skipped = 0;
     std::int64_t failed = 0;
+    bool listFailed = false;
 
     bool BeforeFolder() override {
         if (context_.stopSignal() != 0 || (options_.dryRun && !context_.out)) return false;
@@ -48,22 +36,30 @@ public:
     // Only memory can fail here, and that ends the tool.
     void InputsFailed(const std::exception&) override { throw; }
 
+    // The one place where a folder is known to be made.
     void FolderCreated(const std::string& path) override {
         ++created;
         if (!options_.dryRun) return;
         if (options_.nullSeparated) {
             context_.out << path << '\0';
         } else {
-            context_.out << Printable(path) << '\n';
+            context_.out << Printable(path, context_.separator) << '\n';
         }
     }
     void FolderSkipped(const std::string&) override { ++skipped; }
     void FolderFailed(const std::string& path, const Failure& failure) override {
         ++failed;
         if (progress_) progress_->Finish();
-        context_.err << "error: " + Printable(path) + ": " + failure.what() + '\n';
+        context_.err << "error: " + Printable(path, context_.separator) + ": " + failure.what() +
+                            '\n';
     }
     void CounterOverflow() override {}
+    void ListFailed(const Failure& failure) override {
+        listFailed = true;
+        if (progress_) progress_->Finish();
+        context_.err << "quirebatch-cli: " + Printable(*options_.namesFile, context_.separator) +
+                            ": " + failure.what() + '\n';
+    }
 
 private:
     const RunOptions& options_;
@@ -71,43 +67,119 @@ private:
     std::optional<ProgressPrinter>& progress_;
 };
 
-// The reason a run does not start, in the window's order (target, pattern, count), with the
-// tool's own refusal of a pattern that leaves the target before the count; nothing when it may.
-std::optional<std::string> Refusal(const RunOptions& options, const FileSystem& files) {
-    const auto refusal =
-        ValidateRun(files, options.target, options.pattern, options.count, ".", kSeparator);
-    using enum RunRefusal::Input;
-    if (refusal && refusal->input == Target) {
-        const std::string target = options.target.empty() ? "''" : Printable(options.target);
-        return "quirebatch-cli: " + target + ": " + refusal->detail + '\n' + refusal->message;
+// Everything a run needs that is read before it starts.
+struct Prepared {
+    RunPlan plan;
+    std::unique_ptr<ByteSource> source;
+    std::optional<NameList> names;
+};
+
+class Preparation {
+public:
+    Preparation(const RunOptions& options, CliContext& context)
+        : options_(options), context_(context), separator_(context.separator) {}
+
+    // The reason a run does not start, or nothing when it may.
+    std::optional<std::string> Prepare(Prepared& prepared) {
+        if (auto refusal = options_.namesFile ? TargetRefusal() : CountedRefusal(prepared.plan)) {
+            return refusal;
+        }
+        if (auto refusal = SubfolderRefusal(prepared.plan)) return refusal;
+        prepared.plan.start = options_.start;
+        prepared.plan.step = options_.step;
+        prepared.plan.portable = options_.portable;
+        prepared.plan.predictOnly = options_.dryRun;
+        if (options_.namesFile) {
+            try {
+                prepared.source = context_.openNames(*options_.namesFile);
+            } catch (const Failure& failure) {
+                return Named(*options_.namesFile) + ": " + failure.what();
+            }
+            prepared.plan.names = &prepared.names.emplace(*prepared.source);
+        }
+        return std::nullopt;
     }
-    if (refusal && refusal->input == Pattern) return refusal->message;
-    if (LeavesTarget(options.pattern)) {
-        return "quirebatch-cli: " + Printable(options.pattern) +
-               ": a \"..\" in the pattern would put folders outside the target folder";
+
+private:
+    std::string Named(std::string_view text) const {
+        return "quirebatch-cli: " + (text.empty() ? std::string("''") : Printable(text, separator_));
     }
-    if (refusal) return Printable(options.count).append(kNotANumberSuffix);
-    if (!ConvertCount(options.count, ".")) {
-        return Printable(options.count) + " does not fit a 32-bit count.";
+
+    std::optional<std::string> TargetRefusal() const {
+        const std::string problem = TargetProblem(context_.files, options_.target, separator_);
+        if (problem.empty()) return std::nullopt;
+        return Named(options_.target) + ": " + problem + '\n' + std::string(kInvalidFolderMessage);
     }
-    return std::nullopt;
-}
+
+    // In the window's order (target, pattern, count), with the tool's own refusal of a pattern
+    // that leaves the target before the count, and of counters out of range after it.
+    std::optional<std::string> CountedRefusal(RunPlan& plan) const {
+        const auto refusal = ValidateRun(context_.files, options_.target, options_.pattern,
+                                         options_.count, ".", separator_);
+        using enum RunRefusal::Input;
+        if (refusal && refusal->input == Target) return TargetRefusal();
+        if (refusal && refusal->input == Pattern) return refusal->message;
+        if (HasParentStep(options_.pattern, separator_)) {
+            return Named(options_.pattern) +
+                   ": a \"..\" in the pattern would put folders outside the target folder";
+        }
+        if (refusal) {
+            return Printable(options_.count, separator_).append(kNotANumberSuffix);
+        }
+        const std::optional<std::int32_t> count = ConvertCount(options_.count, ".");
+        if (!count) return Printable(options_.count, separator_) + " does not fit a 32-bit count.";
+        if (std::string problem = CounterRangeProblem(options_.start, options_.step, *count);
+            !problem.empty()) {
+            return "quirebatch-cli: --start " + std::to_string(options_.start) + " --step " +
+                   std::to_string(options_.step) + ": " + problem;
+        }
+        plan.count = *count;
+        return std::nullopt;
+    }
+
+    std::optional<std::string> SubfolderRefusal(RunPlan& plan) const {
+        Subfolders subfolders(separator_);
+        for (const std::string& path : options_.each) {
+            if (std::string problem = subfolders.Add(path); !problem.empty()) {
+                return "quirebatch-cli: --each " +
+                       (path.empty() ? std::string("''") : Printable(path, separator_)) + ": " +
+                       problem;
+            }
+        }
+        if (options_.templateFolder) {
+            try {
+                subfolders.AddTree(context_.files, *options_.templateFolder);
+            } catch (const Failure& failure) {
+                return "quirebatch-cli: --template " + Printable(failure.what(), separator_);
+            }
+        }
+        plan.subfolders = subfolders.Paths();
+        return std::nullopt;
+    }
+
+    const RunOptions& options_;
+    CliContext& context_;
+    char separator_;
+};
 
 }  // namespace
 
 int RunFromCommandLine(const RunOptions& options, CliContext& context) {
-    if (const auto refusal = Refusal(options, context.files)) {
+    Prepared prepared;
+    if (const auto refusal = Preparation(options, context).Prepare(prepared)) {
         context.err << *refusal + '\n';
         return kExitBadInput;
     }
-    const std::int32_t count = *ConvertCount(options.count, ".");
+    const RunPlan& plan = prepared.plan;
 
     std::optional<ProgressPrinter> progress;
     if (context.progress && !options.quiet) {
-        progress.emplace(context.err, count, ProgressPrinter::Clock::now());
+        const auto folders = static_cast<std::int64_t>(plan.subfolders.size() + 1);
+        progress.emplace(context.err, plan.names != nullptr ? 0 : plan.count * folders,
+                         ProgressPrinter::Clock::now());
     }
     CliHost host(options, context, progress);
-    const RunEnd end = RunCreationLoop(context.files, host, count, kSeparator, options.dryRun);
+    const RunEnd end = RunCreationLoop(context.files, host, plan, context.separator);
     if (progress) progress->Finish();
 
     if (!options.quiet) {
@@ -118,7 +190,7 @@ int RunFromCommandLine(const RunOptions& options, CliContext& context) {
     }
     context.out.flush();
     if (const int signal = context.stopSignal(); signal != 0) return kExitSignalBase + signal;
-    if (end == RunEnd::Stopped || host.failed > 0) return kExitFailed;
+    if (end == RunEnd::Stopped || host.failed > 0 || host.listFailed) return kExitFailed;
     return kExitDone;
 }
 

@@ -2,12 +2,15 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <ostream>
+#include <string>
 
 #include "cli/cli_options.h"
 #include "cli/exit_status.h"
 #include "cli/progress_printer.h"
 #include "engine/file_system.h"
+#include "engine/name_list.h"
 
 namespace quire::cli {
 
@@ -17,10 +20,15 @@ struct CliContext {
     std::ostream& err;
     std::function<int()> stopSignal;  // 0, or the signal that stops the run, from then on
     bool progress;                    // a progress line on `err` (a terminal)
+    char separator = '/';             // of the paths the run composes
+    // Opens the list of --names ("-" is standard input). Throws Failure when it cannot.
+    std::function<std::unique_ptr<ByteSource>(const std::string& file)> openNames{};
 };
 
-// Runs and returns the exit status. A dry run whose output fails stops there: what it prints is
-// all it does.
+// Runs and returns the exit status. Every input is checked before anything is made: the
+// window's checks in its order (target, pattern, count), then the tool's own (a pattern leading
+// out of the target, the counters' range, the subfolders, the template, the list). A dry run
+// whose output fails stops there: what it prints is all it does.
 int RunFromCommandLine(const RunOptions& options, CliContext& context);
 
 }  // namespace quire::cli

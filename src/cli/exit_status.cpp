@@ -1,6 +1,5 @@
 #include "cli/exit_status.h"
 
-#include <cstring>
 #include <new>
 #include <string>
 
@@ -18,15 +17,15 @@ int GuardedStatus(const std::function<int()>& body, std::ostream& err) {
     }
 }
 
-int SettleOutput(int status, FdOutput& out, FdOutput& err) {
+int SettleOutput(int status, OutputBuffer& out, OutputBuffer& err) {
     out.pubsync();
-    if (out.Error() != 0) {
-        const std::string message =
-            std::string("quirebatch-cli: standard output: ") + std::strerror(out.Error()) + '\n';
+    const std::string outError = out.ErrorText();
+    if (!outError.empty()) {
+        const std::string message = "quirebatch-cli: standard output: " + outError + '\n';
         err.sputn(message.data(), static_cast<std::streamsize>(message.size()));
     }
     err.pubsync();
-    if (status == kExitDone && (out.Error() != 0 || err.Error() != 0)) return kExitFailed;
+    if (status == kExitDone && (!outError.empty() || !err.ErrorText().empty())) return kExitFailed;
     return status;
 }
 

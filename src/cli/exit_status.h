@@ -4,7 +4,7 @@
 #include <functional>
 #include <ostream>
 
-#include "cli/fd_output.h"
+#include "cli/output_buffer.h"
 
 namespace quire::cli {
 
@@ -19,6 +19,6 @@ int GuardedStatus(const std::function<int()>& body, std::ostream& err);
 
 // The status once all output is written. A write to standard output that failed is said on
 // standard error; a failed write to either turns success into failure.
-int SettleOutput(int status, FdOutput& out, FdOutput& err);
+int SettleOutput(int status, OutputBuffer& out, OutputBuffer& err);
 
 }  // namespace quire::cli

@@ -3,12 +3,15 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
 namespace quire::cli {
 
 FdOutput::FdOutput(int fd) : fd_(fd) { setp(buffer_.data(), buffer_.data() + buffer_.size()); }
 
 FdOutput::~FdOutput() { Drain(); }
+
+std::string FdOutput::ErrorText() const { return error_ != 0 ? std::strerror(error_) : ""; }
 
 // A write interrupted by a signal gives up: the stop signals are caught without restarting calls,
 // so that a reader that stalls cannot keep a stopped tool from ending.

@@ -1,22 +1,21 @@
-// An output stream buffer over a file descriptor that remembers why a write failed, so that the
-// tool can say so instead of ending as if all had been written.
+// The standard streams on POSIX: an output buffer over a file descriptor.
 #pragma once
 
 #include <array>
-#include <streambuf>
+
+#include "cli/output_buffer.h"
 
 namespace quire::cli {
 
-class FdOutput final : public std::streambuf {
+class FdOutput final : public OutputBuffer {
 public:
     explicit FdOutput(int fd);
     ~FdOutput() override;
     FdOutput(const FdOutput&) = delete;
     FdOutput& operator=(const FdOutput&) = delete;
 
-    // The error of the first write that failed (errno), or 0. After a failure nothing more is
-    // written and the stream reports the failure to its writer.
-    int Error() const { return error_; }
+    // strerror of the first write that failed.
+    std::string ErrorText() const override;
 
 protected:
     int_type overflow(int_type c) override;

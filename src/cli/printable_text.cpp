@@ -57,13 +57,13 @@ void AppendHex(std::string& out, const char* prefix, std::uint32_t value, int di
 
 }  // namespace
 
-std::string Printable(std::string_view text) {
+std::string Printable(std::string_view text, char separator) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
         const auto byte = static_cast<unsigned char>(text[i]);
         if (byte >= 0x20 && byte < 0x7F) {
-            if (byte == '\\') out += '\\';
+            if (byte == '\\' && separator != '\\') out += '\\';
             out += text[i++];
         } else if (byte < 0x80) {
             if (byte == '\n')

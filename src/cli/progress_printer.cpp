@@ -30,15 +30,16 @@ void ProgressPrinter::Update(std::int64_t done, Clock::time_point now) {
     const double seconds = std::chrono::duration<double>(elapsed).count();
     const double rate = static_cast<double>(done) / seconds;
     char left[48] = "";
-    if (rate > 0) {
+    if (rate > 0 && total_ > 0) {
         const auto secondsLeft =
             static_cast<long long>(std::ceil(static_cast<double>(total_ - done) / rate));
         AppendTimeLeft(left, sizeof left, secondsLeft);
     }
-    char line[160];
-    std::snprintf(line, sizeof line, "\r%lld/%lld folders, %.0f/s%s%s",
-                  static_cast<long long>(done), static_cast<long long>(total_), rate, left,
-                  kClearToEnd);
+    char of[32] = "";
+    if (total_ > 0) std::snprintf(of, sizeof of, "/%lld", static_cast<long long>(total_));
+    char line[192];
+    std::snprintf(line, sizeof line, "\r%lld%s folders, %.0f/s%s%s", static_cast<long long>(done),
+                  of, rate, left, kClearToEnd);
     out_ << line << std::flush;
     lastShown_ = now;
     shown_ = true;

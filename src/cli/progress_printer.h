@@ -11,6 +11,7 @@ class ProgressPrinter {
 public:
     using Clock = std::chrono::steady_clock;
 
+    // A total of 0 is not known beforehand (a list being read): the line shows what is done.
     ProgressPrinter(std::ostream& out, std::int64_t total, Clock::time_point start)
         : out_(out), total_(total), start_(start) {}
 

@@ -57,15 +57,20 @@ void Subfolders::AddTree(const FileSystem& files, const std::string& root) {
         if (!folder.relative.empty()) AddOne(folder.relative);
         std::string path = root;
         if (!folder.relative.empty()) (path += separator_) += folder.relative;
-        std::vector<std::string> names = files.SubfolderNames(path);
+        std::vector<std::string> names;
+        try {
+            names = files.SubfolderNames(path);
+        } catch (const Failure& failure) {
+            throw Failure(path + ": " + failure.what());
+        }
         if (names.empty()) continue;
         found += names.size();
         if (found > kMostFolders) {
-            throw Failure("The template holds more than " + std::to_string(kMostFolders) +
+            throw Failure(root + ": holds more than " + std::to_string(kMostFolders) +
                           " folders");
         }
         if (folder.depth + 1 > kDeepest) {
-            throw Failure("The template is more than " + std::to_string(kDeepest) +
+            throw Failure(root + ": is more than " + std::to_string(kDeepest) +
                           " folders deep");
         }
         std::sort(names.begin(), names.end(), std::greater<>());

@@ -31,8 +31,8 @@ public:
     std::string Add(std::string_view path);
 
     // Adds every folder below the folder at `root`, by name in byte order, each before what it
-    // holds; links are not followed. Throws Failure when a folder of the tree cannot be read, or
-    // when the tree is larger or deeper than the limits.
+    // holds; links are not followed. Throws Failure, its text led by the path it is about, when a
+    // folder of the tree cannot be read, or when the tree is larger or deeper than the limits.
     void AddTree(const FileSystem& files, const std::string& root);
 
     const std::vector<std::string>& Paths() const { return paths_; }
