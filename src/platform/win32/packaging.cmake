@@ -1,5 +1,6 @@
-# The release archive: the program with x/o.cjs, HAND-M.CUR and Samples/ beside it.
-install(TARGETS quirebatch_win RUNTIME DESTINATION .)
+# The release archive: the program and the command-line tool, with x/o.cjs, HAND-M.CUR and
+# Samples/ beside them.
+install(TARGETS quirebatch_win quirebatch-cli RUNTIME DESTINATION .)
 quire_install_runtime_files(.)
 
 set(CPACK_GENERATOR ZIP)

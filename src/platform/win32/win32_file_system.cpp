@@ -6,6 +6,7 @@
 #include "platform/win32/win32_ordinary_file.h"
 #include "platform/win32/win32_paths.h"
 #include "platform/win32/win32_system_error.h"
+#include "platform/win32/win32_system_path.h"
 #include "platform/win32/win32_wide_text.h"
 
 namespace quire::win32 {
@@ -13,9 +14,6 @@ namespace {
 
 // A path with a NUL inside would reach the system cut short and name another entry.
 bool Representable(const std::string& path) { return path.find('\0') == std::string::npos; }
-
-// The path as the system calls receive it.
-std::wstring SystemPath(const std::string& path) { return Wide(SingleSeparators(path)); }
 
 // Why the path may not be created as it stands, or the empty text.
 std::string CreationProblem(const std::string& path) {
@@ -62,6 +60,41 @@ FileSystem::Creation Win32FileSystem::PredictCreation(const std::string& path) c
         throw Failure(SystemMessage(ERROR_PATH_NOT_FOUND));
     }
     return Creation::Created;
+}
+
+FileSystem::Creation Win32FileSystem::PredictCreationInPlannedFolder(
+    const std::string& path) const {
+    if (std::string problem = CreationProblem(path); !problem.empty()) throw Failure(problem);
+    return Creation::Created;
+}
+
+// A link or junction is left out: a walk through one could lead anywhere, or back into itself.
+std::vector<std::string> Win32FileSystem::SubfolderNames(const std::string& path) const {
+    if (std::string problem = FolderProblem(path); !problem.empty()) throw Failure(problem);
+    std::wstring pattern = SystemPath(path);
+    if (!pattern.empty() && pattern.back() != L'\\') pattern += L'\\';
+    pattern += L'*';
+    WIN32_FIND_DATAW found{};
+    const SearchHandle search(FindFirstFileW(pattern.c_str(), &found));
+    if (!search) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND) return {};
+        throw Failure(SystemMessage(error));
+    }
+    std::vector<std::string> names;
+    do {
+        const std::wstring_view name = found.cFileName;
+        if (name == L"." || name == L"..") continue;
+        const DWORD attributes = found.dwFileAttributes;
+        if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
+            (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
+            names.push_back(Utf8(name));
+        }
+    } while (FindNextFileW(search.get(), &found));
+    if (const DWORD error = GetLastError(); error != ERROR_NO_MORE_FILES) {
+        throw Failure(SystemMessage(error));
+    }
+    return names;
 }
 
 bool Win32FileSystem::PathExists(const std::string& path) const {

@@ -1,7 +1,8 @@
 // The file system through the Unicode Win32 calls, so that every name the user types is created
 // exactly (the ANSI calls would turn characters outside the code page into "?"). Every path is
 // read by our own rules (win32_paths, win32_names) before the system sees it, so that the check
-// of a folder and the creation inside it agree, whatever the system would make of odd forms.
+// of a folder and the creation inside it agree, whatever the system would make of odd forms. A
+// path too long for the plain calls reaches the system whole (win32_system_path).
 #pragma once
 
 #include "engine/file_system.h"
@@ -20,6 +21,9 @@ public:
     Creation CreateFolderUnlessExists(const std::string& path) override;
     // The names, an entry in the way and a missing parent folder; not the rights or the space.
     Creation PredictCreation(const std::string& path) const override;
+    // The names alone.
+    Creation PredictCreationInPlannedFolder(const std::string& path) const override;
+    std::vector<std::string> SubfolderNames(const std::string& path) const override;
     bool PathExists(const std::string& path) const override;
     bool PlainFileExists(const std::string& path) const override;
     std::string ReadSmallFile(const std::string& path, std::size_t limit) const override;

@@ -7,6 +7,7 @@
 #include "platform/win32/win32_names.h"
 #include "platform/win32/win32_paths.h"
 #include "platform/win32/win32_system_error.h"
+#include "platform/win32/win32_system_path.h"
 #include "platform/win32/win32_wide_text.h"
 
 namespace quire::win32 {
@@ -42,7 +43,7 @@ void RefuseWhatIsNoDiskFile(HANDLE file) {
 
 std::string ReadOrdinaryFile(const std::string& path, std::size_t limit) {
     RefuseDevices(path);
-    const std::wstring widePath = Wide(SingleSeparators(path));
+    const std::wstring widePath = SystemPath(path);
     // Only to tell what is there without opening it: a folder, or a link whose target is gone.
     const DWORD attributes = GetFileAttributesW(widePath.c_str());
     const bool seen = attributes != INVALID_FILE_ATTRIBUTES;
