@@ -25,7 +25,12 @@ int main(int argc, char** argv) {
         [&] {
             const std::vector<std::string_view> arguments(argv + 1, argv + argc);
             quire::PosixFileSystem files;
-            CliContext context{files, out, err, StopSignal, ::isatty(STDERR_FILENO) == 1, '/',
+            CliContext context{files,
+                               out,
+                               err,
+                               StopSignal,
+                               ::isatty(STDERR_FILENO) == 1,
+                               '/',
                                [](const std::string& file) { return OpenNamesInput(file); }};
             return CliMain(arguments, context, CatchStopSignals);
         },

@@ -13,10 +13,10 @@ struct OptionSpec {
 };
 
 constexpr OptionSpec kOptions[] = {
-    {"--dry-run", Takes::Nothing}, {"--quiet", Takes::Nothing}, {"--null", Takes::Nothing},
+    {"--dry-run", Takes::Nothing},  {"--quiet", Takes::Nothing}, {"--null", Takes::Nothing},
     {"--portable", Takes::Nothing}, {"--help", Takes::Nothing},  {"--version", Takes::Nothing},
-    {"--start", Takes::Value},     {"--step", Takes::Value},    {"--each", Takes::Value},
-    {"--template", Takes::Value},  {"--names", Takes::Value},
+    {"--start", Takes::Value},      {"--step", Takes::Value},    {"--each", Takes::Value},
+    {"--template", Takes::Value},   {"--names", Takes::Value},
 };
 
 const OptionSpec* FindOption(std::string_view name) {
@@ -124,7 +124,8 @@ Command ParseCommandLine(std::span<const std::string_view> arguments) {
     }
     RunOptions& options = parser.options;
     if (options.namesFile) {
-        if (operands.size() == 3) return UsageError{"--names takes TARGET alone, no PATTERN or COUNT"};
+        if (operands.size() == 3)
+            return UsageError{"--names takes TARGET alone, no PATTERN or COUNT"};
         if (operands.size() != 1) return UsageError{"expected --names FILE TARGET"};
         options.target = operands[0];
         return options;

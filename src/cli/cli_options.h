@@ -21,10 +21,10 @@ struct RunOptions {
         false;  // dry-run paths raw, each ended by a NUL; stdout holds nothing else
     std::int32_t start = 1;
     std::int32_t step = 1;
-    std::vector<std::string> each{};            // subfolders of every folder, in order
+    std::vector<std::string> each{};              // subfolders of every folder, in order
     std::optional<std::string> templateFolder{};  // a tree of folders made in every folder
-    std::optional<std::string> namesFile{};    // one folder per line instead of PATTERN COUNT
-    bool portable = false;                      // names Windows keeps, on every platform
+    std::optional<std::string> namesFile{};       // one folder per line instead of PATTERN COUNT
+    bool portable = false;                        // names Windows keeps, on every platform
 };
 
 struct ShowHelp {};

@@ -102,7 +102,8 @@ public:
 
 private:
     std::string Named(std::string_view text) const {
-        return "quirebatch-cli: " + (text.empty() ? std::string("''") : Printable(text, separator_));
+        return "quirebatch-cli: " +
+               (text.empty() ? std::string("''") : Printable(text, separator_));
     }
 
     std::optional<std::string> TargetRefusal() const {

@@ -54,8 +54,7 @@ public:
         wide.resize(wide.size() + room);
         DWORD got = 0;
         const auto start = static_cast<DWORD>(wide.size() - room);
-        if (!ReadConsoleW(console_, wide.data() + start, static_cast<DWORD>(room), &got,
-                          nullptr)) {
+        if (!ReadConsoleW(console_, wide.data() + start, static_cast<DWORD>(room), &got, nullptr)) {
             if (StopSignal() != 0) return std::nullopt;
             throw Failure(SystemMessage(GetLastError()));
         }
@@ -105,9 +104,9 @@ std::unique_ptr<ByteSource> OpenNamesInput(const std::string& file) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) throw Failure(SystemMessage(GetLastError()));
     if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) throw Failure("Is a folder");
-    win32::FileHandle owned(CreateFileW(path.c_str(), GENERIC_READ,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                        nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    win32::FileHandle owned(CreateFileW(
+        path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+        OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!owned) throw Failure(SystemMessage(GetLastError()));
     const HANDLE handle = owned.get();
     return std::make_unique<HandleSource>(handle, std::move(owned));

@@ -1,7 +1,7 @@
-#include "cli/stop_signals.h"
-
 #include <csignal>
 #include <initializer_list>
+
+#include "cli/stop_signals.h"
 
 namespace quire::cli {
 namespace {

@@ -179,8 +179,8 @@ private:
     // The folder at path_, whose names from `relative` on are the run's own.
     void Make(std::size_t relative) {
         if (plan_.portable) {
-            std::string problem = windows::RelativePathProblem(
-                std::string_view(path_).substr(relative), separator_);
+            std::string problem =
+                windows::RelativePathProblem(std::string_view(path_).substr(relative), separator_);
             if (!problem.empty()) {
                 host_.FolderFailed(path_, Failure(problem));
                 return;

@@ -87,7 +87,8 @@ NameList::Next NameList::Read(ListedName& name) {
             const auto* newline = static_cast<const char*>(std::memchr(start, '\n', end_ - begin_));
             const std::size_t length =
                 newline != nullptr ? static_cast<std::size_t>(newline - start) : end_ - begin_;
-            const std::size_t room = kLongestLine + 1 - std::min(name.text.size(), kLongestLine + 1);
+            const std::size_t room =
+                kLongestLine + 1 - std::min(name.text.size(), kLongestLine + 1);
             name.text.append(start, std::min(length, room));
             tooLong = tooLong || length > room;
             begin_ += length + (newline != nullptr ? 1 : 0);

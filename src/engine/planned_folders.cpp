@@ -66,7 +66,8 @@ bool PlannedFolders::Contains(std::string_view path) const {
 
 bool PlannedFolders::ContainsParentOf(std::string_view path) const {
     std::size_t end = EndOfNames(path, separator_);
-    while (end > 0 && path[end - 1] != separator_ && !(separator_ == '\\' && path[end - 1] == '/')) {
+    while (end > 0 && path[end - 1] != separator_ &&
+           !(separator_ == '\\' && path[end - 1] == '/')) {
         --end;
     }
     if (end == 0) return false;

@@ -66,12 +66,10 @@ void Subfolders::AddTree(const FileSystem& files, const std::string& root) {
         if (names.empty()) continue;
         found += names.size();
         if (found > kMostFolders) {
-            throw Failure(root + ": holds more than " + std::to_string(kMostFolders) +
-                          " folders");
+            throw Failure(root + ": holds more than " + std::to_string(kMostFolders) + " folders");
         }
         if (folder.depth + 1 > kDeepest) {
-            throw Failure(root + ": is more than " + std::to_string(kDeepest) +
-                          " folders deep");
+            throw Failure(root + ": is more than " + std::to_string(kDeepest) + " folders deep");
         }
         std::sort(names.begin(), names.end(), std::greater<>());
         for (std::string& name : names) {

@@ -221,8 +221,9 @@ std::vector<std::string> PosixFileSystem::SubfolderNames(const std::string& path
         bool folder = entry->d_type == DT_DIR;
         if (entry->d_type == DT_UNKNOWN) {
             struct stat info {};
-            folder = ::fstatat(::dirfd(directory), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
-                     S_ISDIR(info.st_mode);
+            folder =
+                ::fstatat(::dirfd(directory), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+                S_ISDIR(info.st_mode);
         }
         if (folder) names.emplace_back(name);
     }
