@@ -1,4 +1,4 @@
-#include <windows.h>
+#include "cli/stop_signals_win32.h"
 
 #include <atomic>
 
@@ -7,17 +7,16 @@
 namespace quire::cli {
 namespace {
 
-// The statuses are those of the POSIX signals the events stand for: Ctrl-C and Ctrl-Break are
-// the user's interrupt (SIGINT, 130), the console going away is a hang-up (SIGHUP, 129).
 constexpr int kInterrupt = 2;
 constexpr int kHangUp = 1;
 
 std::atomic<int> caught{0};
 HANDLE mainThread = nullptr;
 
-// Runs on a thread of its own. A read or write of the main thread that waits is broken off, so
-// that the run notices. On a close the system ends the process once the handler returns: it
-// waits for the run to finish, within the time the system allows.
+}  // namespace
+
+// Runs on a thread of its own. On a close the system ends the process once the handler returns:
+// it waits for the run to finish, within the time the system allows.
 BOOL WINAPI OnConsoleEvent(DWORD event) {
     int signal = 0;
     switch (event) {
@@ -34,8 +33,6 @@ BOOL WINAPI OnConsoleEvent(DWORD event) {
     if (signal == kHangUp && mainThread != nullptr) WaitForSingleObject(mainThread, 4500);
     return TRUE;
 }
-
-}  // namespace
 
 // A Ctrl-C that the starter set to be ignored stays ignored (Ctrl-Break cannot be).
 void CatchStopSignals() {

@@ -1,0 +1,195 @@
+// quirebatch-cli.exe as a user runs it: wide arguments, UTF-8 on a pipe, the exit statuses, a
+// console event stopping a run, and paths longer than the plain calls take.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "cli/cli_run.h"
+#include "cli/names_input.h"
+#include "cli/stop_signals.h"
+#include "cli/stop_signals_win32.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_wide_text.h"
+#include "win32_test_support.h"
+
+namespace quire::win32 {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Finished {
+    DWORD status;
+    std::string out;
+    std::string err;
+};
+
+std::wstring ProgramPath() {
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    return (fs::path(self).parent_path() / L"quirebatch-cli.exe").wstring();
+}
+
+std::wstring Quoted(const std::wstring& argument) { return L"\"" + argument + L"\""; }
+
+std::string ReadAll(HANDLE pipe) {
+    std::string text;
+    char chunk[4096];
+    DWORD got = 0;
+    while (ReadFile(pipe, chunk, sizeof chunk, &got, nullptr) && got > 0) text.append(chunk, got);
+    return text;
+}
+
+// Runs the tool with `arguments` (UTF-16), `input` on its standard input, its output on pipes.
+// `whileRunning` is called with the process once it has started.
+Finished RunTool(const std::vector<std::wstring>& arguments, const std::string& input = "",
+                 DWORD flags = 0, void (*whileRunning)(const PROCESS_INFORMATION&) = nullptr) {
+    std::wstring line = Quoted(ProgramPath());
+    for (const std::wstring& argument : arguments) line += L" " + Quoted(argument);
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE outRead, outWrite, errRead, errWrite, inRead, inWrite;
+    CreatePipe(&outRead, &outWrite, &inherit, 0);
+    CreatePipe(&errRead, &errWrite, &inherit, 0);
+    CreatePipe(&inRead, &inWrite, &inherit, 0);
+    for (HANDLE ours : {outRead, errRead, inWrite})
+        SetHandleInformation(ours, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = inRead;
+    startup.hStdOutput = outWrite;
+    startup.hStdError = errWrite;
+    PROCESS_INFORMATION process{};
+    const BOOL started = CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, flags,
+                                        nullptr, nullptr, &startup, &process);
+    CloseHandle(outWrite);
+    CloseHandle(errWrite);
+    CloseHandle(inRead);
+    EXPECT_TRUE(started) << GetLastError();
+    DWORD written = 0;
+    WriteFile(inWrite, input.data(), static_cast<DWORD>(input.size()), &written, nullptr);
+    CloseHandle(inWrite);
+    if (started && whileRunning != nullptr) whileRunning(process);
+    Finished finished{};
+    finished.out = ReadAll(outRead);  // the error output is small: its pipe never fills
+    finished.err = ReadAll(errRead);
+    WaitForSingleObject(process.hProcess, 60000);
+    GetExitCodeProcess(process.hProcess, &finished.status);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    CloseHandle(outRead);
+    CloseHandle(errRead);
+    return finished;
+}
+
+class Win32Cli : public ::testing::Test {
+protected:
+    testing::ScratchFolder scratch;
+    fs::path root = fs::path(Wide(scratch.Path()));
+    std::string Root() const { return scratch.Path(); }
+};
+
+TEST_F(Win32Cli, TakesWideArgumentsAndWritesUtf8ToAPipe) {
+    const Finished run = RunTool({L"\u8ACB\u6C42\u66F8 ###", L"2", root.wstring(), L"--dry-run"});
+    EXPECT_EQ(run.status, 0u) << run.err;
+    EXPECT_EQ(run.out, Root() + "\\\xE8\xAB\x8B\xE6\xB1\x82\xE6\x9B\xB8 001\n" + Root() +
+                           "\\\xE8\xAB\x8B\xE6\xB1\x82\xE6\x9B\xB8 002\n"
+                           "created 2, skipped 0, failed 0\n");
+}
+
+TEST_F(Win32Cli, ExitStatusesAndMessagesAreThoseOfLinux) {
+    const struct {
+        std::vector<std::wstring> arguments;
+        DWORD status;
+        std::string err;
+    } cases[] = {
+        {{L"F #.", L"1", root.wstring()},
+         1,
+         "error: " + Root() +
+             "\\F 1.: The name \"F 1.\" ends in a dot or blank, which Windows "
+             "would drop\n"},
+        {{L"--step", L"0", L"F #", L"1", root.wstring()},
+         2,
+         "quirebatch-cli: --step 0: every folder would have the same number (see quirebatch-cli "
+         "--help)\n"},
+        {{L"..\\F #", L"1", root.wstring()},
+         2,
+         "quirebatch-cli: ..\\F #: a \"..\" in the pattern would put folders outside the target "
+         "folder\n"},
+        {{L"--each", L"C:x", L"F #", L"1", root.wstring()},
+         2,
+         "quirebatch-cli: --each C:x: an absolute path would lead out of the numbered folder\n"},
+        {{L"--version"}, 0, ""},
+    };
+    for (const auto& c : cases) {
+        const Finished run = RunTool(c.arguments);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        EXPECT_EQ(run.err, c.err);
+    }
+}
+
+TEST_F(Win32Cli, ReadsNamesFromStandardInput) {
+    const Finished run = RunTool({L"--names", L"-", root.wstring()}, "A\r\n### B\r\n\r\nA\r\n");
+    EXPECT_EQ(run.status, 0u) << run.err;
+    EXPECT_EQ(run.out, "created 2, skipped 1, failed 0\n");
+    EXPECT_TRUE(fs::is_directory(root / L"A"));
+    EXPECT_TRUE(fs::is_directory(root / L"002 B"));
+}
+
+// Paths past MAX_PATH, inside a target that is itself longer than MAX_PATH.
+TEST_F(Win32Cli, PathsLongerThanMaxPathWork) {
+    const std::wstring step(100, L'd');
+    const std::wstring deep = root.wstring() + L"\\" + step + L"\\" + step + L"\\" + step;
+    ASSERT_GT(deep.size(), static_cast<std::size_t>(MAX_PATH));
+    fs::create_directories(L"\\\\?\\" + deep);
+    const Finished run = RunTool({L"--each", step, L"L #", L"2", deep});
+    EXPECT_EQ(run.status, 0u) << run.err;
+    EXPECT_EQ(run.out, "created 4, skipped 0, failed 0\n");
+    EXPECT_TRUE(fs::is_directory(L"\\\\?\\" + deep + L"\\L 2\\" + step));
+    EXPECT_EQ(RunTool({L"L #", L"2", deep, L"--dry-run"}).out, "created 0, skipped 2, failed 0\n");
+}
+
+// A console event while the run waits on a list that never ends (a pipe whose writer stays
+// silent): the read gives way and the run ends with its summary and the interrupt's status.
+// Wine gives a process without a real console no way to send it one, so the handler is called
+// as the system calls it, from a thread of its own.
+TEST_F(Win32Cli, AConsoleEventStopsARunWaitingOnItsList) {
+    HANDLE read = nullptr;
+    HANDLE write = nullptr;
+    ASSERT_TRUE(CreatePipe(&read, &write, nullptr, 0));
+    const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
+    SetStdHandle(STD_INPUT_HANDLE, read);
+    DWORD written = 0;
+    WriteFile(write, "A\nB\n", 4, &written, nullptr);
+    cli::CatchStopSignals();
+    std::thread user([] {
+        Sleep(300);
+        cli::OnConsoleEvent(CTRL_BREAK_EVENT);
+    });
+    Win32FileSystem files;
+    std::ostringstream out;
+    std::ostringstream err;
+    cli::CliContext context{
+        files, out, err, cli::StopSignal, false, '\\', [](const std::string& file) {
+            return cli::OpenNamesInput(file);
+        }};
+    cli::RunOptions options;
+    options.target = Root();
+    options.namesFile = "-";
+    const int status = cli::RunFromCommandLine(options, context);
+    user.join();
+    SetStdHandle(STD_INPUT_HANDLE, input);
+    CloseHandle(read);
+    CloseHandle(write);
+    EXPECT_EQ(status, 130) << err.str();
+    EXPECT_EQ(out.str(), "created 2, skipped 0, failed 0\n");
+    EXPECT_TRUE(fs::is_directory(root / L"B"));
+}
+
+}  // namespace
+}  // namespace quire::win32
