@@ -76,10 +76,10 @@ struct RunPlan {
     std::int32_t step = 1;      // what each next folder's counter adds
     NameList* names = nullptr;  // instead of the pattern: each listed name is the pattern of one
                                 // folder, counted by its position in the list
-    std::vector<std::string> subfolders;  // inside every numbered folder, parents first
-                                          // (Subfolders::Paths)
-    bool portable = false;                // every name made must also be one Windows keeps
-    bool predictOnly = false;             // the dry run: nothing is made, every outcome foretold
+    std::vector<std::string> subfolders{};  // inside every numbered folder, parents first
+                                            // (Subfolders::Paths)
+    bool portable = false;                  // every name made must also be one Windows keeps
+    bool predictOnly = false;               // the dry run: nothing is made, every outcome foretold
 };
 
 // Why the counters of `count` folders from `start` by `step` do not all lie between 0 and the

@@ -48,3 +48,58 @@ TEST(ParseCommandLine, HelpVersionAndMistakes) {
 
 }  // namespace
 }  // namespace quire::cli
+
+namespace quire::cli {
+namespace {
+
+TEST(ParseCommandLine, TakesTheNewOptionsWithTheirValues) {
+    const Command command =
+        Parse({"--start", "0", "--step=-2", "--each", "-x", "--each", "Edits/Final", "--template",
+               "T", "--portable", "F#", "3", "/t"});
+    const auto* options = std::get_if<RunOptions>(&command);
+    ASSERT_NE(options, nullptr);
+    EXPECT_EQ(options->start, 0);
+    EXPECT_EQ(options->step, -2);
+    EXPECT_EQ(options->each, (std::vector<std::string>{"-x", "Edits/Final"}));
+    EXPECT_EQ(options->templateFolder, "T");
+    EXPECT_TRUE(options->portable);
+    const Command listed = Parse({"--names", "-", "/t"});
+    ASSERT_TRUE(std::holds_alternative<RunOptions>(listed));
+    EXPECT_EQ(std::get<RunOptions>(listed).namesFile, "-");
+    EXPECT_EQ(std::get<RunOptions>(listed).target, "/t");
+}
+
+TEST(ParseCommandLine, RefusesEachMistakeWithOneLine) {
+    const struct {
+        std::vector<std::string_view> arguments;
+        const char* message;
+    } cases[] = {
+        {{"F#", "3", "/t", "--start"}, "--start needs a value"},
+        {{"--each"}, "--each needs a value"},
+        {{"--start", "abc", "F#", "3", "/t"},
+         "--start abc: not a whole number from -2147483648 to 2147483647"},
+        {{"--step", "1.5", "F#", "3", "/t"},
+         "--step 1.5: not a whole number from -2147483648 to 2147483647"},
+        {{"--step", "+-1", "F#", "3", "/t"},
+         "--step +-1: not a whole number from -2147483648 to 2147483647"},
+        {{"--start", "2147483648", "F#", "3", "/t"},
+         "--start 2147483648: not a whole number from -2147483648 to 2147483647"},
+        {{"--start", "-1", "F#", "3", "/t"}, "--start -1: a counter is never below 0"},
+        {{"--step", "0", "F#", "3", "/t"}, "--step 0: every folder would have the same number"},
+        {{"--step", "2", "--step", "2", "F#", "3", "/t"}, "--step is given twice"},
+        {{"--names", "a", "--names", "b", "/t"}, "--names is given twice"},
+        {{"--template", "a", "--template=b", "F#", "3", "/t"}, "--template is given twice"},
+        {{"--names", "list", "F#", "3", "/t"}, "--names takes TARGET alone, no PATTERN or COUNT"},
+        {{"--names", "list"}, "expected --names FILE TARGET"},
+        {{"--dry-run=yes", "F#", "3", "/t"}, "--dry-run takes no value"},
+    };
+    for (const auto& c : cases) {
+        const Command command = Parse(c.arguments);
+        ASSERT_TRUE(std::holds_alternative<UsageError>(command)) << c.message;
+        EXPECT_EQ(std::get<UsageError>(command).message, c.message);
+    }
+    EXPECT_EQ(std::get<RunOptions>(Parse({"--start=+7", "F#", "3", "/t"})).start, 7);
+}
+
+}  // namespace
+}  // namespace quire::cli

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "fakes/fake_file_system.h"
+#include "memory_source.h"
 
 namespace quire {
 namespace {
@@ -125,6 +126,107 @@ TEST(RunCreationLoop, TheCounterWidensPastTheBlock) {
     RunCreationLoop(files, host, 10, '/');
     EXPECT_EQ(files.created.back(), "/t/10");
     EXPECT_EQ(files.created.size(), 10u);
+}
+
+}  // namespace
+}  // namespace quire
+
+namespace quire {
+namespace {
+
+TEST(CounterRangeProblem, NamesTheFirstFolderOutOfRange) {
+    const struct {
+        std::int32_t start, step;
+        std::int64_t count;
+        std::string problem;
+    } cases[] = {
+        {1, 1, 2147483647, ""},
+        {1, 1, 0, ""},
+        {2147483647, 1, 1, ""},
+        {2147483647, 1, 2, "the counter of folder 2 would be 2147483648, beyond 2147483647"},
+        {10, 3, 1000000000,
+         "the counter of folder 715827881 would be 2147483650, beyond 2147483647"},
+        {4, -2, 3, ""},
+        {4, -2, 4, "the counter of folder 4 would be -2, below 0"},
+        {0, -2147483647 - 1, 2, "the counter of folder 2 would be -2147483648, below 0"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(CounterRangeProblem(c.start, c.step, c.count), c.problem)
+            << c.start << " " << c.step;
+    }
+}
+
+// The same plan, run and foretold on two copies of one file system: the host hears the same.
+std::vector<std::string> Heard(const FakeFileSystem& files, RunPlan plan, const std::string& list,
+                               bool predictOnly) {
+    FakeFileSystem copy = files;
+    RecordingHost host;
+    host.pattern = "F#";
+    MemorySource source(list, 3);
+    NameList names(source);
+    if (!list.empty()) plan.names = &names;
+    plan.predictOnly = predictOnly;
+    EXPECT_EQ(RunCreationLoop(copy, host, plan, '/'), RunEnd::Finished);
+    std::erase(host.events, "before");
+    EXPECT_TRUE(!predictOnly || copy.created.empty());
+    return host.events;
+}
+
+TEST(RunPlan, CountsFromStartByStepWithSubfoldersAndNamesFromAList) {
+    FakeFileSystem files;
+    files.folders = {"/t", "/t/F3", "/t/F3/a"};
+    files.files = {"/t/F5"};
+    files.parentsMustExist = true;
+    const struct {
+        RunPlan plan;
+        std::string list;
+        std::vector<std::string> heard;
+    } cases[] = {
+        {{.count = 3, .start = 1, .step = 2, .subfolders = {"a", "a/b"}},
+         "",
+         {"created /t/F1", "created /t/F1/a", "created /t/F1/a/b", "skipped /t/F3",
+          "skipped /t/F3/a", "created /t/F3/a/b", "failed /t/F5: File exists",
+          "failed /t/F5/a: No such file or directory",
+          "failed /t/F5/a/b: No such file or directory"}},
+        {{.count = 2, .start = 7, .step = -7}, "", {"created /t/F7", "created /t/F0"}},
+        {{.start = 5, .step = -5},
+         "A\n\n##\nA/B\nA\nx#y#\n../up\n#\nplain\n",
+         {"created /t/A", "created /t/00", "created /t/A/B", "skipped /t/A",
+          "failed /t/x#y#: line 6: the #'s in it are not one block",
+          "failed /t/../up: line 7: a \"..\" in it would put the folder outside the target folder",
+          "failed /t/#: line 8: its counter, -25, is below 0", "created /t/plain"}},
+        {{.subfolders = {"s"}},
+         "N\nN\n",
+         {"created /t/N", "created /t/N/s", "skipped /t/N", "skipped /t/N/s"}},
+        {{.count = 2, .portable = true}, "", {"created /t/F1", "created /t/F2"}},
+        {{.subfolders = {"ok", "bad."}, .portable = true},
+         "nul.txt\nA\n",
+         {"failed /t/nul.txt: \"nul.txt\" is a name Windows reserves for a device",
+          "failed /t/nul.txt/ok: \"nul.txt\" is a name Windows reserves for a device",
+          "failed /t/nul.txt/bad.: \"nul.txt\" is a name Windows reserves for a device",
+          "created /t/A", "created /t/A/ok",
+          "failed /t/A/bad.: The name \"bad.\" ends in a dot or blank, which Windows would "
+          "drop"}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Heard(files, c.plan, c.list, false), c.heard) << c.list;
+        EXPECT_EQ(Heard(files, c.plan, c.list, true), c.heard) << "dry run of " << c.list;
+    }
+}
+
+TEST(RunPlan, AListThatCannotBeReadOnEndsTheRun) {
+    class Failing final : public ByteSource {
+        std::optional<std::size_t> Read(char*, std::size_t) override {
+            throw Failure("Input/output error");
+        }
+    } source;
+    NameList names(source);
+    FakeFileSystem files;
+    RecordingHost host;
+    RunPlan plan;
+    plan.names = &names;
+    EXPECT_THROW(RunCreationLoop(files, host, plan, '/'), Failure);  // the host's default
+    EXPECT_TRUE(files.created.empty());
 }
 
 }  // namespace

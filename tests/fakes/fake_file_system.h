@@ -20,6 +20,7 @@ public:
     std::map<std::string, std::string> failures;  // path -> description of a failing creation
     std::map<std::string, std::string> contents;  // ordinary files that can be read, by path
     std::set<std::string> unreadable;             // folders whose listing fails
+    bool parentsMustExist = false;  // a creation in a missing folder fails, as on a disk
     std::function<void(const std::string&)> beforeCreate;
     mutable std::vector<std::string> calls;  // "exists PATH", "create PATH", ...
     std::vector<std::string> created;
@@ -48,6 +49,7 @@ public:
         if (beforeCreate) beforeCreate(path);
         if (const auto it = failures.find(path); it != failures.end()) throw Failure(it->second);
         if (folders.count(path) != 0 || files.count(path) != 0) throw Failure("File exists");
+        if (parentsMustExist && !ParentIsFolder(path)) throw Failure("No such file or directory");
         folders.insert(path);
         created.push_back(path);
     }
@@ -58,12 +60,15 @@ public:
         if (const auto it = failures.find(path); it != failures.end()) throw Failure(it->second);
         if (FolderExists(path)) return Creation::Existed;
         if (files.count(path) != 0) throw Failure("File exists");
-        const std::size_t separator = path.find_last_of("/\\");
-        if (separator != std::string::npos && separator > 0 &&
-            !FolderExists(path.substr(0, separator))) {
-            throw Failure("No such file or directory");
-        }
+        if (!ParentIsFolder(path)) throw Failure("No such file or directory");
         return Creation::Created;
+    }
+
+    // A path without a separator, or one right at its start, has a parent that is always there.
+    bool ParentIsFolder(const std::string& path) const {
+        const std::size_t separator = path.find_last_of("/\\");
+        return separator == std::string::npos || separator == 0 ||
+               FolderExists(path.substr(0, separator));
     }
 
     Creation PredictCreationInPlannedFolder(const std::string& path) const override {

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -102,6 +103,37 @@ TEST_F(PosixFileSystemTest, PredictsWhatTheCreationDoes) {
         EXPECT_EQ(outcome([&] { return files.CreateFolderUnlessExists(c.path); }), c.outcome)
             << c.path;
     }
+}
+
+}  // namespace
+}  // namespace quire
+
+namespace quire {
+namespace {
+
+// Links are no folders of the tree, so a loop through one is never walked.
+TEST_F(PosixFileSystemTest, ListsTheFoldersInAFolderWithoutFollowingLinks) {
+    fs::create_directories(At("t/a/b"));
+    fs::create_directory(At("t/c"));
+    std::ofstream(At("t/file")) << "x";
+    fs::create_directory_symlink(At("t"), At("t/loop"));
+    fs::create_directory_symlink(At("t/c"), At("t/to-c"));
+    std::vector<std::string> names = files.SubfolderNames(At("t"));
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"a", "c"}));
+    EXPECT_TRUE(files.SubfolderNames(At("t/c")).empty());
+    EXPECT_THROW(files.SubfolderNames(At("t/file")), Failure);
+    EXPECT_THROW(files.SubfolderNames(At("none")), Failure);
+}
+
+// A folder that the run makes first: only its name can be foretold.
+TEST_F(PosixFileSystemTest, ForetellsNamesInAFolderStillToBeMade) {
+    using Creation = FileSystem::Creation;
+    EXPECT_EQ(files.PredictCreationInPlannedFolder(At("new/deeper/x")), Creation::Created);
+    EXPECT_EQ(files.PredictCreationInPlannedFolder(At("new/" + std::string(255, 'n'))),
+              Creation::Created);
+    EXPECT_THROW(files.PredictCreationInPlannedFolder(At("new/" + std::string(256, 'n'))), Failure);
+    EXPECT_FALSE(fs::exists(At("new")));
 }
 
 }  // namespace
