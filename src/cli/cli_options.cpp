@@ -1,6 +1,7 @@
 #include "cli/cli_options.h"
 
 #include <charconv>
+#include <limits>
 
 namespace quire::cli {
 namespace {
@@ -28,15 +29,20 @@ const OptionSpec* FindOption(std::string_view name) {
 
 // A whole number in the 32-bit range: an optional sign and digits, nothing else.
 std::optional<std::int32_t> WholeNumber(std::string_view text) {
-    if (text.starts_with('+')) text.remove_prefix(1);
-    const std::string_view digits = text.starts_with('-') ? text.substr(1) : text;
-    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos) {
+    const bool negative = text.starts_with('-');
+    if (negative || text.starts_with('+')) text.remove_prefix(1);
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos) {
         return std::nullopt;
     }
-    std::int32_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
+    std::int64_t magnitude = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude);
+    if (error != std::errc()) return std::nullopt;
+    const std::int64_t value = negative ? -magnitude : magnitude;
+    if (value < std::numeric_limits<std::int32_t>::min() ||
+        value > std::numeric_limits<std::int32_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(value);
 }
 
 class Parser {
