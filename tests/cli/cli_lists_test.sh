@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# Lists, templates and bad input as the tool meets them for real: each refused before anything is
+# made (status 2, one line) or reported for its own line, and nothing hangs.
+set -u
+cli=$(readlink -f "$1")
+work=$(mktemp -d -p "$( [[ -d /dev/shm ]] && echo /dev/shm || echo /tmp)")
+chmod 755 "$work"
+trap 'chmod -R u+rwx "$work" 2>/dev/null; rm -rf "$work"' EXIT
+failures=0
+check() {  # check NAME EXPECTED ACTUAL
+  if [[ "$2" != "$3" ]]; then
+    echo "FAIL $1: expected [$2] got [$3]"
+    failures=$((failures + 1))
+  fi
+}
+fresh() { rm -rf "$work/t" && mkdir "$work/t"; }
+count() { find "$work/t" -mindepth 1 | wc -l; }
+
+# Refused before anything is made: status, the one line on stderr, nothing on disk.
+mkdir "$work/folder" && mkfifo "$work/fifo-unused"
+while IFS='|' read -r name args said; do
+  fresh
+  eval "set -- $args"
+  err=$("$cli" "$@" 2>&1 >/dev/null); status=$?
+  check "$name" "2|$said|0" "$status|$err|$(count)"
+done <<TABLE
+list missing|--names "$work/none" "$work/t"|quirebatch-cli: $work/none: No such file or directory
+list is a folder|--names "$work/folder" "$work/t"|quirebatch-cli: $work/folder: Is a directory
+list with a count|--names x "F#" 3 "$work/t"|quirebatch-cli: --names takes TARGET alone, no PATTERN or COUNT (see quirebatch-cli --help)
+value missing|"F#" 3 "$work/t" --each|quirebatch-cli: --each needs a value (see quirebatch-cli --help)
+template missing|--template "$work/none" "F#" 3 "$work/t"|quirebatch-cli: --template $work/none: No such file or directory
+template is a file|--template "$cli" "F#" 3 "$work/t"|quirebatch-cli: --template $cli: Not a directory
+counter below 0|--start 1 --step -1 "F#" 3 "$work/t"|quirebatch-cli: --start 1 --step -1: the counter of folder 3 would be -1, below 0
+TABLE
+
+# Lines that name no folder are failures of their own, and the list goes on.
+fresh
+{ printf 'a\0b\nok 1\n\xff\xfe\n'; head -c 10485760 /dev/zero | tr '\0' x; printf '\nok 2\n'; } >"$work/list"
+out=$("$cli" --names "$work/list" "$work/t" 2>"$work/err"); status=$?
+check "bad lines: status" 1 "$status"
+check "bad lines: summary" "created 2, skipped 0, failed 3" "$out"
+check "bad lines: said" "error: $work/t/a\\x00b: line 1: the line holds a NUL byte
+error: $work/t/\\xff\\xfe: line 3: the line is not UTF-8
+error: $work/t/$(printf 'x%.0s' {1..64})…: line 4: the line is longer than 32768 bytes" "$(cat "$work/err")"
+check "bad lines: disk" "ok 1 ok 2" "$(cd "$work/t" && echo *)"
+
+# Standard input.
+fresh
+out=$(printf 'one\r\n\r\n## two\r\n' | "$cli" --names - --each sub "$work/t"); status=$?
+check "stdin" "0 created 4, skipped 0, failed 0" "$status $out"
+check "stdin: disk" "02 two one" "$(cd "$work/t" && echo *)"
+
+# A pipe whose writer stays silent, and one that no writer ever opens: SIGINT stops the run.
+for kind in silent unopened; do
+  fresh
+  rm -f "$work/fifo" && mkfifo "$work/fifo"
+  [[ $kind == silent ]] && { exec 3<>"$work/fifo"; printf 'a\nb\n' >&3; }
+  "$cli" --names "$work/fifo" "$work/t" >"$work/out" 2>"$work/err" &
+  pid=$!
+  (sleep 10 && kill -KILL "$pid" 2>/dev/null) &
+  watchdog=$!
+  sleep 0.3
+  kill -INT "$pid"
+  wait "$pid"; status=$?
+  kill "$watchdog" 2>/dev/null
+  [[ $kind == silent ]] && exec 3>&-
+  made=$([[ $kind == silent ]] && echo 2 || echo 0)
+  check "$kind pipe: stopped" "130 created $made, skipped 0, failed 0" "$status $(cat "$work/out")"
+done
+
+# A template: folders only, links not followed (a loop back to itself is none), deep and wide.
+mkdir -p "$work/tpl/a/b" "$work/tpl/c" && touch "$work/tpl/a/file" && ln -s "$work/tpl" "$work/tpl/a/loop"
+fresh
+out=$("$cli" --template "$work/tpl" "T#" 2 "$work/t"); status=$?
+check "template" "0 created 8, skipped 0, failed 0" "$status $out"
+check "template: folders only" "T1 T1/a T1/a/b T1/c T2 T2/a T2/a/b T2/c" "$(cd "$work/t" && find . -mindepth 1 | sed 's:^\./::' | sort | xargs)"
+
+mkdir "$work/wide" && (cd "$work/wide" && seq -f 'w%05g' 1 10000 | xargs mkdir)
+fresh
+out=$(timeout 60 "$cli" --template "$work/wide" "W#" 2 "$work/t"); status=$?
+check "10,000 subfolders" "0 created 20002, skipped 0, failed 0" "$status $out"
+
+# An unreadable folder in the template is refused before anything is made, as a user who cannot
+# read it (root reads everything).
+if [[ $(id -u) -eq 0 ]]; then as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups); else as_user=(); fi
+mkdir -p "$work/locked/open/shut" && chmod 000 "$work/locked/open/shut"
+fresh && chmod 777 "$work/t"
+err=$("${as_user[@]}" "$cli" --template "$work/locked" "L#" 2 "$work/t" 2>&1 >/dev/null); status=$?
+check "unreadable template" "2 quirebatch-cli: --template $work/locked/open/shut: Permission denied 0" "$status $err $(count)"
+
+# The help names every option on one line each and gives three examples.
+help=$("$cli" --help)
+for option in --start --step --each --template --names --portable --dry-run --null --quiet --help --version; do
+  check "help: $option" 1 "$(grep -c -- "^  \(-0, \)\?$option " <<<"$help")"
+done
+check "help: examples" 3 "$(grep -c '^  quirebatch-cli ' <<<"$help")"
+
+exit $((failures > 0))
