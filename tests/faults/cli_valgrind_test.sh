@@ -11,3 +11,15 @@ status=$?
 cat "$base/out"
 [[ $status -eq 1 ]] || { echo "FAIL: status $status"; cat "$base/err"; exit 1; }
 [[ "$(cat "$base/out")" == "created 9999, skipped 0, failed 1" ]] || exit 1
+
+# The same for a list with bad lines, subfolders and a template, as a dry run and for real.
+mkdir -p "$base/tpl/a/b" "$base/list-run"
+printf 'L ###\n\nx#y#\n\xff\nL 001/inner\n' >"$base/list"
+for dry in --dry-run ""; do
+  valgrind --quiet --leak-check=full --show-leak-kinds=definite,indirect \
+    --errors-for-leak-kinds=definite,indirect --error-exitcode=99 "$cli" --names "$base/list" \
+    --each E --template "$base/tpl" --portable $dry "$base/list-run" >"$base/out" 2>"$base/err"
+  status=$?
+  [[ $status -eq 1 ]] || { echo "FAIL: list$dry status $status"; cat "$base/err"; exit 1; }
+  [[ "$(tail -1 "$base/out")" == "created 8, skipped 0, failed 2" ]] || { echo "FAIL: list$dry said $(tail -1 "$base/out")"; exit 1; }
+done

@@ -181,10 +181,11 @@ FileSystem::Creation PosixFileSystem::PredictCreationInPlannedFolder(
     for (;;) {
         const std::size_t up = above.rfind('/');
         if (up == std::string::npos) {
-            above = ".";
+            above.assign(1, '.');
             break;
         }
-        above = WithoutTrailingSeparators(above.substr(0, up == 0 ? 1 : up));
+        above.resize(up == 0 ? 1 : up);
+        while (above.size() > 1 && above.back() == '/') above.pop_back();
         if (above == "/" || FolderExists(above)) break;
     }
     const Descriptor folder = above.size() < PATH_MAX
