@@ -38,9 +38,9 @@ QCursor LoadCursorFile(const std::string& path, qreal devicePixelRatio) {
     // Drawn for the screen's pixels, its pixels doubled where the ratio is whole, so that the hand
     // keeps its size and stays sharp; the hotspot stays in the image's own units.
     const bool whole = devicePixelRatio == std::floor(devicePixelRatio);
-    QPixmap pixmap = QPixmap::fromImage(image.scaled(
-        image.size() * devicePixelRatio, Qt::KeepAspectRatio,
-        whole ? Qt::FastTransformation : Qt::SmoothTransformation));
+    QPixmap pixmap =
+        QPixmap::fromImage(image.scaled(image.size() * devicePixelRatio, Qt::KeepAspectRatio,
+                                        whole ? Qt::FastTransformation : Qt::SmoothTransformation));
     pixmap.setDevicePixelRatio(devicePixelRatio);
     return QCursor(pixmap, hotX, hotY);
 }
