@@ -420,7 +420,7 @@ void Win32Form1View::SetWindowIcon() {
     Icon big =
         LoadIconScaledDown(resources_, kApplicationIcon, SystemMetricForDpi(SM_CXICON, dpi_));
     Icon smallIcon =
-        LoadIconScaledDown(resources_, kApplicationIcon, SystemMetricForDpi(SM_CXSMICON, dpi_));
+        LoadIconScaledDown(resources_, kSmallIcon, SystemMetricForDpi(SM_CXSMICON, dpi_));
     SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
     SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon.get()));
     bigIcon_ = std::move(big);
