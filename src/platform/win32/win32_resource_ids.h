@@ -8,5 +8,5 @@
 namespace quire::win32 {
 inline constexpr int kApplicationIcon = QUIRE_APPLICATION_ICON;
 inline constexpr int kSmallIcon = QUIRE_SMALL_ICON;
-}
+}  // namespace quire::win32
 #endif
