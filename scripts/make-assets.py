@@ -417,11 +417,12 @@ Type=Application
 Name=Pallisand Quire Batch Utility
 GenericName=Batch Folder Creator
 Comment=Create many numbered folders in one go
-Exec=quirebatch
+Exec=quirebatch %f
 Icon=quirebatch
 Terminal=false
 Categories=Utility;FileTools;
 Keywords=folder;batch;numbered;create;
+MimeType=inode/directory;
 """
 
 

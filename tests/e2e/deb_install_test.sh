@@ -56,6 +56,9 @@ command -v fish >/dev/null && check "fish completion parses" fish -n /usr/share/
 command -v appstreamcli >/dev/null &&
     check "AppStream accepts the metainfo" appstreamcli validate --no-net /usr/share/metainfo/example.quillmark.quirebatch.metainfo.xml >/dev/null
 check "desktop entry" desktop-file-validate /usr/share/applications/quirebatch.desktop
+# KDE's service menus are of its own type, which desktop-file-validate reads as an application's.
+check "Dolphin's service menu" bash -c '! desktop-file-validate /usr/share/kio/servicemenus/quirebatch.desktop | grep -v "while this key is only valid for type \"Application\"" | grep -q error'
+check "Nemo's action" grep -q "^Exec=quirebatch %F$" /usr/share/nemo/actions/quirebatch.nemo_action
 if command -v Xvfb >/dev/null && command -v openbox >/dev/null && command -v xdotool >/dev/null; then
     source "$here/qt_display.sh"
     if qt_display_start 1024x600x24; then
@@ -63,6 +66,18 @@ if command -v Xvfb >/dev/null && command -v openbox >/dev/null && command -v xdo
         app=$!
         check "the window comes up" qt_wait_window "Pallisand Quire Batch Utility" 60 >/dev/null
         kill "$app" 2>/dev/null; wait "$app" 2>/dev/null
+        # The file managers' entries start the program with the folder: it is in the box, stored.
+        mkdir -p "$work/Jobs 100% Ünï"
+        for entry in /usr/share/applications/quirebatch.desktop /usr/share/kio/servicemenus/quirebatch.desktop; do
+            command=$(sed -n 's/^Exec=//p' "$entry" | tail -n 1)
+            rm -f "$work/config/Quillmark.conf"
+            XDG_CONFIG_HOME=$work/config ${command%% *} "$work/Jobs 100% Ünï" >/dev/null 2>&1 &
+            app=$!
+            check "$entry: ${command#* } is the folder" test "${command#* }" = "%f"
+            check "$entry starts the program" qt_wait_window "Pallisand Quire Batch Utility" 60 >/dev/null
+            check "$entry: the folder is stored" grep -qxF "Text3=$work/Jobs 100% Ünï/" "$work/config/Quillmark.conf"
+            kill "$app" 2>/dev/null; wait "$app" 2>/dev/null
+        done
         qt_display_stop
     fi
 fi

@@ -27,7 +27,13 @@ wineserver -p >/dev/null 2>&1 </dev/null
 wine wineboot -i >/dev/null 2>&1 </dev/null
 
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\QuillmarkPallisandQuireBatchUtility'
-reg_value() { wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v v="$2" '$1 == v {$1=""; $2=""; sub(/^ +/, ""); print}'; }
+reg_value() {  # reg_value KEY NAME: the value's data; "(Default)" is the key's own value
+    local which=(/v "$2")
+    [ "$2" = "(Default)" ] && which=(/ve)
+    # reg writes in the console's code page (437 in this locale), not in UTF-8.
+    wine reg query "$1" "${which[@]}" 2>/dev/null | tr -d '\r' | iconv -f CP437 -t UTF-8 |
+        awk -v v="$2" '$1 == v {$1=""; $2=""; sub(/^ +/, ""); print}'
+}
 install_dir='C:\Ünïcode Programs\Quire Batch'
 unix_dir=$(winepath -u "$install_dir")
 # /D= must come last and unquoted, blanks and all: Wine would quote an argument with blanks in it,
@@ -63,6 +69,25 @@ if [ -f "$unix_dir/quirebatch-cli.exe" ]; then
     check "the installed tool makes a run" wine "$unix_dir/quirebatch-cli.exe" "Run ##" 2 "$(winepath -w "$work/jobs")" >/dev/null
     check "the run's folders" test -d "$work/jobs/Run 02"
 fi
+# Explorer's menu entries, and the command they hold started as Explorer starts it, for a folder
+# with blanks, "%" and non-ASCII letters: the folder is in the target box, and stored.
+menus=('HKCU\Software\Classes\Directory\shell\QuillmarkQuireBatch'
+       'HKCU\Software\Classes\Directory\Background\shell\QuillmarkQuireBatch')
+for menu in "${menus[@]}"; do
+    check "menu entry $menu" test "$(reg_value "$menu" '(Default)')" = "Create numbered folders here"
+done
+command=$(reg_value "${menus[0]}\command" '(Default)')
+mkdir -p "$work/Jobs 100% Ünï"
+folder=$(winepath -w "$work/Jobs 100% Ünï")
+# The command is the quoted program and the quoted "%V": Explorer puts the folder in the quotes.
+program=$(sed -nE 's/^"([^"]+)" "%V"$/\1/p' <<<"$command")
+check "the menu's command quotes the program and the folder" test -n "$program"
+wine "$(winepath -u "$program")" "$folder" >/dev/null 2>&1 &
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Pallisand Quire Batch Utility$' | head -1)
+[ -n "$window" ] && xdotool windowactivate --sync "$window" key alt+F4 2>/dev/null
+wait $! 2>/dev/null
+check "the menu's command shows and stores the folder" \
+    test "$(reg_value 'HKCU\Software\Quillmark\Pallisand Quire Batch Utility' Text3)" = "$folder\\"
 wine reg add 'HKCU\Software\Quillmark\Pallisand Quire Batch Utility' /v Text1 /d 'Mine ##' /f >/dev/null 2>&1
 mkdir -p "$unix_dir/Samples/Made by the user"
 
@@ -76,6 +101,9 @@ check "the folders made in the sample folder stay" test -d "$unix_dir/Samples/Ma
 check "Start menu shortcut removed" test ! -e "$programs/Pallisand Quire Batch Utility.lnk"
 check "desktop shortcut removed" test ! -e "$desktop/Pallisand Quire Batch Utility.lnk"
 check "uninstall key removed" bash -c '! wine reg query "$0" >/dev/null 2>&1' "$key"
+for menu in "${menus[@]}"; do
+    check "menu entry removed: $menu" bash -c '! wine reg query "$0" >/dev/null 2>&1' "$menu"
+done
 check "PATH entry removed" bash -c '! grep -qF "Quire Batch" <<<"$0"' "$(reg_value 'HKCU\Environment' Path)"
 check "the settings key stays" test "$(reg_value 'HKCU\Software\Quillmark\Pallisand Quire Batch Utility' Text1)" = "Mine ##"
 

@@ -172,7 +172,7 @@ TEST_F(QtProgram, AFolderArgumentGoesToTheTargetBoxAsThePickerPutsIt) {
         {{base + "/Jobs 100% \"quoted\""}, base + "/Jobs 100% \"quoted\"/"},
         {{base + "/Jobs 100% \"quoted\"/"}, base + "/Jobs 100% \"quoted\"/"},
         {{"Jobs 100% \"quoted\""}, base + "/Jobs 100% \"quoted\"/"},  // against the working folder
-        {{base + "/link"}, base + "/link/"},                            // a link to a folder is taken
+        {{base + "/link"}, base + "/link/"},                          // a link to a folder is taken
         {{"/"}, "/"},
         {{base + "/a file"}, stored},
         {{base + "/missing"}, stored},
