@@ -107,13 +107,10 @@ done
 check "PATH entry removed" bash -c '! grep -qF "Quire Batch" <<<"$0"' "$(reg_value 'HKCU\Environment' Path)"
 check "the settings key stays" test "$(reg_value 'HKCU\Software\Quillmark\Pallisand Quire Batch Utility' Text1)" = "Mine ##"
 
-# A folder that cannot be written to: refused with a status, nothing half installed.
-mkdir -p "$work/locked"
-chmod 555 "$work/locked"
-if [ "$(id -u)" -ne 0 ]; then
-    run_setup /S "/D=$(winepath -w "$work/locked")"
-    check "an unwritable folder is refused" test $? -eq 2
-    check "nothing installed there" test ! -e "$work/locked/Pallisand Quire Batch Utility.exe"
-fi
+# A folder that cannot be written to, root or not (/proc, through Wine's drive of the root):
+# refused with a status, nothing half installed.
+run_setup /S '/D=Z:\proc\Quire Batch'
+check "an unwritable folder is refused with status 2" test $? -eq 2
+check "nothing installed for it" bash -c '! wine reg query "$0" >/dev/null 2>&1' "$key"
 [ $failures -eq 0 ] && echo "win32 installer: all checks passed"
 exit $((failures > 0))
