@@ -343,7 +343,8 @@ class DesktopEntry(unittest.TestCase):
                 entry[key] = value
         self.assertEqual(entry.get("Type"), "Application")
         self.assertEqual(entry.get("Name"), "Pallisand Quire Batch Utility")
-        self.assertEqual(entry.get("Exec"), "quirebatch")
+        self.assertEqual(entry.get("Exec"), "quirebatch %f")  # a folder it is started for
+        self.assertEqual(entry.get("MimeType"), "inode/directory;")
         self.assertEqual(entry.get("Icon"), "quirebatch")
         self.assertEqual(entry.get("Terminal"), "false")
         self.assertTrue(entry.get("Comment"))
