@@ -6,6 +6,7 @@
 
 #include "app/product.h"
 #include "app/statement_guard.h"
+#include "engine/creation_run.h"
 #include "engine/name_pattern.h"
 #include "ui/appearance.h"
 
@@ -83,6 +84,17 @@ void Form1::Form_Load() {
         view.SetText(ControlId::Text3, ports_.settings.ReadSetting(setting::kTarget, fallback));
     });
     guard.Step(134, [&] { ShowPreview(); });
+}
+
+void Form1::TakeStartFolder(const std::vector<std::string>& arguments) {
+    if (arguments.size() != 1 || arguments.front().empty() || arguments.front().front() == '-') {
+        return;
+    }
+    std::string target = arguments.front();
+    if (target.back() != Separator()) target += Separator();  // the picker's rule
+    if (!TargetProblem(ports_.files, target, Separator()).empty()) return;
+    Unguarded("The folder could not be shown",
+              [&] { ports_.view.SetText(ControlId::Text3, target); });
 }
 
 void Form1::Form_Unload(int& /*cancel*/) {

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/dialogs.h"
 #include "app/platform_traits.h"
@@ -40,6 +41,13 @@ public:
     Form1(const Form1Ports& ports, Form1Environment environment);
 
     void Form_Load();
+
+    // The folder the program was started for, after Form_Load: the arguments as the system gave
+    // them, a folder already made absolute in the picker's form (no trailing separator but at a
+    // root). One folder that passes the target check goes into the target box as the picker puts
+    // it, and is stored; anything else (none, two, an option, an empty one, a file, nothing there)
+    // changes nothing.
+    void TakeStartFolder(const std::vector<std::string>& arguments);
     // Ends the program at once; `cancel` is the platform's flag, left as it is.
     void Form_Unload(int& cancel);
 

@@ -156,6 +156,14 @@ class IconFile(unittest.TestCase):
                 dsize, dbits, _, _ = parse_dib(self.by_size[size].data)
                 self.assertEqual((dsize, dbits), (size, bits))
 
+    def test_the_title_bars_icon_holds_32_bit_images_only(self):
+        kind, entries = parse_icon_file(read("icons", "quirebatch-small.ico"))
+        self.assertEqual(kind, 1)
+        self.assertEqual(sorted(e.width for e in entries), [16, 24, 32, 48])
+        for e in entries:
+            with self.subTest(size=e.width):
+                self.assertEqual(parse_dib(e.data)[:2], (e.width, 32))
+
     def test_256_image_is_an_rgba_png(self):
         width, height, ctype, rows = decode_png(self.by_size[256].data)
         self.assertEqual((width, height, ctype), (256, 256, 6))
@@ -335,7 +343,8 @@ class DesktopEntry(unittest.TestCase):
                 entry[key] = value
         self.assertEqual(entry.get("Type"), "Application")
         self.assertEqual(entry.get("Name"), "Pallisand Quire Batch Utility")
-        self.assertEqual(entry.get("Exec"), "quirebatch")
+        self.assertEqual(entry.get("Exec"), "quirebatch %f")  # a folder it is started for
+        self.assertEqual(entry.get("MimeType"), "inode/directory;")
         self.assertEqual(entry.get("Icon"), "quirebatch")
         self.assertEqual(entry.get("Terminal"), "false")
         self.assertTrue(entry.get("Comment"))

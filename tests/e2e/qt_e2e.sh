@@ -23,7 +23,7 @@ qt_display_start 1024x600x24 || exit 1
 start_program() {
     "$program" 2>"$work/stderr" &
     app=$!
-    window=$(qt_wait_window "Pallisand Quire Batch Utility" 20) || { fail "no main window"; qt_display_report; exit 1; }
+    window=$(qt_wait_window "Pallisand Quire Batch Utility" 60) || { fail "no main window"; qt_display_report; exit 1; }
     xdotool windowactivate --sync "$window" 2>/dev/null
     read -r left top < <(xwininfo -id "$window" |
         awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x, y}')

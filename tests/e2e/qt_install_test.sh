@@ -31,7 +31,7 @@ check "the command-line tool" test -x "$root/usr/bin/quirebatch-cli"
 
 entry=$root/usr/share/applications/quirebatch.desktop
 check "the desktop entry is valid" desktop-file-validate "$entry"
-check "the desktop entry starts the program on the PATH" grep -q -x "Exec=quirebatch" "$entry"
+check "the desktop entry starts the program on the PATH" grep -q -x "Exec=quirebatch %f" "$entry"
 for size in 32 48 128 256; do
     icon=$root/usr/share/icons/hicolor/${size}x${size}/apps/quirebatch.png
     check "the ${size}-pixel icon" test "$(identify -format '%wx%h' "$icon" 2>/dev/null)" = \

@@ -4,7 +4,7 @@
 # starts a run, answers No to the closing question (so nothing is opened), loads the sample folder,
 # closes the window and checks the folders, the theme's colour and Wine's user.reg. Then starts it
 # again with pipes in place of the cursor and the theme: start-up must not wait on them, and only
-# the cursor is reported.
+# the cursor is reported. Last, starts it at 144 dpi and checks the size of its client area.
 # Usage: win32_program.sh <program.exe> <screenshot.png>   Exit 77: skipped (no X or no tools).
 set -euo pipefail
 trap 'echo "stopped at line $LINENO: $BASH_COMMAND"' ERR
@@ -135,4 +135,31 @@ expect '"Text1"="Job ##"'
 expect '"Text2"="3"'
 expect "\"Text3\"=\"$(registry_text "$samples")\""
 [[ $status -eq 0 ]] || { echo "--- section in user.reg:"; echo "$section"; }
+
+# At 144 dpi, set before the start as a user sets it, the program lays its window out for it: the
+# client area (what the window manager shows of it inside its own frame) is the design's
+# 8040 x 4005 twips at 144 dpi. The cursor and the theme are files again.
+rm "$folder/HAND-M.CUR" "$folder/x/o.cjs"
+cp "$built/HAND-M.CUR" "$folder/"
+cp "$built/x/o.cjs" "$folder/x/"
+for key in 'HKCU\Control Panel\Desktop' 'HKCU\Software\Wine\Fonts'; do
+  wine reg add "$key" /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1 </dev/null
+done
+wine "$program" >>"$work/program.log" 2>&1 </dev/null &
+pid=$!
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Pallisand Quire Batch Utility$' | head -1) || true
+if [[ -z "$window" ]]; then
+  echo "the window did not appear at 144 dpi"; status=1
+else
+  sleep 0.5
+  import -window "$window" -frame "${screenshot%.png}-144dpi.png"
+  geometry=$(xdotool getwindowgeometry "$window" | awk '/Geometry/ {print $2}')
+  [[ "$geometry" == 804x401 ]] || { echo "at 144 dpi the client area is $geometry, not 804x401"; status=1; }
+  xdotool windowactivate --sync "$window" 2>/dev/null || true
+  xdotool key alt+F4
+fi
+for _ in $(seq 50); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.2
+done
 exit $status

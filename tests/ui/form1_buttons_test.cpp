@@ -202,5 +202,35 @@ TEST(Unload, EndsTheProgramWithoutSavingOrAsking) {
     EXPECT_TRUE(h.dialogs.shown.empty());
 }
 
+// Started for a folder (a file manager's "Create numbered folders here"): one folder that passes
+// the target check is taken as the picker puts it, and stored; anything else changes nothing.
+TEST(StartFolder, OneFolderIsTakenAsThePickerPutsItAnythingElseIsIgnored) {
+    const struct {
+        std::vector<std::string> arguments;
+        std::string shown;
+    } cases[] = {
+        {{"C:\\Jobs"}, "C:\\Jobs\\"},
+        {{"C:\\"}, "C:\\"},  // a root keeps its one separator
+        {{"\\\\server\\share"}, "\\\\server\\share\\"},
+        {{"C:\\file.txt"}, "C:\\Stored\\"},
+        {{"C:\\missing"}, "C:\\Stored\\"},
+        {{"C:\\Jobs", "C:\\Jobs"}, "C:\\Stored\\"},
+        {{"--x"}, "C:\\Stored\\"},
+        {{""}, "C:\\Stored\\"},
+        {{}, "C:\\Stored\\"},
+    };
+    for (const auto& c : cases) {
+        Form1Harness h;
+        h.files.folders = {"C:\\Jobs", "C:\\", "\\\\server\\share", "C:\\Stored"};
+        h.files.files = {"C:\\file.txt"};
+        h.settings.values["Text3"] = "C:\\Stored\\";
+        h.form.Form_Load();
+        h.form.TakeStartFolder(c.arguments);
+        EXPECT_EQ(h.view.texts[ControlId::Text3], c.shown);
+        EXPECT_EQ(h.settings.values["Text3"], c.shown) << "stored as every change is";
+        EXPECT_TRUE(h.dialogs.shown.empty());
+    }
+}
+
 }  // namespace
 }  // namespace quire

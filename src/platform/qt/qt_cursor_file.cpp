@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <algorithm>
+#include <cmath>
 
 #include "engine/failure.h"
 #include "platform/posix/posix_file_system.h"
@@ -16,7 +17,7 @@ int Word(const QByteArray& bytes, qsizetype at) {
 
 }  // namespace
 
-QCursor LoadCursorFile(const std::string& path) {
+QCursor LoadCursorFile(const std::string& path, qreal devicePixelRatio) {
     // Read as the file system reads small files: an ordinary file only, never waiting, and the
     // path's own bytes, whatever they are.
     const std::string content = PosixFileSystem().ReadSmallFile(path, kSmallFileLimit);
@@ -33,7 +34,15 @@ QCursor LoadCursorFile(const std::string& path) {
     // A hotspot outside the image would be refused by the display; keep it on the image.
     const int hotX = std::min(Word(bytes, 10), image.width() - 1);
     const int hotY = std::min(Word(bytes, 12), image.height() - 1);
-    return QCursor(QPixmap::fromImage(image), hotX, hotY);
+    if (devicePixelRatio == 1.0) return QCursor(QPixmap::fromImage(image), hotX, hotY);
+    // Drawn for the screen's pixels, its pixels doubled where the ratio is whole, so that the hand
+    // keeps its size and stays sharp; the hotspot stays in the image's own units.
+    const bool whole = devicePixelRatio == std::floor(devicePixelRatio);
+    QPixmap pixmap =
+        QPixmap::fromImage(image.scaled(image.size() * devicePixelRatio, Qt::KeepAspectRatio,
+                                        whole ? Qt::FastTransformation : Qt::SmoothTransformation));
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return QCursor(pixmap, hotX, hotY);
 }
 
 }  // namespace quire::qt

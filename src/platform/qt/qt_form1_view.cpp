@@ -57,7 +57,7 @@ void QtForm1View::SetWindowIcon() {
 // A file that cannot be loaded leaves no image: the custom style then shows the default pointer.
 void QtForm1View::SetMouseIcon(const std::string& cursorFile) {
     mouseIcon_.reset();
-    mouseIcon_ = LoadCursorFile(cursorFile);
+    mouseIcon_ = LoadCursorFile(cursorFile, window_.devicePixelRatioF());
 }
 
 void QtForm1View::SetMousePointer(MousePointer pointer) {

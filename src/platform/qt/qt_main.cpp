@@ -1,6 +1,8 @@
 // The Linux desktop program: one window that creates numbered folders.
 #include <QApplication>
 #include <QString>
+#include <string>
+#include <vector>
 
 #include "app/product.h"
 #include "platform/qt/qt_program.h"
@@ -13,7 +15,9 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationVersion(QString::fromUtf8(quire::product::kVersion.data()));
     QGuiApplication::setDesktopFileName(QStringLiteral("quirebatch"));
 
+    // What Qt leaves of the command line once it has taken its own options.
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
     quire::qt::Program program(quire::qt::DesktopSetup());
-    program.Start();
+    program.Start(quire::qt::FolderArguments(arguments));
     return QApplication::exec();
 }

@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QTime>
+#include <filesystem>
+#include <system_error>
 
 #include "app/platform_traits.h"
 #include "app/product.h"
@@ -37,8 +39,22 @@ Program::Program(ProgramSetup setup)
     window_.Attach(*form_);
 }
 
-void Program::Start() {
+std::vector<std::string> FolderArguments(std::vector<std::string> arguments) {
+    for (std::string& argument : arguments) {
+        if (argument.empty() || argument.front() == '-') continue;
+        if (argument.front() != '/') {
+            // The working folder's own bytes: a name that is no UTF-8 stays whole.
+            std::error_code error;
+            argument = std::filesystem::current_path(error).native() + '/' + argument;
+        }
+        while (argument.size() > 1 && argument.back() == '/') argument.pop_back();
+    }
+    return arguments;
+}
+
+void Program::Start(const std::vector<std::string>& arguments) {
     form_->Form_Load();
+    form_->TakeStartFolder(arguments);
     window_.PlaceCentred();
     window_.show();
     window_.TextBox(ControlId::Text4)->setFocus(Qt::OtherFocusReason);

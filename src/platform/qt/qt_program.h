@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/startup.h"
 #include "platform/posix/posix_file_system.h"
@@ -33,12 +34,18 @@ struct ProgramSetup {
 // The setup of the installed program: its own folder, the user's settings, the real desktop.
 ProgramSetup DesktopSetup();
 
+// The command line's arguments with a folder among them made absolute against the working folder
+// and without trailing separators, as the folder picker gives a folder ("/" stays "/"); options
+// and empty arguments are left as they are, for the form to refuse.
+std::vector<std::string> FolderArguments(std::vector<std::string> arguments);
+
 class Program {
 public:
     explicit Program(ProgramSetup setup);
 
     // Loads the form and shows the window, centred, with the focus in the hidden box.
-    void Start();
+    // `arguments`: the folder the program was started for, if any (see FolderArguments).
+    void Start(const std::vector<std::string>& arguments = {});
 
     QtMainWindow& Window() { return window_; }
     QtForm1View& View() { return view_; }

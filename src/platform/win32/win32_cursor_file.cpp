@@ -22,41 +22,50 @@ std::size_t DoubleWord(std::string_view bytes, std::size_t at) {
     return Word(bytes, at) | (static_cast<std::size_t>(Word(bytes, at + 2)) << 16);
 }
 
-// The directory entry to use: the one as wide as the system's cursors (a width of 0 means 256),
-// or else the first.
-std::size_t ChosenEntry(std::string_view bytes, std::size_t count) {
-    const auto wanted = static_cast<unsigned>(GetSystemMetrics(SM_CXCURSOR));
+// The directory entry to build from: the image of the wanted width (a width of 0 means 256), else
+// the smallest wider one, so that the cursor is scaled down rather than up, else the widest.
+std::size_t ChosenEntry(std::string_view bytes, std::size_t count, unsigned wanted) {
+    std::size_t chosen = kHeaderSize;
+    unsigned chosenWidth = 0;
     for (std::size_t i = 0; i < count; ++i) {
         const std::size_t entry = kHeaderSize + i * kEntrySize;
-        const unsigned width = static_cast<unsigned char>(bytes[entry]);
-        if ((width == 0 ? 256u : width) == wanted) return entry;
+        const unsigned byte = static_cast<unsigned char>(bytes[entry]);
+        const unsigned width = byte == 0 ? 256u : byte;
+        const bool better =
+            chosenWidth == 0 ||
+            (chosenWidth < wanted ? width > chosenWidth : width >= wanted && width < chosenWidth);
+        if (better) {
+            chosen = entry;
+            chosenWidth = width;
+        }
     }
-    return kHeaderSize;
+    return chosen;
 }
 
 }  // namespace
 
-Cursor CursorFromBytes(std::string_view bytes) {
+Cursor CursorFromBytes(std::string_view bytes, int pixels) {
     if (bytes.size() < kHeaderSize || Word(bytes, 0) != 0 || Word(bytes, 2) != 2) Invalid();
     const std::size_t count = Word(bytes, 4);
     if (count == 0 || bytes.size() < kHeaderSize + count * kEntrySize) Invalid();
-    const std::size_t entry = ChosenEntry(bytes, count);
+    const std::size_t entry = ChosenEntry(bytes, count, static_cast<unsigned>(pixels));
     const std::size_t size = DoubleWord(bytes, entry + 8);
     const std::size_t offset = DoubleWord(bytes, entry + 12);
     if (size == 0 || offset > bytes.size() || size > bytes.size() - offset) Invalid();
 
-    // A cursor resource is the hotspot (two words) followed by the image as the file holds it.
+    // A cursor resource is the hotspot (two words) followed by the image as the file holds it; the
+    // system scales the image and the hotspot to the size asked for.
     std::string resource(bytes.substr(entry + 4, 4));
     resource.append(bytes.substr(offset, size));
-    const HICON cursor = CreateIconFromResourceEx(reinterpret_cast<PBYTE>(resource.data()),
-                                                  static_cast<DWORD>(resource.size()), FALSE,
-                                                  kIconFormatVersion, 0, 0, LR_DEFAULTCOLOR);
+    const HICON cursor = CreateIconFromResourceEx(
+        reinterpret_cast<PBYTE>(resource.data()), static_cast<DWORD>(resource.size()), FALSE,
+        kIconFormatVersion, pixels, pixels, LR_DEFAULTCOLOR);
     if (cursor == nullptr) Invalid();
     return Cursor(static_cast<HCURSOR>(cursor));
 }
 
-Cursor LoadCursorFile(const std::string& path) {
-    return CursorFromBytes(ReadOrdinaryFile(path, kSmallFileLimit));
+std::string ReadCursorFile(const std::string& path) {
+    return ReadOrdinaryFile(path, kSmallFileLimit);
 }
 
 }  // namespace quire::win32

@@ -1,4 +1,5 @@
-// The hand cursor file beside the program, read once and built into a cursor from its bytes.
+// The hand cursor file beside the program, read once and built into a cursor from its bytes at the
+// size the window's resolution calls for.
 #pragma once
 
 #include <string>
@@ -8,13 +9,13 @@
 
 namespace quire::win32 {
 
-// A cursor from the bytes of a .cur file: the image of the size the system uses for cursors
-// when the file has one, else its first, with the hotspot its directory gives. Throws Failure
-// ("Invalid picture") when the bytes are no cursor file.
-Cursor CursorFromBytes(std::string_view bytes);
+// A cursor `pixels` square from the bytes of a .cur file: built from the file's image of that
+// size, else from its smallest larger one, else from its largest, scaled with its hotspot. Throws
+// Failure ("Invalid picture") when the bytes are no cursor file.
+Cursor CursorFromBytes(std::string_view bytes, int pixels);
 
-// Reads the cursor file as an ordinary file under the small-file ceiling and builds the cursor.
-// Throws Failure with a true description when the file cannot be read or is no cursor.
-Cursor LoadCursorFile(const std::string& path);
+// The bytes of the cursor file, read as an ordinary file under the small-file ceiling. Throws
+// Failure with a true description when the file cannot be read.
+std::string ReadCursorFile(const std::string& path);
 
 }  // namespace quire::win32

@@ -5,6 +5,7 @@
 #include "engine/failure.h"
 #include "platform/win32/win32_gdi_colours.h"
 #include "platform/win32/win32_handles.h"
+#include "platform/win32/win32_high_contrast.h"
 #include "platform/win32/win32_system_error.h"
 #include "platform/win32/win32_wide_text.h"
 
@@ -12,10 +13,12 @@ namespace quire::win32 {
 namespace {
 
 // MessageBoxW offers no colours: while a skinned box is shown, a hook on this thread catches the
-// box's creation and subclasses it so that its face and texts take the skin's colour.
+// box's creation and subclasses it so that its face and texts take the skin's colour, and its
+// texts one that reads on that face.
 // In this order so that the hook is removed before the brush it hands out is deleted.
 struct FacedBox {
     COLORREF face = 0;
+    COLORREF text = 0;
     Brush brush;
     Hook hook;
 };
@@ -29,6 +32,7 @@ LRESULT CALLBACK FaceProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, 
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
             SetBkColor(reinterpret_cast<HDC>(wParam), faced->face);
+            SetTextColor(reinterpret_cast<HDC>(wParam), faced->text);
             return reinterpret_cast<LRESULT>(faced->brush.get());
         case WM_NCDESTROY: RemoveWindowSubclass(box, FaceProc, 1); break;
         default: break;
@@ -55,6 +59,9 @@ LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
+Win32Dialogs::Win32Dialogs(HWND owner, std::function<bool()> highContrast)
+    : owner_(owner), highContrast_(highContrast ? std::move(highContrast) : HighContrastOn) {}
+
 BoxAnswer Win32Dialogs::ShowMessage(const std::string& text, const std::string& caption,
                                     BoxStyle style) {
     // Made before the box is faced: from there until the outer box is active again nothing throws.
@@ -62,8 +69,9 @@ BoxAnswer Win32Dialogs::ShowMessage(const std::string& text, const std::string& 
     const std::wstring wideCaption = Wide(caption);
     FacedBox faced;
     FacedBox* const outer = activeBox;
-    if (face_) {
+    if (face_ && !highContrast_()) {
         faced.face = ToColorRef(*face_);
+        faced.text = ReadableOn(*face_, colour::kWindowText);
         faced.brush = Brush(CreateSolidBrush(faced.face));
         faced.hook = Hook(SetWindowsHookExW(WH_CBT, CreationHook, nullptr, GetCurrentThreadId()));
         activeBox = &faced;

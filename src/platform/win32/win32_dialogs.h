@@ -1,9 +1,10 @@
 // Message boxes through MessageBoxW, owned by the main window, optionally in the skin's face
-// colour.
+// colour with text that reads on it; in high-contrast mode always in the system's colours.
 #pragma once
 
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 
 #include "app/dialogs.h"
@@ -13,7 +14,8 @@ namespace quire::win32 {
 
 class Win32Dialogs final : public Dialogs {
 public:
-    explicit Win32Dialogs(HWND owner) : owner_(owner) {}
+    // `highContrast` tells whether Windows is in high-contrast mode (tests pass their own).
+    explicit Win32Dialogs(HWND owner, std::function<bool()> highContrast = {});
 
     BoxAnswer ShowMessage(const std::string& text, const std::string& caption,
                           BoxStyle style) override;
@@ -23,6 +25,7 @@ public:
 
 private:
     HWND owner_;
+    std::function<bool()> highContrast_;
     std::optional<Colour> face_;
 };
 

@@ -1,16 +1,21 @@
 #include "platform/win32/win32_form1_view.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <algorithm>
 #include <cmath>
 
+#include "platform/win32/win32_accessible.h"
 #include "platform/win32/win32_cursor_file.h"
+#include "platform/win32/win32_dpi.h"
 #include "platform/win32/win32_frame.h"
+#include "platform/win32/win32_icons.h"
 #include "platform/win32/win32_resource_ids.h"
 #include "platform/win32/win32_system_error.h"
 #include "platform/win32/win32_wide_text.h"
 #include "platform/win32/win32_window_ids.h"
+#include "ui/accessible_names.h"
 #include "ui/form1.h"
 #include "ui/form1_design.h"
 
@@ -23,21 +28,11 @@ constexpr DWORD kWindowStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kWindowExStyle = WS_EX_APPWINDOW;
 
-struct ScreenDpi {
-    int x;
-    int y;
-};
-
-ScreenDpi ScreenDotsPerInch() {
-    const WindowDc screen(nullptr);
-    return {GetDeviceCaps(screen.get(), LOGPIXELSX), GetDeviceCaps(screen.get(), LOGPIXELSY)};
-}
-
-RECT PixelRect(const TwipRect& twips, ScreenDpi dpi) {
-    const int left = TwipsToPixels(twips.left, dpi.x);
-    const int top = TwipsToPixels(twips.top, dpi.y);
-    return RECT{left, top, left + TwipsToPixels(twips.width, dpi.x),
-                top + TwipsToPixels(twips.height, dpi.y)};
+RECT PixelRect(const TwipRect& twips, int dpi) {
+    const int left = TwipsToPixels(twips.left, dpi);
+    const int top = TwipsToPixels(twips.top, dpi);
+    return RECT{left, top, left + TwipsToPixels(twips.width, dpi),
+                top + TwipsToPixels(twips.height, dpi)};
 }
 
 Font CreateDesignFont(const FontDesign& design, int dotsPerInch) {
@@ -87,37 +82,47 @@ std::wstring ShownText(const std::string& text) {
     return shown;
 }
 
+LONG AccessibleRole(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::TextBox: return ROLE_SYSTEM_TEXT;
+        case ControlKind::Frame: return ROLE_SYSTEM_GROUPING;
+        case ControlKind::Label: return ROLE_SYSTEM_STATICTEXT;
+        case ControlKind::PushButton: return ROLE_SYSTEM_PUSHBUTTON;
+        case ControlKind::Form:
+        case ControlKind::SkinComponent: break;
+    }
+    return ROLE_SYSTEM_CLIENT;
+}
+
 }  // namespace
 
-Win32Form1View::Win32Form1View(HINSTANCE resources, std::function<void()> endProgram)
-    : resources_(resources), endProgram_(endProgram ? std::move(endProgram) : EndProcess) {
+Win32Form1View::Win32Form1View(HINSTANCE resources, std::function<void()> endProgram,
+                               std::function<bool()> highContrast)
+    : resources_(resources),
+      endProgram_(endProgram ? std::move(endProgram) : EndProcess),
+      highContrastOn_(highContrast ? std::move(highContrast) : HighContrastOn),
+      highContrast_(highContrastOn_()) {
     HINSTANCE module = GetModuleHandleW(nullptr);
     RegisterWindowClass(module);
     RegisterFrameClass(module);
 
-    const ScreenDpi dpi = ScreenDotsPerInch();
-    windowFont_ = CreateDesignFont(*kForm1Window.font, dpi.y);
-    buttonFont_ = CreateDesignFont(kPushButtonFont, dpi.y);
     back_[Index(ControlId::Form1)] = kForm1Window.back;
     for (const ControlDesign& design : Form1Controls()) {
         back_[Index(design.id)] = design.back;
         fore_[Index(design.id)] = design.fore;
     }
 
-    RECT outer{0, 0, TwipsToPixels(kForm1Window.clientWidth, dpi.x),
-               TwipsToPixels(kForm1Window.clientHeight, dpi.y)};
-    AdjustWindowRectEx(&outer, kWindowStyle, FALSE, kWindowExStyle);
-    const int width = outer.right - outer.left;
-    const int height = outer.bottom - outer.top;
-    const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    window_ = Window(CreateWindowExW(kWindowExStyle, kWindowClass, L"", kWindowStyle, x, y, width,
-                                     height, nullptr, nullptr, module, nullptr));
+    // Made on the primary monitor, whose resolution it is then laid out for.
+    window_ = Window(CreateWindowExW(kWindowExStyle, kWindowClass, L"", kWindowStyle, 0, 0, 0, 0,
+                                     nullptr, nullptr, module, nullptr));
     if (!window_) throw LastErrorFailure();
+    dpi_ = WindowDpi(Handle());
     SetWindowLongPtrW(Handle(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrW(Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc));
-    SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_.get()), FALSE);
     CreateControls();
+    const SIZE outer = OuterSize(dpi_);
+    Place((GetSystemMetrics(SM_CXSCREEN) - outer.cx) / 2,
+          (GetSystemMetrics(SM_CYSCREEN) - outer.cy) / 2);
 }
 
 // The window goes first (see window_), and no event reaches the form while it goes.
@@ -127,7 +132,6 @@ Win32Form1View::~Win32Form1View() {
 }
 
 void Win32Form1View::CreateControls() {
-    const ScreenDpi dpi = ScreenDotsPerInch();
     HINSTANCE module = GetModuleHandleW(nullptr);
     for (const ControlDesign& design : Form1Controls()) {
         const wchar_t* kind = nullptr;
@@ -153,15 +157,16 @@ void Win32Form1View::CreateControls() {
             case ControlKind::Form:
             case ControlKind::SkinComponent: continue;  // the skin component has no window
         }
-        const RECT rect = PixelRect(ClientTwips(design.id), dpi);
         HWND control = CreateWindowExW(
-            exStyle, kind, Wide(design.caption).c_str(), style, rect.left, rect.top,
-            rect.right - rect.left, rect.bottom - rect.top, Handle(),
+            exStyle, kind, Wide(design.caption).c_str(), style, 0, 0, 0, 0, Handle(),
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(WindowId(design.id))), module, nullptr);
         if (control == nullptr) throw LastErrorFailure();
         controls_[Index(design.id)] = control;
-        const HFONT font = (design.font == &kPushButtonFont ? buttonFont_ : windowFont_).get();
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        // The preview label is named by what it shows.
+        MakeAccessible(control, AccessibleRole(design.kind),
+                       design.id == ControlId::Label4
+                           ? std::nullopt
+                           : std::optional<std::wstring>(Wide(AccessibleName(design.id))));
         if (design.kind == ControlKind::TextBox) {
             SendMessageW(control, EM_SETLIMITTEXT, 0, 0);  // no limit of our own
             SetWindowSubclass(control, TextBoxProc, 1, 0);
@@ -175,7 +180,67 @@ void Win32Form1View::CreateControls() {
         SetWindowPos(controls_[Index(design.id)], HWND_BOTTOM, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
+    LayOut();
 }
+
+void Win32Form1View::LayOut() {
+    // The new fonts are in place before the old ones go.
+    Font windowFont = CreateDesignFont(*kForm1Window.font, dpi_);
+    Font buttonFont = CreateDesignFont(kPushButtonFont, dpi_);
+    SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(windowFont.get()), FALSE);
+    for (const ControlDesign& design : Form1Controls()) {
+        HWND control = controls_[Index(design.id)];
+        if (control == nullptr) continue;
+        const RECT rect = PixelRect(ClientTwips(design.id), dpi_);
+        SetWindowPos(control, nullptr, rect.left, rect.top, rect.right - rect.left,
+                     rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        const HFONT font = (design.font == &kPushButtonFont ? buttonFont : windowFont).get();
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    }
+    windowFont_ = std::move(windowFont);
+    buttonFont_ = std::move(buttonFont);
+}
+
+SIZE Win32Form1View::OuterSize(int dpi) const {
+    const RECT outer = OuterRectForDpi(TwipsToPixels(kForm1Window.clientWidth, dpi),
+                                       TwipsToPixels(kForm1Window.clientHeight, dpi), kWindowStyle,
+                                       kWindowExStyle, dpi);
+    return SIZE{outer.right - outer.left, outer.bottom - outer.top};
+}
+
+// The border that the system draws may not be the one it reckons for the resolution (Wine keeps
+// the system's): the client area is measured and the window corrected to the design's.
+void Win32Form1View::Place(int left, int top) {
+    SIZE outer = OuterSize(dpi_);
+    SetWindowPos(Handle(), nullptr, left, top, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT client;
+    GetClientRect(Handle(), &client);
+    outer.cx += TwipsToPixels(kForm1Window.clientWidth, dpi_) - client.right;
+    outer.cy += TwipsToPixels(kForm1Window.clientHeight, dpi_) - client.bottom;
+    SetWindowPos(Handle(), nullptr, 0, 0, outer.cx, outer.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Everything is drawn anew at the new resolution; a run that pumps this message goes on.
+void Win32Form1View::OnDpiChanged(int dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    LayOut();
+    Place(suggested.left, suggested.top);
+    // An icon or a hand that cannot be made at the new size keeps the old one.
+    try {
+        if (bigIcon_) SetWindowIcon();
+        if (!cursorBytes_.empty()) mouseIcon_ = CursorFromBytes(cursorBytes_, CursorSize());
+    } catch (const Failure&) {
+    }
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void Win32Form1View::FollowDesktopColours() {
+    highContrast_ = highContrastOn_();
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+int Win32Form1View::CursorSize() const { return SystemMetricForDpi(SM_CXCURSOR, dpi_); }
 
 HWND Win32Form1View::Control(ControlId id) const {
     return id == ControlId::Form1 ? Handle() : controls_[Index(id)];
@@ -204,7 +269,13 @@ void Win32Form1View::Close() {
     ShowWindow(Handle(), SW_HIDE);
 }
 
+ColourPair Win32Form1View::ShownColours(ControlId id) const {
+    if (!highContrast_) return {back_[Index(id)], fore_[Index(id)]};
+    return HighContrastColours(id == ControlId::Form1 ? ControlKind::Form : DesignOf(id).kind);
+}
+
 ButtonLook Win32Form1View::PushButtonLook(ControlId id) const {
+    if (highContrast_) return HighContrastButtonLook();
     const ControlDesign& design = DesignOf(id);
     return buttonTheme_ ? SkinnedButtonLook(design, *buttonTheme_) : DesignButtonLook(design);
 }
@@ -212,9 +283,10 @@ ButtonLook Win32Form1View::PushButtonLook(ControlId id) const {
 LRESULT Win32Form1View::ControlColours(HDC dc, HWND control) {
     const auto id = ControlOf(control);
     if (!id) return 0;
-    SetTextColor(dc, ToColorRef(fore_[Index(*id)]));
-    SetBkColor(dc, ToColorRef(back_[Index(*id)]));
-    return reinterpret_cast<LRESULT>(brushes_.Get(back_[Index(*id)]));
+    const ColourPair shown = ShownColours(*id);
+    SetTextColor(dc, ReadableOn(shown.face, shown.text));
+    SetBkColor(dc, ToColorRef(shown.face));
+    return reinterpret_cast<LRESULT>(brushes_.Get(shown.face));
 }
 
 // The window's pointer style covers its controls: with the custom style every control shows the
@@ -261,9 +333,21 @@ LRESULT Win32Form1View::OnMessage(HWND window, UINT message, WPARAM wParam, LPAR
             RECT client;
             GetClientRect(window, &client);
             FillRect(reinterpret_cast<HDC>(wParam), &client,
-                     brushes_.Get(back_[Index(ControlId::Form1)]));
+                     brushes_.Get(ShownColours(ControlId::Form1).face));
             return 1;
         }
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE:
+        case WM_THEMECHANGED: FollowDesktopColours(); break;
+        case WM_GETDPISCALEDSIZE: {
+            // The size the window takes at the new resolution, so that Windows suggests a place
+            // that fits it.
+            *reinterpret_cast<SIZE*>(lParam) = OuterSize(static_cast<int>(wParam));
+            return TRUE;
+        }
+        case WM_DPICHANGED:
+            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
             return ControlColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
@@ -318,6 +402,9 @@ void Win32Form1View::SetText(ControlId box, const std::string& text) {
 
 void Win32Form1View::SetDescription(ControlId control, const std::string& description) {
     descriptions_[Index(control)] = description;
+    if (HWND window = controls_[Index(control)]) {
+        SetAccessibleDescription(window, ShownText(description));
+    }
 }
 
 void Win32Form1View::SetLabelCaption(ControlId label, const std::string& caption) {
@@ -328,23 +415,25 @@ void Win32Form1View::SetWindowCaption(const std::string& caption) {
     if (!SetWindowTextW(Handle(), Wide(caption).c_str())) throw LastErrorFailure();
 }
 
+// The old icons go only once the window holds the new ones.
 void Win32Form1View::SetWindowIcon() {
-    const auto load = [&](int size) {
-        auto icon = static_cast<HICON>(LoadImageW(resources_, MAKEINTRESOURCEW(kApplicationIcon),
-                                                  IMAGE_ICON, size, size, LR_SHARED));
-        if (icon == nullptr) throw LastErrorFailure();
-        return icon;
-    };
-    const HICON big = load(GetSystemMetrics(SM_CXICON));
-    const HICON smallIcon = load(GetSystemMetrics(SM_CXSMICON));
-    SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
-    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
+    Icon big =
+        LoadIconScaledDown(resources_, kApplicationIcon, SystemMetricForDpi(SM_CXICON, dpi_));
+    Icon smallIcon =
+        LoadIconScaledDown(resources_, kSmallIcon, SystemMetricForDpi(SM_CXSMICON, dpi_));
+    SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
+    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon.get()));
+    bigIcon_ = std::move(big);
+    smallIcon_ = std::move(smallIcon);
 }
 
 void Win32Form1View::SetMouseIcon(const std::string& cursorFile) {
     // A cursor that cannot be loaded leaves none: the buttons then show the default pointer.
     mouseIcon_ = Cursor();
-    mouseIcon_ = LoadCursorFile(cursorFile);
+    cursorBytes_.clear();
+    std::string bytes = ReadCursorFile(cursorFile);
+    mouseIcon_ = CursorFromBytes(bytes, CursorSize());
+    cursorBytes_ = std::move(bytes);
 }
 
 void Win32Form1View::SetMousePointer(MousePointer pointer) {

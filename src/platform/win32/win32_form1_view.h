@@ -1,5 +1,8 @@
 // The main window in plain Win32, built from the design table. It shows what Form1's procedures
-// set (Form1View) and turns the messages of its controls into Form1's events.
+// set (Form1View) and turns the messages of its controls into Form1's events. It is laid out at
+// its monitor's resolution and again whenever that changes; its texts read on their backgrounds,
+// in high-contrast mode in the system's colours; every control tells a screen reader its role and
+// name.
 #pragma once
 
 #include <windows.h>
@@ -10,6 +13,7 @@
 
 #include "platform/win32/win32_gdi_colours.h"
 #include "platform/win32/win32_handles.h"
+#include "platform/win32/win32_high_contrast.h"
 #include "platform/win32/win32_push_button.h"
 #include "ui/button_look.h"
 #include "ui/form1_events.h"
@@ -25,8 +29,10 @@ namespace quire::win32 {
 class Win32Form1View final : public Form1View {
 public:
     // Creates the window and its controls, hidden and centred on the screen. `resources` holds the
-    // application icon; `endProgram` ends the process (tests pass their own).
-    explicit Win32Form1View(HINSTANCE resources, std::function<void()> endProgram = {});
+    // application icon; `endProgram` ends the process and `highContrast` tells whether Windows is
+    // in high-contrast mode (tests pass their own).
+    explicit Win32Form1View(HINSTANCE resources, std::function<void()> endProgram = {},
+                            std::function<bool()> highContrast = {});
     ~Win32Form1View() override;
     Win32Form1View(const Win32Form1View&) = delete;
     Win32Form1View& operator=(const Win32Form1View&) = delete;
@@ -44,10 +50,18 @@ public:
     // True once the window has been closed: no event reaches the form after that.
     bool Ended() const { return ended_; }
 
+    // The resolution the window is laid out for.
+    int Dpi() const { return dpi_; }
+
     MousePointer Pointer() const { return pointer_; }
     bool HasMouseIcon() const { return static_cast<bool>(mouseIcon_); }
+    HCURSOR MouseIcon() const { return mouseIcon_.get(); }
+    // The colours the design and the skin give; ShownColours tells what is drawn.
     Colour BackColor(ControlId id) const { return back_[Index(id)]; }
     Colour ForeColor(ControlId id) const { return fore_[Index(id)]; }
+    // The face and text colour of the window or of a control but a push button as drawn now (the
+    // text before it is made to read on the face).
+    ColourPair ShownColours(ControlId id) const;
     // The look of a push button as it is drawn now.
     ButtonLook PushButtonLook(ControlId id) const;
 
@@ -79,6 +93,15 @@ private:
     // the holder no longer has it.
     LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls();
+    // Fonts, places and sizes of the controls at dpi_.
+    void LayOut();
+    // The outer size of the window whose client area is the design's at `dpi`.
+    SIZE OuterSize(int dpi) const;
+    // Moves the window's top-left corner there, its client area the design's at dpi_.
+    void Place(int left, int top);
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    void FollowDesktopColours();
+    int CursorSize() const;
     void Route(ControlId control, FormEvent event);
     LRESULT ControlColours(HDC dc, HWND control);
     bool ShowCustomPointer(WORD hitTest);
@@ -86,6 +109,9 @@ private:
 
     HINSTANCE resources_;
     std::function<void()> endProgram_;
+    std::function<bool()> highContrastOn_;
+    bool highContrast_ = false;
+    int dpi_ = 96;
     std::array<HWND, kControls> controls_{};
     std::array<Colour, kControls> back_{};
     std::array<Colour, kControls> fore_{};
@@ -94,6 +120,9 @@ private:
     std::optional<ButtonTheme> buttonTheme_;
     Font windowFont_;
     Font buttonFont_;
+    Icon bigIcon_;
+    Icon smallIcon_;
+    std::string cursorBytes_;  // the hand's file, to build it again at another resolution
     Cursor mouseIcon_;
     MousePointer pointer_ = MousePointer::Default;
     HWND lastFocus_ = nullptr;

@@ -1,5 +1,6 @@
 #include "platform/win32/win32_gdi_colours.h"
 
+#include "ui/contrast.h"
 #include "ui/form1_design.h"
 
 namespace quire::win32 {
@@ -7,6 +8,10 @@ namespace quire::win32 {
 COLORREF ToColorRef(Colour colour) {
     if (colour::IsSystemColour(colour)) return GetSysColor(colour::SystemColourIndex(colour));
     return colour & 0x00FFFFFFu;
+}
+
+COLORREF ReadableOn(Colour background, Colour text) {
+    return ReadableText(ToColorRef(background), ToColorRef(text));
 }
 
 HBRUSH BrushCache::Get(Colour colour) {

@@ -14,6 +14,10 @@ namespace quire::win32 {
 // desktop's colours shows at the next paint.
 COLORREF ToColorRef(Colour colour);
 
+// The text colour to draw on `background`: `text` as it is drawn now when it reads there, else
+// black or white, whichever reads better (a dark desktop's white text on the design's white face).
+COLORREF ReadableOn(Colour background, Colour text);
+
 // Solid brushes by colour, made once and deleted with the cache.
 class BrushCache {
 public:

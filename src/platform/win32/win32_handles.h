@@ -59,6 +59,11 @@ struct CursorTraits : NullIsNone<HCURSOR> {
 };
 using Cursor = UniqueHandle<CursorTraits>;
 
+struct IconTraits : NullIsNone<HICON> {
+    static void Close(HICON icon) noexcept { DestroyIcon(icon); }
+};
+using Icon = UniqueHandle<IconTraits>;
+
 struct WindowTraits : NullIsNone<HWND> {
     static void Close(HWND window) noexcept { DestroyWindow(window); }
 };

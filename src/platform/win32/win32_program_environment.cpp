@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
+#include "platform/win32/win32_handles.h"
 #include "platform/win32/win32_system_error.h"
 #include "platform/win32/win32_wide_text.h"
 
@@ -15,7 +18,7 @@ std::string FolderOf(const std::string& programPath) {
     return folder;
 }
 
-std::string ProgramFolder() {
+std::string ProgramPath() {
     // The path may be longer than MAX_PATH when the program lies deep in a long-path folder.
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
@@ -24,10 +27,36 @@ std::string ProgramFolder() {
         if (length == 0) throw LastErrorFailure();
         if (length < path.size()) {
             path.resize(length);
-            return FolderOf(Utf8(path));
+            return Utf8(path);
         }
         path.resize(path.size() * 2);
     }
+}
+
+std::string ProgramFolder() { return FolderOf(ProgramPath()); }
+
+std::vector<std::string> CommandLineArguments() {
+    int count = 0;
+    const LocalMemory list(reinterpret_cast<HLOCAL>(CommandLineToArgvW(GetCommandLineW(), &count)));
+    std::vector<std::string> arguments;
+    const auto* words = static_cast<wchar_t**>(list.get());
+    for (int i = 1; words != nullptr && i < count; ++i) arguments.push_back(Utf8(words[i]));
+    return arguments;
+}
+
+std::vector<std::string> FolderArguments(std::vector<std::string> arguments) {
+    for (std::string& argument : arguments) {
+        if (argument.empty() || argument.front() == '-') continue;
+        const std::wstring given = Wide(argument);
+        std::wstring full(GetFullPathNameW(given.c_str(), 0, nullptr, nullptr), L'\0');
+        const DWORD length =
+            GetFullPathNameW(given.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        if (length == 0 || length >= full.size()) continue;  // left as given: the check decides
+        full.resize(length);
+        while (!full.empty() && (full.back() == L'\\' || full.back() == L'/')) full.pop_back();
+        argument = Utf8(full);
+    }
+    return arguments;
 }
 
 std::string DecimalSeparator() {

@@ -85,7 +85,8 @@ void DrawPushButton(const DRAWITEMSTRUCT& item, const ButtonLook& look) {
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     const bool hot = IsHot(item.hwndItem);
 
-    FillSolid(dc, rect, ToColorRef(pressed ? look.pressedFace : hot ? look.hotFace : look.face));
+    const Colour face = pressed ? look.pressedFace : hot ? look.hotFace : look.face;
+    FillSolid(dc, rect, ToColorRef(face));
     if (!look.flat || pressed || hot) FrameSolid(dc, rect, ToColorRef(look.border));
 
     wchar_t caption[128];
@@ -93,7 +94,7 @@ void DrawPushButton(const DRAWITEMSTRUCT& item, const ButtonLook& look) {
     RECT text = rect;
     if (pressed) OffsetRect(&text, 1, 1);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ToColorRef(look.text));
+    SetTextColor(dc, ReadableOn(face, look.text));  // each state's face may call for another
     DrawTextW(dc, caption, length, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 
     if ((item.itemState & ODS_FOCUS) != 0) {

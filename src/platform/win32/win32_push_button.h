@@ -16,7 +16,7 @@ void MakePushButton(HWND button);
 // True while the mouse is over the button.
 bool IsHot(HWND button);
 
-// Draws the button for WM_DRAWITEM.
+// Draws the button for WM_DRAWITEM, its caption in a colour that reads on the face of its state.
 void DrawPushButton(const DRAWITEMSTRUCT& item, const ButtonLook& look);
 
 }  // namespace quire::win32

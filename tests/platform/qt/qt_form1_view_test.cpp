@@ -131,6 +131,18 @@ TEST(QtCursorFile, WhatIsNoCursorFailsWithItsOwnDescription) {
     }
 }
 
+// At 144 and 192 dpi the hand keeps its size on the screen: 48 and 64 of the screen's pixels.
+TEST(QtCursorFile, IsDrawnForTheScreensPixels) {
+    test::TempFolder folder;
+    test::WriteFile(folder.Sub("HAND-M.CUR"), test::CursorFileBytes(9, 3));
+    for (const qreal ratio : {1.0, 1.5, 2.0}) {
+        const QCursor cursor = LoadCursorFile(folder.Sub("HAND-M.CUR"), ratio);
+        EXPECT_EQ(cursor.pixmap().size(), QSize(32, 32) * ratio) << ratio;
+        EXPECT_EQ(cursor.pixmap().devicePixelRatio(), ratio);
+        EXPECT_EQ(cursor.hotSpot(), QPoint(9, 3)) << "in the image's own units";
+    }
+}
+
 TEST(QtCursorFile, AHotspotOutsideTheImageIsKeptOnIt) {
     test::TempFolder folder;
     test::WriteFile(folder.Sub("c.cur"), test::CursorFileBytes(500, 40));
@@ -147,6 +159,15 @@ TEST_F(QtView, CustomPointerShowsTheMouseIconDefaultShowsTheArrow) {
     EXPECT_EQ(Window().cursor().hotSpot(), QPoint(5, 1));
     View().SetMousePointer(MousePointer::Default);
     EXPECT_EQ(Window().cursor().shape(), Qt::ArrowCursor);
+}
+
+// Runs at scale factors of 1.5 and 2 as well.
+TEST_F(QtView, TheHandIsDrawnForTheWindowsScreen) {
+    test::WriteFile(fixture_.programFolder.Sub("HAND-M.CUR"), test::CursorFileBytes(5, 1));
+    View().SetMouseIcon(fixture_.programFolder.Sub("HAND-M.CUR"));
+    View().SetMousePointer(MousePointer::Custom);
+    const qreal ratio = Window().devicePixelRatioF();
+    EXPECT_EQ(Window().cursor().pixmap().size(), (QSizeF(32, 32) * ratio).toSize());
 }
 
 TEST_F(QtView, AFileThatIsNoCursorFailsAndLeavesNoCustomImage) {

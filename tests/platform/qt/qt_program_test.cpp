@@ -13,6 +13,7 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <array>
+#include <filesystem>
 #include <fstream>
 
 #include "app/product.h"
@@ -152,6 +153,41 @@ TEST_F(QtProgram, AProgramFolderThatIsNoUtf8FindsItsFilesAndSamples) {
     Program again(fixture_.Setup());
     again.Start();
     EXPECT_EQ(again.View().Text(ControlId::Text3), folder + "/Samples") << "stored whole";
+}
+
+// Started for a folder, from a file manager or a command line: the folder as the picker puts it.
+TEST_F(QtProgram, AFolderArgumentGoesToTheTargetBoxAsThePickerPutsIt) {
+    const std::string base = fixture_.programFolder.Path();
+    QDir().mkpath(QString::fromStdString(base + "/Jobs 100% \"quoted\""));
+    test::WriteFile(base + "/a file", "x");
+    ::symlink((base + "/Jobs 100% \"quoted\"").c_str(), (base + "/link").c_str());
+    const std::string stored = base + "/stored/";
+    QDir().mkpath(QString::fromStdString(stored));
+    const std::string cwd = std::filesystem::current_path().native();
+    std::filesystem::current_path(base);
+    const struct {
+        std::vector<std::string> arguments;
+        std::string shown;
+    } cases[] = {
+        {{base + "/Jobs 100% \"quoted\""}, base + "/Jobs 100% \"quoted\"/"},
+        {{base + "/Jobs 100% \"quoted\"/"}, base + "/Jobs 100% \"quoted\"/"},
+        {{"Jobs 100% \"quoted\""}, base + "/Jobs 100% \"quoted\"/"},  // against the working folder
+        {{base + "/link"}, base + "/link/"},                          // a link to a folder is taken
+        {{"/"}, "/"},
+        {{base + "/a file"}, stored},
+        {{base + "/missing"}, stored},
+        {{base, base}, stored},
+        {{"--x"}, stored},
+        {{""}, stored},
+    };
+    for (const auto& c : cases) {
+        Store("Text3", QString::fromStdString(stored));
+        Program program(fixture_.Setup());
+        program.Start(FolderArguments(c.arguments));
+        EXPECT_EQ(program.View().Text(ControlId::Text3), c.shown) << c.arguments.front();
+        EXPECT_EQ(Stored("Text3").toStdString(), c.shown);
+    }
+    std::filesystem::current_path(cwd);
 }
 
 TEST(QtProgramFolder, IsTheFolderOfTheRunningExecutable) {

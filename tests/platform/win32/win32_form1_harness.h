@@ -28,9 +28,13 @@ private:
 };
 
 struct Form1Harness {
-    // `programFolder` stands for the folder beside the program (cursor, theme, samples).
-    explicit Form1Harness(std::string programFolder, FileSystem* files = nullptr)
-        : window(GetModuleHandleW(nullptr), [this] { ++endProgramCalls; }),
+    // `programFolder` stands for the folder beside the program (cursor, theme, samples);
+    // `highContrast` stands for Windows' high-contrast mode, which Wine never turns on.
+    explicit Form1Harness(std::string programFolder, FileSystem* files = nullptr,
+                          bool highContrast = false)
+        : window(
+              GetModuleHandleW(nullptr), [this] { ++endProgramCalls; },
+              [highContrast] { return highContrast; }),
           pump(window),
           painter(window),
           skin(painter, files != nullptr ? *files : realFiles),

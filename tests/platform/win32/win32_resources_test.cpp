@@ -110,7 +110,8 @@ TEST_F(ProgramResources, ManifestAsksForCommonControlsDpiAndLongPaths) {
     const std::string manifest(Resource(RT_MANIFEST, MAKEINTRESOURCEW(1)));
     EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);
     EXPECT_NE(manifest.find("version=\"6.0.0.0\""), std::string::npos);
-    EXPECT_NE(manifest.find(">true</dpiAware>"), std::string::npos);
+    EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string::npos);
+    EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
     EXPECT_NE(manifest.find(">true</longPathAware>"), std::string::npos);
 }
 
