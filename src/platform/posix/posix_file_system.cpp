@@ -112,6 +112,46 @@ std::string NotOrdinary(mode_t mode) {
     return "Not an ordinary file";
 }
 
+// The entry at `path` in its parent folder, held open, so that the name is looked at and acted on
+// in the same folder however the path's folders change meanwhile.
+struct EntryInParent {
+    Descriptor parent;
+    std::string name;
+};
+
+EntryInParent OpenParent(const std::string& path) {
+    if (!Representable(path)) Fail(EINVAL);
+    const std::string entry = WithoutTrailingSeparators(path);
+    const std::size_t slash = entry.rfind('/');
+    const std::string parentPath =
+        slash == std::string::npos ? std::string(".") : entry.substr(0, slash == 0 ? 1 : slash);
+    Descriptor parent = parentPath.size() < PATH_MAX
+                            ? OpenAt(AT_FDCWD, parentPath.c_str(), O_PATH | O_DIRECTORY)
+                            : OpenFolderByComponents(parentPath);
+    return {std::move(parent), slash == std::string::npos ? entry : entry.substr(slash + 1)};
+}
+
+bool Same(const struct stat& info, const FolderIdentity& identity) {
+    return static_cast<std::uint64_t>(info.st_dev) == identity.volume &&
+           static_cast<std::uint64_t>(info.st_ino) == identity.file;
+}
+
+// Removed when the entry is the folder with `identity`; otherwise why not.
+FileSystem::Removal CheckEntry(const EntryInParent& entry, const FolderIdentity& identity) {
+    using enum FileSystem::Removal;
+    if (entry.parent.Fd() < 0) {
+        if (entry.parent.Error() == ENOENT) return Gone;
+        if (entry.parent.Error() == ENOTDIR) return Changed;
+        Fail(entry.parent.Error());
+    }
+    struct stat info {};
+    if (::fstatat(entry.parent.Fd(), entry.name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (errno == ENOENT) return Gone;
+        Fail(errno);
+    }
+    return S_ISDIR(info.st_mode) && Same(info, identity) ? Removed : Changed;
+}
+
 std::string SizeText(std::size_t bytes) {
     if (bytes % (1024 * 1024) == 0) return std::to_string(bytes / (1024 * 1024)) + " MiB";
     return std::to_string(bytes) + " bytes";
@@ -285,6 +325,61 @@ std::string PosixFileSystem::ReadSmallFile(const std::string& path, std::size_t 
     }
     if (content.size() > limit) throw Failure(tooLarge);
     return content;
+}
+
+FolderIdentity PosixFileSystem::IdentityOf(const std::string& path) const {
+    struct stat info {};
+    if (const int error = Stat(path, info, AT_SYMLINK_NOFOLLOW); error != 0) Fail(error);
+    if (!S_ISDIR(info.st_mode)) Fail(ENOTDIR);
+    return {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
+}
+
+// POSIX has no removal on condition of an identity: the check comes just before the removal, in
+// the same open parent folder.
+FileSystem::Removal PosixFileSystem::RemoveEmptyFolder(const std::string& path,
+                                                       const FolderIdentity& identity) {
+    const EntryInParent entry = OpenParent(path);
+    if (const Removal check = CheckEntry(entry, identity); check != Removal::Removed) return check;
+    if (::unlinkat(entry.parent.Fd(), entry.name.c_str(), AT_REMOVEDIR) == 0) {
+        return Removal::Removed;
+    }
+    switch (errno) {
+        case ENOTEMPTY:
+        case EEXIST: return Removal::NotEmpty;
+        case ENOENT: return Removal::Gone;
+        case ENOTDIR: return Removal::Changed;
+        default: Fail(errno);
+    }
+}
+
+// The folder is opened without following a link and checked again through the open handle, and
+// its entries counted: a removal needs write permission on the parent, asked as the caller.
+FileSystem::Removal PosixFileSystem::PredictRemoval(const std::string& path,
+                                                    const FolderIdentity& identity,
+                                                    std::size_t removedFirst) const {
+    const EntryInParent entry = OpenParent(path);
+    if (const Removal check = CheckEntry(entry, identity); check != Removal::Removed) return check;
+    Descriptor listing = OpenAt(entry.parent.Fd(), entry.name.c_str(),
+                                O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_NONBLOCK);
+    if (listing.Fd() < 0) Fail(listing.Error());
+    struct stat info {};
+    if (::fstat(listing.Fd(), &info) != 0) Fail(errno);
+    if (!Same(info, identity)) return Removal::Changed;
+    DIR* const directory = ::fdopendir(listing.Fd());
+    if (directory == nullptr) Fail(errno);
+    static_cast<void>(listing.Release());
+    std::size_t entries = 0;
+    errno = 0;
+    while (const dirent* found = ::readdir(directory)) {
+        const std::string_view name = found->d_name;
+        if (name != "." && name != "..") ++entries;
+    }
+    const int error = errno;
+    ::closedir(directory);
+    if (error != 0) Fail(error);
+    if (entries > removedFirst) return Removal::NotEmpty;
+    if (::faccessat(entry.parent.Fd(), ".", W_OK | X_OK, AT_EACCESS) != 0) Fail(errno);
+    return Removal::Removed;
 }
 
 }  // namespace quire
