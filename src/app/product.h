@@ -43,4 +43,8 @@ inline constexpr std::string_view kHelpQuestion =
     "in seeing this other software?";
 inline constexpr std::string_view kPickerTitle = "Save images to this folder";
 
+// Once per process, when a run's journal cannot be written (the run goes on).
+inline constexpr std::string_view kJournalNotice =
+    "The journal of this run could not be written, so Undo Last Run will not know it";
+
 }  // namespace quire::product

@@ -11,7 +11,10 @@
 #include "app/platform_traits.h"
 #include "app/settings_store.h"
 #include "app/startup.h"
+#include "engine/failure.h"
 #include "engine/file_system.h"
+#include "engine/journal_store.h"
+#include "engine/run_journal.h"
 #include "shell/shell.h"
 #include "ui/event_pump.h"
 #include "ui/form1_view.h"
@@ -27,6 +30,7 @@ struct Form1Ports {
     SettingsStore& settings;
     Shell& shell;
     ThemeSkin& skin;
+    JournalStore& journal;  // the runs' journal, for undo (engine/undo.h)
 };
 
 struct Form1Environment {
@@ -90,6 +94,8 @@ private:
     // of the process is shown, naming what failed.
     template <class Body>
     void Unguarded(std::string_view what, Body&& body);
+    // A run's journal cannot be written: the first time in the process, the user is told.
+    void JournalUnwritable(const Failure& failure);
 
     Form1Ports ports_;
     Form1Environment environment_;
@@ -97,6 +103,8 @@ private:
     bool runInProgress_ = false;
     bool unloaded_ = false;
     bool unguardedFailureShown_ = false;
+    bool journalNoticeShown_ = false;
+    RunJournal* runJournal_ = nullptr;  // of the run in progress, written out if the program ends
 };
 
 }  // namespace quire
