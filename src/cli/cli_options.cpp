@@ -191,7 +191,6 @@ std::string_view UsageText() {
            "  quirebatch-cli \"Invoice ##\" 12 ~/Jobs\n"
            "  quirebatch-cli --start 10 --step 10 --each RAW --each Edits/Final \"Shoot ###\" 5 .\n"
            "  quirebatch-cli --names clients.txt --template ~/Skeleton --dry-run ~/Clients\n"
-           "  quirebatch-cli undo --dry-run\n"
            "\n"
            "Folders outside TARGET (a \"..\" in PATTERN, a line or a subfolder) are refused.\n"
            "Exit status: 0 all done, 1 a folder or the output failed (undo: a folder was kept),\n"
