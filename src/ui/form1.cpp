@@ -28,10 +28,9 @@ BoxAnswer Form1::Show(std::string_view text, BoxStyle style) {
     return ports_.dialogs.ShowMessage(std::string(text), applicationTitle_, style);
 }
 
-template <class Body>
-void Form1::Unguarded(std::string_view what, Body&& body) {
+void Form1::Unguarded(std::string_view what, const std::function<void()>& body) {
     try {
-        std::forward<Body>(body)();
+        body();
     } catch (const std::exception& failure) {
         if (unguardedFailureShown_) return;
         unguardedFailureShown_ = true;

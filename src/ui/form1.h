@@ -3,6 +3,7 @@
 // user sees as "at line N" in the error report.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -64,6 +65,12 @@ public:
     void PushButton6_Click();  // help
     void PushButton7_Click();  // the folder picker
 
+    // "Undo Last Run..." of the window's menu (the system menu on Windows, the surface's context
+    // menu on Linux): asks first, removes the last run's folders that are still empty and
+    // unchanged, and tells what it did. Offered only while no run is in progress.
+    bool UndoOffered() const { return !runInProgress_ && !unloaded_; }
+    void UndoLastRun_Click();
+
     void Form_MouseMove();
     void Frame1_MouseMove();
     void Frame2_MouseMove();
@@ -92,8 +99,7 @@ private:
 
     // Runs a procedure that has no error report: a failure never ends the program; the first one
     // of the process is shown, naming what failed.
-    template <class Body>
-    void Unguarded(std::string_view what, Body&& body);
+    void Unguarded(std::string_view what, const std::function<void()>& body);
     // A run's journal cannot be written: the first time in the process, the user is told.
     void JournalUnwritable(const Failure& failure);
 

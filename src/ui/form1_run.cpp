@@ -9,6 +9,7 @@
 #include "engine/name_pattern.h"
 #include "engine/run_journal.h"
 #include "ui/form1.h"
+#include "ui/run_flag.h"
 
 namespace quire {
 namespace {
@@ -24,18 +25,6 @@ public:
 
 private:
     T*& slot_;
-};
-
-// Clears the run flag on every way out of the procedure.
-class RunFlag {
-public:
-    explicit RunFlag(bool& flag) : flag_(flag) { flag_ = true; }
-    ~RunFlag() { flag_ = false; }
-    RunFlag(const RunFlag&) = delete;
-    RunFlag& operator=(const RunFlag&) = delete;
-
-private:
-    bool& flag_;
 };
 
 }  // namespace
