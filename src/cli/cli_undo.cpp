@@ -11,7 +11,8 @@ namespace {
 
 class CliUndoHost final : public UndoHost {
 public:
-    CliUndoHost(const UndoOptions& options, CliContext& context) : options_(options), context_(context) {}
+    CliUndoHost(const UndoOptions& options, CliContext& context)
+        : options_(options), context_(context) {}
 
     bool BeforeFolder(std::int64_t done, std::int64_t total) override {
         if (context_.stopSignal() != 0 || (options_.dryRun && !context_.out)) return false;

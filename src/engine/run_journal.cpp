@@ -12,7 +12,7 @@ namespace quire {
 namespace {
 
 constexpr std::string_view kMagic = "QUIREBATCH JOURNAL 1\n";
-constexpr std::size_t kLongestRecord = 1024 * 1024;
+constexpr std::size_t kLongestRecord = std::size_t{1024} * 1024;
 constexpr std::size_t kFraming = 1 + 4 + 4;
 constexpr char kRun = 'R';
 constexpr char kFolder = 'F';
@@ -125,7 +125,7 @@ private:
                 buffer_.erase(0, at_);
                 at_ = 0;
             }
-            std::array<char, 64 * 1024> chunk{};
+            std::array<char, std::size_t{64} * 1024> chunk{};
             const std::optional<std::size_t> got = source_.Read(chunk.data(), chunk.size());
             if (!got || *got == 0) {
                 atEnd_ = true;
@@ -150,7 +150,7 @@ private:
 
 }  // namespace
 
-RunJournal::RunJournal(const FileSystem& files, JournalStore& store, RunDescription run,
+RunJournal::RunJournal(const FileSystem& files, JournalStore& store, const RunDescription& run,
                        std::function<void(const Failure&)> unwritable,
                        std::function<Clock::time_point()> now)
     : files_(files), store_(store), unwritable_(std::move(unwritable)), now_(std::move(now)) {
@@ -230,8 +230,8 @@ std::optional<Journal> ReadJournal(JournalStore& store) {
         if (kind == kUndone) {
             journal.undone = true;
         } else if (kind == kFolder && payload.size() > 16) {
-            journal.folders.push_back(
-                {std::string(payload.substr(16)), {GetNumber(payload, 0, 8), GetNumber(payload, 8, 8)}});
+            journal.folders.push_back({std::string(payload.substr(16)),
+                                       {GetNumber(payload, 0, 8), GetNumber(payload, 8, 8)}});
         } else {
             break;  // no record this program writes: what follows cannot be trusted
         }
@@ -249,8 +249,8 @@ void MarkUndone(JournalStore& store, const RunDescription& run) {
     sink->Publish();
 }
 
-RunDescription DescribeRun(std::string target, std::string pattern, bool listed,
-                           std::int64_t count, char separator) {
+RunDescription DescribeRun(std::string target, std::string pattern, bool listed, std::int64_t count,
+                           char separator) {
     std::random_device random;
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     RunDescription run;
