@@ -1,6 +1,7 @@
 // The journal's file: a magic line, then records. A record is its kind (one byte), the length of
 // its payload (4 bytes), the payload, and a checksum of all three (4 bytes); numbers are little-
-// endian. The first record describes the run ('R'); each folder is one 'F'; 'U' marks it undone.
+// endian. The first record describes the run ('R'); each folder is one 'F' (its identity, then
+// its path); 'U' marks it undone.
 #include "engine/run_journal.h"
 
 #include <array>
@@ -14,6 +15,7 @@ namespace {
 constexpr std::string_view kMagic = "QUIREBATCH JOURNAL 1\n";
 constexpr std::size_t kLongestRecord = std::size_t{1024} * 1024;
 constexpr std::size_t kFraming = 1 + 4 + 4;
+constexpr std::size_t kIdentitySize = 3 * 8;
 constexpr char kRun = 'R';
 constexpr char kFolder = 'F';
 constexpr char kUndone = 'U';
@@ -70,6 +72,7 @@ void AppendFolder(std::string& out, const std::string& path, const FolderIdentit
     const std::size_t start = out.size();
     PutNumber(out, identity.volume, 8);
     PutNumber(out, identity.file, 8);
+    PutNumber(out, identity.born, 8);
     out.append(path);
     CloseRecord(out, start, kFolder);
 }
@@ -229,9 +232,10 @@ std::optional<Journal> ReadJournal(JournalStore& store) {
         const auto& [kind, payload] = *record;
         if (kind == kUndone) {
             journal.undone = true;
-        } else if (kind == kFolder && payload.size() > 16) {
-            journal.folders.push_back({std::string(payload.substr(16)),
-                                       {GetNumber(payload, 0, 8), GetNumber(payload, 8, 8)}});
+        } else if (kind == kFolder && payload.size() > kIdentitySize) {
+            const FolderIdentity identity{GetNumber(payload, 0, 8), GetNumber(payload, 8, 8),
+                                          GetNumber(payload, 16, 8)};
+            journal.folders.push_back({std::string(payload.substr(kIdentitySize)), identity});
         } else {
             break;  // no record this program writes: what follows cannot be trusted
         }
