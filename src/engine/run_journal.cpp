@@ -15,7 +15,7 @@ namespace {
 constexpr std::string_view kMagic = "QUIREBATCH JOURNAL 1\n";
 constexpr std::size_t kLongestRecord = std::size_t{1024} * 1024;
 constexpr std::size_t kFraming = 1 + 4 + 4;
-constexpr std::size_t kIdentitySize = 3 * 8;
+constexpr std::size_t kIdentitySize = std::size_t{3} * 8;
 constexpr char kRun = 'R';
 constexpr char kFolder = 'F';
 constexpr char kUndone = 'U';
