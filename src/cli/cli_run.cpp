@@ -75,15 +75,16 @@ std::unique_ptr<RunJournal> StartJournal(const RunOptions& options, CliContext& 
                                          std::optional<ProgressPrinter>& progress) {
     if (options.dryRun || options.noJournal || context.journal == nullptr) return nullptr;
     const bool listed = plan.names != nullptr;
-    return std::make_unique<RunJournal>(context.files, *context.journal,
-                    DescribeRun(options.target, listed ? std::string() : options.pattern, listed,
-                                plan.count, context.separator),
-                    [&context, &progress](const Failure& failure) {
-                        if (progress) progress->Finish();
-                        context.err << "quirebatch-cli: warning: no journal of this run, undo "
-                                       "will not know it: " +
-                                           Printable(failure.what(), context.separator) + '\n';
-                    });
+    return std::make_unique<RunJournal>(
+        context.files, *context.journal,
+        DescribeRun(options.target, listed ? std::string() : options.pattern, listed, plan.count,
+                    context.separator),
+        [&context, &progress](const Failure& failure) {
+            if (progress) progress->Finish();
+            context.err << "quirebatch-cli: warning: no journal of this run, undo "
+                           "will not know it: " +
+                               Printable(failure.what(), context.separator) + '\n';
+        });
 }
 
 // Everything a run needs that is read before it starts.

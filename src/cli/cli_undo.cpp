@@ -11,7 +11,8 @@ namespace {
 
 class CliUndoHost final : public UndoHost {
 public:
-    CliUndoHost(const UndoOptions& options, CliContext& context) : options_(options), context_(context) {}
+    CliUndoHost(const UndoOptions& options, CliContext& context)
+        : options_(options), context_(context) {}
 
     bool BeforeFolder(std::int64_t done, std::int64_t total) override {
         if (context_.stopSignal() != 0 || (options_.dryRun && !context_.out)) return false;
@@ -69,10 +70,10 @@ int UndoFromCommandLine(const UndoOptions& options, CliContext& context) {
                            Printable(result->unmarked, context.separator) + '\n';
     }
     if (!options.quiet) {
-        const char* would = options.dryRun ? "would " : "";
-        context.out << std::string(options.dryRun ? "would remove " : "removed ") +
-                           std::to_string(result->removed) + ", " + would +
-                           (options.dryRun ? "keep " : "kept ") + std::to_string(result->kept) +
+        const std::string removed = std::to_string(result->removed);
+        const std::string kept = std::to_string(result->kept);
+        context.out << (options.dryRun ? "would remove " + removed + ", would keep " + kept
+                                       : "removed " + removed + ", kept " + kept) +
                            '\n';
     }
     context.out.flush();

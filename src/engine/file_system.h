@@ -15,10 +15,14 @@ namespace quire {
 inline constexpr std::size_t kSmallFileLimit = 1024 * 1024;
 
 // What the system knows a folder by, whatever its name: device and inode on POSIX, volume serial
-// number and file id on Windows. A folder removed and made again under the same name has another.
+// number and file id on Windows. A folder removed and made again under the same name has another:
+// where a file system gives a freed inode number to the next new entry at once (ext4 does), the
+// time of birth still tells the two apart, unless both were made within one tick of the file
+// system's clock (a few milliseconds).
 struct FolderIdentity {
     std::uint64_t volume = 0;
     std::uint64_t file = 0;
+    std::uint64_t born = 0;  // nanoseconds since 1970; 0 where the system keeps no such time
     bool operator==(const FolderIdentity&) const = default;
 };
 

@@ -1,6 +1,7 @@
 // The journal's file: a magic line, then records. A record is its kind (one byte), the length of
 // its payload (4 bytes), the payload, and a checksum of all three (4 bytes); numbers are little-
-// endian. The first record describes the run ('R'); each folder is one 'F'; 'U' marks it undone.
+// endian. The first record describes the run ('R'); each folder is one 'F' (its identity, then
+// its path); 'U' marks it undone.
 #include "engine/run_journal.h"
 
 #include <array>
@@ -12,8 +13,9 @@ namespace quire {
 namespace {
 
 constexpr std::string_view kMagic = "QUIREBATCH JOURNAL 1\n";
-constexpr std::size_t kLongestRecord = 1024 * 1024;
+constexpr std::size_t kLongestRecord = std::size_t{1024} * 1024;
 constexpr std::size_t kFraming = 1 + 4 + 4;
+constexpr std::size_t kIdentitySize = std::size_t{3} * 8;
 constexpr char kRun = 'R';
 constexpr char kFolder = 'F';
 constexpr char kUndone = 'U';
@@ -70,6 +72,7 @@ void AppendFolder(std::string& out, const std::string& path, const FolderIdentit
     const std::size_t start = out.size();
     PutNumber(out, identity.volume, 8);
     PutNumber(out, identity.file, 8);
+    PutNumber(out, identity.born, 8);
     out.append(path);
     CloseRecord(out, start, kFolder);
 }
@@ -125,7 +128,7 @@ private:
                 buffer_.erase(0, at_);
                 at_ = 0;
             }
-            std::array<char, 64 * 1024> chunk{};
+            std::array<char, std::size_t{64} * 1024> chunk{};
             const std::optional<std::size_t> got = source_.Read(chunk.data(), chunk.size());
             if (!got || *got == 0) {
                 atEnd_ = true;
@@ -150,7 +153,7 @@ private:
 
 }  // namespace
 
-RunJournal::RunJournal(const FileSystem& files, JournalStore& store, RunDescription run,
+RunJournal::RunJournal(const FileSystem& files, JournalStore& store, const RunDescription& run,
                        std::function<void(const Failure&)> unwritable,
                        std::function<Clock::time_point()> now)
     : files_(files), store_(store), unwritable_(std::move(unwritable)), now_(std::move(now)) {
@@ -229,9 +232,10 @@ std::optional<Journal> ReadJournal(JournalStore& store) {
         const auto& [kind, payload] = *record;
         if (kind == kUndone) {
             journal.undone = true;
-        } else if (kind == kFolder && payload.size() > 16) {
-            journal.folders.push_back(
-                {std::string(payload.substr(16)), {GetNumber(payload, 0, 8), GetNumber(payload, 8, 8)}});
+        } else if (kind == kFolder && payload.size() > kIdentitySize) {
+            const FolderIdentity identity{GetNumber(payload, 0, 8), GetNumber(payload, 8, 8),
+                                          GetNumber(payload, 16, 8)};
+            journal.folders.push_back({std::string(payload.substr(kIdentitySize)), identity});
         } else {
             break;  // no record this program writes: what follows cannot be trusted
         }
@@ -249,9 +253,8 @@ void MarkUndone(JournalStore& store, const RunDescription& run) {
     sink->Publish();
 }
 
-RunDescription DescribeRun(std::string target, std::string pattern, bool listed,
-                           std::int64_t count, char separator) {
-    std::random_device random;
+RunDescription DescribeRun(std::string target, std::string pattern, bool listed, std::int64_t count,
+                           char separator) {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     RunDescription run;
     run.target = std::move(target);
@@ -260,9 +263,14 @@ RunDescription DescribeRun(std::string target, std::string pattern, bool listed,
     run.count = count;
     run.time = std::chrono::duration_cast<std::chrono::seconds>(now).count();
     run.separator = separator;
-    run.id = (std::uint64_t{random()} << 32) ^ random() ^
-             static_cast<std::uint64_t>(
-                 std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
+    run.id = static_cast<std::uint64_t>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
+    try {
+        std::random_device random;
+        run.id ^= (std::uint64_t{random()} << 32) ^ random();
+    } catch (const std::exception&) {
+        // The time alone, to the nanosecond, then tells the runs apart.
+    }
     return run;
 }
 

@@ -47,7 +47,7 @@ public:
     static constexpr auto kFlushInterval = std::chrono::milliseconds(100);
 
     // `unwritable` is told, once, why the journal cannot be written; nothing more is written.
-    RunJournal(const FileSystem& files, JournalStore& store, RunDescription run,
+    RunJournal(const FileSystem& files, JournalStore& store, const RunDescription& run,
                std::function<void(const Failure&)> unwritable,
                std::function<Clock::time_point()> now = Clock::now);
     // What is still held is written, unsynced, when the run ends by an exception.
@@ -83,7 +83,7 @@ std::optional<Journal> ReadJournal(JournalStore& store);
 void MarkUndone(JournalStore& store, const RunDescription& run);
 
 // A new run's description with its time and id drawn now.
-RunDescription DescribeRun(std::string target, std::string pattern, bool listed,
-                           std::int64_t count, char separator);
+RunDescription DescribeRun(std::string target, std::string pattern, bool listed, std::int64_t count,
+                           char separator);
 
 }  // namespace quire

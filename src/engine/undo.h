@@ -51,8 +51,8 @@ public:
 struct UndoResult {
     std::int64_t removed = 0;  // or, in a dry run, that would be
     std::int64_t kept = 0;
-    bool stopped = false;     // by the host, part way
-    std::string unmarked;     // why the journal could not be marked undone, or the empty text
+    bool stopped = false;  // by the host, part way
+    std::string unmarked;  // why the journal could not be marked undone, or the empty text
 };
 
 // The undo itself, for the windows and the command line: walks the journal from the last folder

@@ -85,8 +85,10 @@ void Form1::PushButton1_Click() {
         guard.Step(146, [&] { Show(kInvalidFolderMessage, BoxStyle::Ok); });
         return;
     }
+    std::string pattern;
     if (guard.Test(108, [&] {
-            return !HasSingleCounterBlock(view.Text(ControlId::Text1), kCounterChar);
+            pattern = view.Text(ControlId::Text1);
+            return !HasSingleCounterBlock(pattern, kCounterChar);
         })) {
         guard.Step(144, [&] { Show(kNoSingleBlockMessage, BoxStyle::Ok); });
         return;
@@ -110,7 +112,7 @@ void Form1::PushButton1_Click() {
     if (!count) return;
 
     RunJournal journal(ports_.files, ports_.journal,
-                       DescribeRun(target, view.Text(ControlId::Text1), false, *count, Separator()),
+                       DescribeRun(target, pattern, false, *count, Separator()),
                        [this](const Failure& failure) { JournalUnwritable(failure); });
     const Holding held(runJournal_, journal);
     WindowRun host(*this, guard, target, journal);

@@ -17,8 +17,12 @@ using Clock = RunJournal::Clock;
 
 // Names of every kind of byte the systems allow: newlines, invalid UTF-8, control characters.
 const std::vector<std::string> kOddNames = {
-    "/t/Folder 001", "/t/line\nbreak", "/t/\xff\xfe not UTF-8", "/t/\r\t\x01",
-    "/t/" + std::string(1000, 'x'), "/t/F 002/sub",
+    "/t/Folder 001",
+    "/t/line\nbreak",
+    "/t/\xff\xfe not UTF-8",
+    "/t/\r\t\x01",
+    "/t/" + std::string(1000, 'x'),
+    "/t/F 002/sub",
 };
 
 class RunJournalTest : public testing::Test {
@@ -29,9 +33,10 @@ protected:
     Clock::time_point now{};
 
     RunJournal Start(const std::string& target = "/t") {
-        return RunJournal(files, store, DescribeRun(target, "Folder ###", false, 3, '/'),
-                          [this](const Failure& failure) { unwritable.emplace_back(failure.what()); },
-                          [this] { return now; });
+        return RunJournal(
+            files, store, DescribeRun(target, "Folder ###", false, 3, '/'),
+            [this](const Failure& failure) { unwritable.emplace_back(failure.what()); },
+            [this] { return now; });
     }
 
     void Create(RunJournal& journal, const std::string& path) {

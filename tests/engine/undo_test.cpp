@@ -65,22 +65,28 @@ TEST_F(UndoTest, RemovesOnlyTheFoldersStillEmptyAndUnchanged) {
              f.folders.erase("/t/F2");
              f.files.insert("/t/F2");
          },
-         "/t/F2: changed", {"/t/F2"}},
+         "/t/F2: changed",
+         {"/t/F2"}},
         {"replaced by a link",
          [](FakeFileSystem& f) { f.links.insert("/t/F2"); },
-         "/t/F2: changed", {"/t/F2"}},
-        {"filled", [](FakeFileSystem& f) { f.files.insert("/t/F2/notes.txt"); },
-         "/t/F2: not empty", {"/t/F2"}},
+         "/t/F2: changed",
+         {"/t/F2"}},
+        {"filled",
+         [](FakeFileSystem& f) { f.files.insert("/t/F2/notes.txt"); },
+         "/t/F2: not empty",
+         {"/t/F2"}},
         {"made again by someone else",
          [](FakeFileSystem& f) {
              f.folders.erase("/t/F2");
              f.CreateFolder("/t/F2");
          },
-         "/t/F2: changed", {"/t/F2"}},
+         "/t/F2: changed",
+         {"/t/F2"}},
         {"removed", [](FakeFileSystem& f) { f.folders.erase("/t/F2"); }, "/t/F2: gone", {}},
         {"refused by the system",
          [](FakeFileSystem& f) { f.failures["/t/F2"] = "Device or resource busy"; },
-         "/t/F2: Device or resource busy", {"/t/F2"}},
+         "/t/F2: Device or resource busy",
+         {"/t/F2"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

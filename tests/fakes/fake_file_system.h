@@ -21,7 +21,7 @@ public:
     std::map<std::string, std::string> contents;  // ordinary files that can be read, by path
     std::set<std::string> unreadable;             // folders whose listing fails
     bool parentsMustExist = false;  // a creation in a missing folder fails, as on a disk
-    std::set<std::string> links;                  // entries that are links, to anything
+    std::set<std::string> links;    // entries that are links, to anything
     std::map<std::string, std::uint64_t> inodes;  // each folder's identity; new ones get the next
     std::uint64_t nextInode = 100;
     std::function<void(const std::string&)> beforeCreate;

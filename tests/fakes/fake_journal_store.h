@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
+#include "../engine/memory_source.h"
 #include "engine/failure.h"
 #include "engine/journal_store.h"
-#include "../engine/memory_source.h"
 
 namespace quire::fakes {
 

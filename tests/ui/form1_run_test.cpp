@@ -4,7 +4,6 @@
 #include <set>
 
 #include "engine/run_journal.h"
-
 #include "fakes/form1_harness.h"
 
 namespace quire {

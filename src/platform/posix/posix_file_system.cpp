@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -131,9 +132,22 @@ EntryInParent OpenParent(const std::string& path) {
     return {std::move(parent), slash == std::string::npos ? entry : entry.substr(slash + 1)};
 }
 
-bool Same(const struct stat& info, const FolderIdentity& identity) {
-    return static_cast<std::uint64_t>(info.st_dev) == identity.volume &&
-           static_cast<std::uint64_t>(info.st_ino) == identity.file;
+// The entry `name` in `directory` itself, a link not followed: 0 and whether it is a folder and
+// its identity, or the error met.
+int Identify(int directory, const char* name, int flags, bool& folder, FolderIdentity& identity) {
+    struct statx info {};
+    if (::statx(directory, name, flags | AT_SYMLINK_NOFOLLOW, STATX_TYPE | STATX_INO | STATX_BTIME,
+                &info) != 0) {
+        return errno;
+    }
+    folder = S_ISDIR(info.stx_mode);
+    identity.volume = makedev(info.stx_dev_major, info.stx_dev_minor);
+    identity.file = info.stx_ino;
+    identity.born = (info.stx_mask & STATX_BTIME) == 0
+                        ? 0
+                        : static_cast<std::uint64_t>(info.stx_btime.tv_sec) * 1000000000U +
+                              info.stx_btime.tv_nsec;
+    return 0;
 }
 
 // Removed when the entry is the folder with `identity`; otherwise why not.
@@ -144,12 +158,14 @@ FileSystem::Removal CheckEntry(const EntryInParent& entry, const FolderIdentity&
         if (entry.parent.Error() == ENOTDIR) return Changed;
         Fail(entry.parent.Error());
     }
-    struct stat info {};
-    if (::fstatat(entry.parent.Fd(), entry.name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
-        if (errno == ENOENT) return Gone;
-        Fail(errno);
+    bool folder = false;
+    FolderIdentity found;
+    if (const int error = Identify(entry.parent.Fd(), entry.name.c_str(), 0, folder, found);
+        error != 0) {
+        if (error == ENOENT) return Gone;
+        Fail(error);
     }
-    return S_ISDIR(info.st_mode) && Same(info, identity) ? Removed : Changed;
+    return folder && found == identity ? Removed : Changed;
 }
 
 std::string SizeText(std::size_t bytes) {
@@ -328,10 +344,17 @@ std::string PosixFileSystem::ReadSmallFile(const std::string& path, std::size_t 
 }
 
 FolderIdentity PosixFileSystem::IdentityOf(const std::string& path) const {
-    struct stat info {};
-    if (const int error = Stat(path, info, AT_SYMLINK_NOFOLLOW); error != 0) Fail(error);
-    if (!S_ISDIR(info.st_mode)) Fail(ENOTDIR);
-    return {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
+    bool folder = false;
+    FolderIdentity identity;
+    if (const int error = AtPath(path,
+                                 [&](int directory, const char* name) {
+                                     return Identify(directory, name, 0, folder, identity);
+                                 });
+        error != 0) {
+        Fail(error);
+    }
+    if (!folder) Fail(ENOTDIR);
+    return identity;
 }
 
 // POSIX has no removal on condition of an identity: the check comes just before the removal, in
@@ -362,9 +385,12 @@ FileSystem::Removal PosixFileSystem::PredictRemoval(const std::string& path,
     Descriptor listing = OpenAt(entry.parent.Fd(), entry.name.c_str(),
                                 O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_NONBLOCK);
     if (listing.Fd() < 0) Fail(listing.Error());
-    struct stat info {};
-    if (::fstat(listing.Fd(), &info) != 0) Fail(errno);
-    if (!Same(info, identity)) return Removal::Changed;
+    bool folder = false;
+    FolderIdentity opened;
+    if (const int error = Identify(listing.Fd(), "", AT_EMPTY_PATH, folder, opened); error != 0) {
+        Fail(error);
+    }
+    if (opened != identity) return Removal::Changed;
     DIR* const directory = ::fdopendir(listing.Fd());
     if (directory == nullptr) Fail(errno);
     static_cast<void>(listing.Release());

@@ -121,8 +121,8 @@ std::unique_ptr<JournalSink> PosixJournalStore::Begin() {
     std::string temporary = folder_ + "/.last-run.XXXXXX";
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) Fail(temporary, errno);
-    return std::make_unique<FileSink>(fd, std::move(temporary),
-                                      folder_ + "/" + kJournalName, folder_);
+    return std::make_unique<FileSink>(fd, std::move(temporary), folder_ + "/" + kJournalName,
+                                      folder_);
 }
 
 // Examined before it is opened (opening a device acts on it), opened without following a link

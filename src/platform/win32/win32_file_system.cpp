@@ -29,10 +29,9 @@ bool NothingThere(DWORD error) {
 // `share` says what others may do with it meanwhile.
 FileHandle OpenEntry(const std::string& path, DWORD share) {
     if (!Representable(path)) throw Failure(SystemMessage(ERROR_INVALID_NAME));
-    return FileHandle(CreateFileW(SystemPath(path).c_str(), FILE_READ_ATTRIBUTES, share, nullptr,
-                                  OPEN_EXISTING,
-                                  FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT,
-                                  nullptr));
+    return FileHandle(
+        CreateFileW(SystemPath(path).c_str(), FILE_READ_ATTRIBUTES, share, nullptr, OPEN_EXISTING,
+                    FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
 }
 
 BY_HANDLE_FILE_INFORMATION Information(HANDLE entry) {
@@ -166,7 +165,8 @@ std::string Win32FileSystem::ReadSmallFile(const std::string& path, std::size_t 
 }
 
 FolderIdentity Win32FileSystem::IdentityOf(const std::string& path) const {
-    const FileHandle entry = OpenEntry(path, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+    const FileHandle entry =
+        OpenEntry(path, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
     if (!entry) throw LastErrorFailure();
     const BY_HANDLE_FILE_INFORMATION information = Information(entry.get());
     if (!IsFolderItself(information)) throw Failure(SystemMessage(ERROR_DIRECTORY));

@@ -89,7 +89,8 @@ Win32JournalStore::Win32JournalStore(std::string folder)
 
 std::unique_ptr<JournalSink> Win32JournalStore::Begin() {
     if (folder_.empty()) throw Failure("LOCALAPPDATA names no folder");
-    for (std::size_t separator = folder_.find(L'\\', 3);; separator = folder_.find(L'\\', separator + 1)) {
+    for (std::size_t separator = folder_.find(L'\\', 3);;
+         separator = folder_.find(L'\\', separator + 1)) {
         const std::wstring step = folder_.substr(0, separator);
         if (!CreateDirectoryW(step.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) {
             Fail(step);
@@ -100,11 +101,11 @@ std::unique_ptr<JournalSink> Win32JournalStore::Begin() {
     const std::wstring temporary = folder_ + L"\\.last-run." +
                                    std::to_wstring(GetCurrentProcessId()) + L"-" +
                                    std::to_wstring(++made) + L".tmp";
-    FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
-                                nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE,
+                                FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) Fail(temporary);
-    return std::make_unique<FileSink>(std::move(file), temporary,
-                                      folder_ + L"\\" + kJournalName);
+    return std::make_unique<FileSink>(std::move(file), temporary, folder_ + L"\\" + kJournalName);
 }
 
 // What is there is looked at before it is opened, and again through the open handle: opening a
@@ -125,10 +126,9 @@ std::unique_ptr<ByteSource> Win32JournalStore::Open() {
     if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         throw Failure(named + "Not an ordinary file but a folder");
     }
-    FileHandle file(CreateFileW(journal.c_str(), GENERIC_READ,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING,
-                                FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    FileHandle file(CreateFileW(
+        journal.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+        nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file) Fail(journal);
     BY_HANDLE_FILE_INFORMATION information{};
     if (GetFileType(file.get()) != FILE_TYPE_DISK ||

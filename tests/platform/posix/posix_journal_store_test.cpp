@@ -42,9 +42,9 @@ TEST_F(PosixJournalStoreTest, KeepsOneJournalForTheUserAlone) {
     static_cast<void>(store.Begin());
     EXPECT_EQ(ReadJournal(store)->folders.at(0).path, (root / "B").string());
     EXPECT_EQ(fs::status(root / "state/quirebatch").permissions(), fs::perms::owner_all);
-    EXPECT_EQ(std::distance(fs::directory_iterator(root / "state/quirebatch"),
-                            fs::directory_iterator()),
-              1);
+    EXPECT_EQ(
+        std::distance(fs::directory_iterator(root / "state/quirebatch"), fs::directory_iterator()),
+        1);
 }
 
 // Nothing but an ordinary file is read as the journal, and nothing waits on a pipe.
@@ -72,8 +72,7 @@ TEST_F(PosixJournalStoreTest, RefusesWhatIsNoOrdinaryFile) {
             static_cast<void>(store.Open());
             ADD_FAILURE() << "opened";
         } catch (const Failure& failure) {
-            EXPECT_NE(std::string(failure.what()).find(c.why), std::string::npos)
-                << failure.what();
+            EXPECT_NE(std::string(failure.what()).find(c.why), std::string::npos) << failure.what();
         }
     }
 }

@@ -207,10 +207,13 @@ TEST_F(Win32Cli, UndoRemovesWhatTheLastRunMadeAndOnlyOnce) {
         std::string out;
         std::string err;
     } steps[] = {
-        {{L"undo", L"--dry-run"}, 1, Root() + "\\F 1\\A\n" + Root() + "\\F 1\n" +
-             "would remove 2, would keep 2\n",
+        {{L"undo", L"--dry-run"},
+         1,
+         Root() + "\\F 1\\A\n" + Root() + "\\F 1\n" + "would remove 2, would keep 2\n",
          "kept: " + Root() + "\\F 2\\A: not empty\nkept: " + Root() + "\\F 2: not empty\n"},
-        {{L"undo"}, 1, "removed 2, kept 2\n",
+        {{L"undo"},
+         1,
+         "removed 2, kept 2\n",
          "kept: " + Root() + "\\F 2\\A: not empty\nkept: " + Root() + "\\F 2: not empty\n"},
         {{L"undo"}, 2, "", "quirebatch-cli: nothing to undo\n"},
     };
