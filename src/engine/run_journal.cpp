@@ -196,7 +196,7 @@ void RunJournal::FolderCreated(const std::string& path) {
             sink_ = std::move(sink);
             held_.clear();
             lastWrite_ = now_();
-        } else if (now_() - lastWrite_ >= kFlushInterval) {
+        } else if (held_.size() >= kLargestHeld || now_() - lastWrite_ >= kFlushInterval) {
             Write();
         }
     } catch (const Failure& failure) {
