@@ -29,8 +29,14 @@ std::uint32_t Checksum(std::string_view bytes) {
     return hash;
 }
 
+void SetNumber(char* at, std::uint64_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) at[i] = static_cast<char>((value >> (8 * i)) & 0xFFU);
+}
+
 void PutNumber(std::string& out, std::uint64_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFFU);
+    char encoded[8];
+    SetNumber(encoded, value, bytes);
+    out.append(encoded, static_cast<std::size_t>(bytes));
 }
 
 std::uint64_t GetNumber(std::string_view bytes, std::size_t at, int count) {
@@ -47,17 +53,21 @@ void PutText(std::string& out, std::string_view text) {
     out.append(text);
 }
 
-// Appends the record whose payload is already at the end of `out` from `start` on.
-void CloseRecord(std::string& out, std::size_t start, char kind) {
-    const std::size_t length = out.size() - start;
-    std::string framing(1, kind);
-    PutNumber(framing, length, 4);
-    out.insert(start, framing);
+// Starts a record of `kind`, whose length is set when it is closed; gives where it starts.
+std::size_t OpenRecord(std::string& out, char kind) {
+    const std::size_t start = out.size();
+    out += kind;
+    out.append(4, '\0');
+    return start;
+}
+
+void CloseRecord(std::string& out, std::size_t start) {
+    SetNumber(&out[start + 1], out.size() - start - 5, 4);
     PutNumber(out, Checksum(std::string_view(out).substr(start)), 4);
 }
 
 void AppendRun(std::string& out, const RunDescription& run) {
-    const std::size_t start = out.size();
+    const std::size_t start = OpenRecord(out, kRun);
     PutNumber(out, static_cast<std::uint64_t>(run.time), 8);
     PutNumber(out, static_cast<std::uint64_t>(run.count), 8);
     PutNumber(out, run.id, 8);
@@ -65,16 +75,16 @@ void AppendRun(std::string& out, const RunDescription& run) {
     out += run.separator;
     PutText(out, run.target);
     PutText(out, run.pattern);
-    CloseRecord(out, start, kRun);
+    CloseRecord(out, start);
 }
 
 void AppendFolder(std::string& out, const std::string& path, const FolderIdentity& identity) {
-    const std::size_t start = out.size();
+    const std::size_t start = OpenRecord(out, kFolder);
     PutNumber(out, identity.volume, 8);
     PutNumber(out, identity.file, 8);
     PutNumber(out, identity.born, 8);
     out.append(path);
-    CloseRecord(out, start, kFolder);
+    CloseRecord(out, start);
 }
 
 // A run record's payload, or nothing when it does not hold one.
@@ -186,7 +196,7 @@ void RunJournal::FolderCreated(const std::string& path) {
             sink_ = std::move(sink);
             held_.clear();
             lastWrite_ = now_();
-        } else if (now_() - lastWrite_ >= kFlushInterval) {
+        } else if (held_.size() >= kLargestHeld || now_() - lastWrite_ >= kFlushInterval) {
             Write();
         }
     } catch (const Failure& failure) {
@@ -246,7 +256,7 @@ std::optional<Journal> ReadJournal(JournalStore& store) {
 void MarkUndone(JournalStore& store, const RunDescription& run) {
     std::string bytes(kMagic);
     AppendRun(bytes, run);
-    CloseRecord(bytes, bytes.size(), kUndone);
+    CloseRecord(bytes, OpenRecord(bytes, kUndone));
     const std::unique_ptr<JournalSink> sink = store.Begin();
     sink->Write(bytes);
     sink->Sync();

@@ -45,6 +45,8 @@ class RunJournal {
 public:
     using Clock = std::chrono::steady_clock;
     static constexpr auto kFlushInterval = std::chrono::milliseconds(100);
+    // Written sooner once this much is held, so that the memory a run takes never grows with it.
+    static constexpr std::size_t kLargestHeld = std::size_t{64} * 1024;
 
     // `unwritable` is told, once, why the journal cannot be written; nothing more is written.
     RunJournal(const FileSystem& files, JournalStore& store, const RunDescription& run,
