@@ -50,6 +50,8 @@ inline constexpr std::string_view kJournalNotice =
 // "Undo Last Run...": the menu entry, the question before and the account after.
 inline constexpr std::string_view kUndoMenuEntry = "Undo Last Run...";
 inline constexpr std::string_view kUndoNothing = "There is no run to undo.";
+inline constexpr std::string_view kUndoOvertaken =
+    "Another run has taken the place of the last run meanwhile, so nothing was removed.";
 inline constexpr std::string_view kUndoUnreadable = "The journal of the last run could not be read";
 
 }  // namespace quire::product

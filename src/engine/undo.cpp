@@ -30,13 +30,14 @@ std::string_view ParentOf(const std::string& path, char separator) {
 std::optional<UndoableRun> LastRunToUndo(JournalStore& journal) {
     const std::optional<Journal> found = JournalToUndo(journal);
     if (!found) return std::nullopt;
-    return UndoableRun{found->run.target, static_cast<std::int64_t>(found->folders.size())};
+    return UndoableRun{found->run.target, static_cast<std::int64_t>(found->folders.size()),
+                       found->run.id};
 }
 
 std::optional<UndoResult> UndoLastRun(FileSystem& files, JournalStore& journal, UndoHost& host,
-                                      bool dryRun) {
+                                      bool dryRun, const UndoableRun* asked) {
     const std::optional<Journal> found = JournalToUndo(journal);
-    if (!found) return std::nullopt;
+    if (!found || (asked != nullptr && found->run.id != asked->id)) return std::nullopt;
     const char separator = found->run.separator;
     // In a dry run, how many entries of each folder are foreseen removed before it.
     std::map<std::string_view, std::size_t> foreseenInside;

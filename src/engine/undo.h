@@ -21,6 +21,7 @@ inline constexpr std::string_view kKeptChanged = "changed";  // another entry or
 struct UndoableRun {
     std::string target;
     std::int64_t folders = 0;  // the folders its journal lists, each of which undo considers
+    std::uint64_t id = 0;      // the run's own, to undo only the run the user was asked about
 };
 
 // For the windows' "Undo Last Run...": what to ask before ("Remove the N empty folders that the
@@ -61,8 +62,9 @@ struct UndoResult {
 // journal is then marked undone, so that a second undo finds nothing to do. `dryRun` removes and
 // marks nothing and tells what would be removed. Nothing when there is nothing to undo; throws
 // Failure when the journal cannot be read. The window tells the user "Removed R folders. K were
-// kept because they are not empty or have changed." from the result.
+// kept because they are not empty or have changed." from the result. With `asked`, the run the
+// user agreed to undo: a journal replaced meanwhile by another run is not touched (nothing).
 std::optional<UndoResult> UndoLastRun(FileSystem& files, JournalStore& journal, UndoHost& host,
-                                      bool dryRun);
+                                      bool dryRun, const UndoableRun* asked = nullptr);
 
 }  // namespace quire

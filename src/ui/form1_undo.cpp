@@ -62,13 +62,13 @@ void Form1::UndoLastRun_Click() {
             }
             if (Show(Question(*run), BoxStyle::YesNo) != BoxAnswer::Yes) return;
             WindowUndo host(ports_.pump, unloaded_);
-            result = UndoLastRun(ports_.files, ports_.journal, host, false);
+            result = UndoLastRun(ports_.files, ports_.journal, host, false, &*run);
         } catch (const Failure& failure) {
             Show(std::string(product::kUndoUnreadable) + ":\r\n" + failure.what(), BoxStyle::Ok);
             return;
         }
         if (unloaded_) return;
-        Show(result ? Account(*result) : std::string(product::kUndoNothing), BoxStyle::Ok);
+        Show(result ? Account(*result) : std::string(product::kUndoOvertaken), BoxStyle::Ok);
     });
 }
 

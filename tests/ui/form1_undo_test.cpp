@@ -2,6 +2,7 @@
 // last run's journal and each answer.
 #include <gtest/gtest.h>
 
+#include "engine/run_journal.h"
 #include "fakes/form1_harness.h"
 
 namespace quire {
@@ -78,6 +79,28 @@ TEST(UndoLastRun, ASecondUndoFindsNothingAndARunInProgressIsNotInterrupted) {
     h.form.PushButton1_Click();
     EXPECT_EQ(h.files.folders.size(), 4u);
     EXPECT_TRUE(h.form.UndoOffered());
+}
+
+// Another program's run replaces the journal while the user is asked: neither run is touched.
+TEST(UndoLastRun, UndoesOnlyTheRunTheUserWasAskedAbout) {
+    Form1Harness h;
+    h.files.folders = {"C:\\Jobs"};
+    h.Enter("Folder ###", "3", "C:\\Jobs");
+    h.form.PushButton1_Click();
+    h.dialogs.answers = {BoxAnswer::Yes};
+    h.dialogs.onShow = [&](const fakes::ShownBox& box) {
+        if (box.style != BoxStyle::YesNo) return;
+        h.files.CreateFolder("C:\\Jobs\\Other");
+        RunJournal other(h.files, h.journal, DescribeRun("C:\\Jobs", "Other", false, 1, '\\'),
+                         [](const Failure&) {});
+        other.FolderCreated("C:\\Jobs\\Other");
+        other.Finish();
+    };
+    h.dialogs.shown.clear();
+    h.form.UndoLastRun_Click();
+    EXPECT_EQ(h.dialogs.Texts().back(),
+              "Another run has taken the place of the last run meanwhile, so nothing was removed.");
+    EXPECT_EQ(h.files.folders.size(), 5u);
 }
 
 }  // namespace

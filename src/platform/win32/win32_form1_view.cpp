@@ -336,8 +336,8 @@ LRESULT Win32Form1View::OnMessage(HWND window, UINT message, WPARAM wParam, LPAR
         case WM_INITMENUPOPUP:
             if (HIWORD(lParam) != 0) {  // the system menu: undo is not offered during a run
                 const bool offered = form_ != nullptr && !ended_ && form_->UndoOffered();
-                EnableMenuItem(reinterpret_cast<HMENU>(wParam), kUndoCommand,
-                               MF_BYCOMMAND | (offered ? MF_ENABLED : MF_GRAYED));
+                const UINT state = offered ? MF_ENABLED : MF_GRAYED;
+                EnableMenuItem(reinterpret_cast<HMENU>(wParam), kUndoCommand, MF_BYCOMMAND | state);
             }
             break;
         case WM_SYSCOMMAND:
