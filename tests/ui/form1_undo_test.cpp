@@ -25,11 +25,21 @@ const std::string kQuestion = "Remove the 3 empty folders that the last run crea
 TEST(UndoLastRun, AsksRemovesAndTellsOrSaysWhyNot) {
     const UndoCase cases[] = {
         {"no run", false, "", BoxAnswer::Yes, false, {"There is no run to undo."}, 0},
-        {"journal unreadable", true, "Access is denied.", BoxAnswer::Yes, false,
-         {"The journal of the last run could not be read:\r\nAccess is denied."}, 3},
+        {"journal unreadable",
+         true,
+         "Access is denied.",
+         BoxAnswer::Yes,
+         false,
+         {"The journal of the last run could not be read:\r\nAccess is denied."},
+         3},
         {"answered No", true, "", BoxAnswer::No, false, {kQuestion}, 3},
-        {"answered Yes", true, "", BoxAnswer::Yes, false,
-         {kQuestion, "Removed 2 folders. 1 was kept because it is not empty or has changed."}, 1},
+        {"answered Yes",
+         true,
+         "",
+         BoxAnswer::Yes,
+         false,
+         {kQuestion, "Removed 2 folders. 1 was kept because it is not empty or has changed."},
+         1},
         {"window closed meanwhile", true, "", BoxAnswer::Yes, true, {kQuestion}, 3},
     };
     for (const UndoCase& c : cases) {

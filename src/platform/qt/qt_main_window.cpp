@@ -15,9 +15,9 @@
 #include <cmath>
 #include <limits>
 
+#include "app/product.h"
 #include "platform/qt/qt_colour.h"
 #include "platform/qt/qt_style_sheets.h"
-#include "app/product.h"
 #include "ui/accessible_names.h"
 #include "ui/form1.h"
 #include "ui/form1_design.h"
@@ -66,8 +66,8 @@ QtMainWindow::QtMainWindow()
                            Qt::WindowCloseButtonHint),
       dotsPerInch_(ScreenDotsPerInch()),
       surfaceMenu_(new QMenu(this)),
-      undoAction_(surfaceMenu_->addAction(QString::fromUtf8(product::kUndoMenuEntry.data(),
-                                                            product::kUndoMenuEntry.size()))),
+      undoAction_(surfaceMenu_->addAction(
+          QString::fromUtf8(product::kUndoMenuEntry.data(), product::kUndoMenuEntry.size()))),
       exit_([] { QCoreApplication::exit(0); }) {
     Build();
     connect(undoAction_, &QAction::triggered, this, [this] {

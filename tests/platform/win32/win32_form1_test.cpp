@@ -210,8 +210,8 @@ UndoEntry SystemMenuUndo(HWND window) {
     SendMessageW(window, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), MAKELPARAM(0, TRUE));
     const int count = GetMenuItemCount(menu);
     UndoEntry entry;
-    entry.afterSeparator = (GetMenuState(menu, static_cast<UINT>(count - 2), MF_BYPOSITION) &
-                            MF_SEPARATOR) != 0;
+    entry.afterSeparator =
+        (GetMenuState(menu, static_cast<UINT>(count - 2), MF_BYPOSITION) & MF_SEPARATOR) != 0;
     wchar_t text[64] = {};
     GetMenuStringW(menu, kUndoCommand, text, 64, MF_BYCOMMAND);
     entry.text = Utf8(text);
@@ -245,8 +245,10 @@ TEST_F(Form1OnWin32Test, TheSystemMenuUndoesTheLastRunAfterAskingButNotDuringARu
     }
     EXPECT_TRUE(harness.realFiles.PathExists(target / "Folder 002"));  // the user's file
     ASSERT_EQ(harness.dialogs.Texts().size(), 2u);
-    EXPECT_EQ(harness.dialogs.shown[0].text, "Remove the 3 empty folders that the last run "
-                                             "created in " + target.Path() + "\\?");
+    EXPECT_EQ(harness.dialogs.shown[0].text,
+              "Remove the 3 empty folders that the last run "
+              "created in " +
+                  target.Path() + "\\?");
     EXPECT_EQ(harness.dialogs.shown[0].style, BoxStyle::YesNo);
     EXPECT_EQ(harness.dialogs.shown[1].text, "Removed 3 folders.");
 }
