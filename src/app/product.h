@@ -43,4 +43,15 @@ inline constexpr std::string_view kHelpQuestion =
     "in seeing this other software?";
 inline constexpr std::string_view kPickerTitle = "Save images to this folder";
 
+// Once per process, when a run's journal cannot be written (the run goes on).
+inline constexpr std::string_view kJournalNotice =
+    "The journal of this run could not be written, so Undo Last Run will not know it";
+
+// "Undo Last Run...": the menu entry, the question before and the account after.
+inline constexpr std::string_view kUndoMenuEntry = "Undo Last Run...";
+inline constexpr std::string_view kUndoNothing = "There is no run to undo.";
+inline constexpr std::string_view kUndoOvertaken =
+    "Another run has taken the place of the last run meanwhile, so nothing was removed.";
+inline constexpr std::string_view kUndoUnreadable = "The journal of the last run could not be read";
+
 }  // namespace quire::product

@@ -2,6 +2,7 @@
 
 #include <variant>
 
+#include "cli/cli_undo.h"
 #include "cli/printable_text.h"
 #include "version.h"
 
@@ -37,6 +38,10 @@ int CliMain(std::span<const std::string_view> arguments, CliContext& context,
             [&](const RunOptions& options) {
                 catchStopSignals();
                 return RunFromCommandLine(options, context);
+            },
+            [&](const UndoOptions& options) {
+                catchStopSignals();
+                return UndoFromCommandLine(options, context);
             },
         },
         ParseCommandLine(arguments));

@@ -12,6 +12,7 @@
 #include "cli/standard_descriptors.h"
 #include "cli/stop_signals.h"
 #include "platform/posix/posix_file_system.h"
+#include "platform/posix/posix_journal_store.h"
 
 int main(int argc, char** argv) {
     using namespace quire::cli;
@@ -25,13 +26,15 @@ int main(int argc, char** argv) {
         [&] {
             const std::vector<std::string_view> arguments(argv + 1, argv + argc);
             quire::PosixFileSystem files;
+            quire::PosixJournalStore journal;
             CliContext context{files,
                                out,
                                err,
                                StopSignal,
                                ::isatty(STDERR_FILENO) == 1,
                                '/',
-                               [](const std::string& file) { return OpenNamesInput(file); }};
+                               [](const std::string& file) { return OpenNamesInput(file); },
+                               &journal};
             return CliMain(arguments, context, CatchStopSignals);
         },
         err);

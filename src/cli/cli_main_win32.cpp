@@ -12,6 +12,7 @@
 #include "cli/names_input.h"
 #include "cli/stop_signals.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_journal_store.h"
 #include "platform/win32/win32_wide_text.h"
 
 int wmain(int argc, wchar_t** argv) {
@@ -27,13 +28,15 @@ int wmain(int argc, wchar_t** argv) {
             for (int i = 1; i < argc; ++i) texts.push_back(quire::win32::Utf8(argv[i]));
             const std::vector<std::string_view> arguments(texts.begin(), texts.end());
             quire::win32::Win32FileSystem files;
+            quire::win32::Win32JournalStore journal;
             CliContext context{files,
                                out,
                                err,
                                StopSignal,
                                errBuffer.ShowsProgress(),
                                '\\',
-                               [](const std::string& file) { return OpenNamesInput(file); }};
+                               [](const std::string& file) { return OpenNamesInput(file); },
+                               &journal};
             return CliMain(arguments, context, CatchStopSignals);
         },
         err);

@@ -17,7 +17,7 @@ constexpr OptionSpec kOptions[] = {
     {"--dry-run", Takes::Nothing},  {"--quiet", Takes::Nothing}, {"--null", Takes::Nothing},
     {"--portable", Takes::Nothing}, {"--help", Takes::Nothing},  {"--version", Takes::Nothing},
     {"--start", Takes::Value},      {"--step", Takes::Value},    {"--each", Takes::Value},
-    {"--template", Takes::Value},   {"--names", Takes::Value},
+    {"--template", Takes::Value},   {"--names", Takes::Value},   {"--no-journal", Takes::Nothing},
 };
 
 const OptionSpec* FindOption(std::string_view name) {
@@ -55,6 +55,7 @@ public:
         if (name == "--quiet") options.quiet = true;
         if (name == "--null") options.nullSeparated = true;
         if (name == "--portable") options.portable = true;
+        if (name == "--no-journal") options.noJournal = true;
         if (name == "--each") options.each.emplace_back(*value);
         if (name == "--template") options.templateFolder = std::string(*value);
         if (name == "--names") options.namesFile = std::string(*value);
@@ -86,9 +87,26 @@ private:
     std::vector<std::string_view> seen_;
 };
 
+Command ParseUndo(std::span<const std::string_view> arguments) {
+    UndoOptions options;
+    for (const std::string_view argument : arguments) {
+        if (argument == "--help" || argument == "-h") return ShowHelp{};
+        if (argument == "--dry-run") {
+            options.dryRun = true;
+        } else if (argument == "--quiet") {
+            options.quiet = true;
+        } else {
+            return UsageError{"undo takes --dry-run and --quiet alone, not " +
+                              std::string(argument)};
+        }
+    }
+    return options;
+}
+
 }  // namespace
 
 Command ParseCommandLine(std::span<const std::string_view> arguments) {
+    if (!arguments.empty() && arguments.front() == "undo") return ParseUndo(arguments.subspan(1));
     Parser parser;
     std::vector<std::string_view> operands;
     bool optionsEnded = false;
@@ -146,11 +164,14 @@ Command ParseCommandLine(std::span<const std::string_view> arguments) {
 std::string_view UsageText() {
     return "Usage: quirebatch-cli [OPTION]... PATTERN COUNT TARGET\n"
            "       quirebatch-cli [OPTION]... --names FILE TARGET\n"
+           "       quirebatch-cli undo [--dry-run] [--quiet]\n"
            "Creates COUNT folders inside TARGET, named by PATTERN, whose one block of # becomes\n"
            "the folder's counter padded with zeros to the block's width (\"Folder ###\" gives\n"
            "Folder 001, Folder 002, ...), or one folder per line of FILE, each line a pattern\n"
            "whose counter is its place among the lines. Folders that exist are skipped; a\n"
-           "folder that cannot be made is reported and the run goes on.\n"
+           "folder that cannot be made is reported and the run goes on. undo removes the\n"
+           "folders the last run made, last first, each only while it is still empty and\n"
+           "still the folder that run made.\n"
            "\n"
            "  --start N        the first counter (default 1, never below 0)\n"
            "  --step N         added for each next folder (default 1; negative counts down)\n"
@@ -158,8 +179,9 @@ std::string_view UsageText() {
            "  --template DIR   make the tree of folders under DIR inside every folder\n"
            "  --names FILE     one folder per line of FILE (- for standard input)\n"
            "  --portable       refuse names Windows cannot hold, on every system\n"
-           "  --dry-run        create nothing; list what would be made and why any would fail\n"
+           "  --dry-run        create (undo: remove) nothing; list what would be and why not\n"
            "  -0, --null       with --dry-run: paths as they are, NUL-ended; summary on stderr\n"
+           "  --no-journal     keep no journal of the run: undo will not know it\n"
            "  --quiet          print no progress and no summary\n"
            "  --help           show this text\n"
            "  --version        show the version\n"
@@ -171,7 +193,8 @@ std::string_view UsageText() {
            "  quirebatch-cli --names clients.txt --template ~/Skeleton --dry-run ~/Clients\n"
            "\n"
            "Folders outside TARGET (a \"..\" in PATTERN, a line or a subfolder) are refused.\n"
-           "Exit status: 0 all done, 1 a folder or the output failed, 2 bad input,\n"
+           "Exit status: 0 all done, 1 a folder or the output failed (undo: a folder was kept),\n"
+           "2 bad input (undo: nothing to undo, or the journal cannot be read),\n"
            "128+n stopped by signal n (SIGINT, SIGTERM, SIGHUP) after the folder in hand.\n";
 }
 

@@ -25,6 +25,13 @@ struct RunOptions {
     std::optional<std::string> templateFolder{};  // a tree of folders made in every folder
     std::optional<std::string> namesFile{};       // one folder per line instead of PATTERN COUNT
     bool portable = false;                        // names Windows keeps, on every platform
+    bool noJournal = false;                       // undo will not know this run
+};
+
+// `undo`: removes what the last run made, as far as it is still empty and unchanged.
+struct UndoOptions {
+    bool dryRun = false;
+    bool quiet = false;
 };
 
 struct ShowHelp {};
@@ -33,11 +40,12 @@ struct UsageError {
     std::string message;
 };
 
-using Command = std::variant<RunOptions, ShowHelp, ShowVersion, UsageError>;
+using Command = std::variant<RunOptions, UndoOptions, ShowHelp, ShowVersion, UsageError>;
 
-// PATTERN COUNT TARGET, or --names FILE TARGET, with options anywhere; "--" ends them. An option
-// with a value takes the next argument whatever it is (--step -2), or the text after "=". Any
-// other argument, "-4" included, is an operand; a count of -0 goes after "--". Refused: an
+// PATTERN COUNT TARGET, or --names FILE TARGET, with options anywhere; or `undo` first, with
+// --dry-run and --quiet only (a pattern "undo" has no # and could make no run); "--" ends them. An
+// option with a value takes the next argument whatever it is (--step -2), or the text after "=".
+// Any other argument, "-4" included, is an operand; a count of -0 goes after "--". Refused: an
 // unknown option, an option without its value, an option with a value given twice (--each may
 // be repeated), a --start or --step that is no whole number in the 32-bit range, a --start below
 // 0, a --step of 0, and operands that do not fit the form.

@@ -6,6 +6,7 @@
 #include "cli/printable_text.h"
 #include "engine/count_text.h"
 #include "engine/creation_run.h"
+#include "engine/run_journal.h"
 #include "engine/subfolders.h"
 
 namespace quire::cli {
@@ -14,8 +15,8 @@ namespace {
 class CliHost final : public RunHost {
 public:
     CliHost(const RunOptions& options, CliContext& context,
-            std::optional<ProgressPrinter>& progress)
-        : options_(options), context_(context), progress_(progress) {}
+            std::optional<ProgressPrinter>& progress, RunJournal* journal)
+        : options_(options), context_(context), progress_(progress), journal_(journal) {}
 
     std::int64_t created = 0;
     std::int64_t skipped = 0;
@@ -39,6 +40,7 @@ public:
     // The one place where a folder is known to be made.
     void FolderCreated(const std::string& path) override {
         ++created;
+        if (journal_ != nullptr) journal_->FolderCreated(path);
         if (!options_.dryRun) return;
         if (options_.nullSeparated) {
             context_.out << path << '\0';
@@ -65,7 +67,25 @@ private:
     const RunOptions& options_;
     CliContext& context_;
     std::optional<ProgressPrinter>& progress_;
+    RunJournal* journal_;
 };
+
+std::unique_ptr<RunJournal> StartJournal(const RunOptions& options, CliContext& context,
+                                         const RunPlan& plan,
+                                         std::optional<ProgressPrinter>& progress) {
+    if (options.dryRun || options.noJournal || context.journal == nullptr) return nullptr;
+    const bool listed = plan.names != nullptr;
+    return std::make_unique<RunJournal>(
+        context.files, *context.journal,
+        DescribeRun(options.target, listed ? std::string() : options.pattern, listed, plan.count,
+                    context.separator),
+        [&context, &progress](const Failure& failure) {
+            if (progress) progress->Finish();
+            context.err << "quirebatch-cli: warning: no journal of this run, undo "
+                           "will not know it: " +
+                               Printable(failure.what(), context.separator) + '\n';
+        });
+}
 
 // Everything a run needs that is read before it starts.
 struct Prepared {
@@ -179,8 +199,10 @@ int RunFromCommandLine(const RunOptions& options, CliContext& context) {
         progress.emplace(context.err, plan.names != nullptr ? 0 : plan.count * folders,
                          ProgressPrinter::Clock::now());
     }
-    CliHost host(options, context, progress);
+    const std::unique_ptr<RunJournal> journal = StartJournal(options, context, plan, progress);
+    CliHost host(options, context, progress, journal.get());
     const RunEnd end = RunCreationLoop(context.files, host, plan, context.separator);
+    if (journal) journal->Finish();
     if (progress) progress->Finish();
 
     if (!options.quiet) {

@@ -10,6 +10,7 @@
 #include "cli/exit_status.h"
 #include "cli/progress_printer.h"
 #include "engine/file_system.h"
+#include "engine/journal_store.h"
 #include "engine/name_list.h"
 
 namespace quire::cli {
@@ -23,12 +24,15 @@ struct CliContext {
     char separator = '/';             // of the paths the run composes
     // Opens the list of --names ("-" is standard input). Throws Failure when it cannot.
     std::function<std::unique_ptr<ByteSource>(const std::string& file)> openNames{};
+    JournalStore* journal = nullptr;  // where runs are kept for undo; none: no journal
 };
 
 // Runs and returns the exit status. Every input is checked before anything is made: the
 // window's checks in its order (target, pattern, count), then the tool's own (a pattern leading
 // out of the target, the counters' range, the subfolders, the template, the list). A dry run
-// whose output fails stops there: what it prints is all it does.
+// whose output fails stops there: what it prints is all it does. A run that creates a folder
+// becomes the journal's last run unless --no-journal; a journal that cannot be written is one
+// warning line, and the run goes on.
 int RunFromCommandLine(const RunOptions& options, CliContext& context);
 
 }  // namespace quire::cli

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,18 @@ namespace quire {
 
 // The most any of the small files beside the program or in the user's settings may hold.
 inline constexpr std::size_t kSmallFileLimit = 1024 * 1024;
+
+// What the system knows a folder by, whatever its name: device and inode on POSIX, volume serial
+// number and file id on Windows. A folder removed and made again under the same name has another:
+// where a file system gives a freed inode number to the next new entry at once (ext4 does), the
+// time of birth still tells the two apart, unless both were made within one tick of the file
+// system's clock (a few milliseconds).
+struct FolderIdentity {
+    std::uint64_t volume = 0;
+    std::uint64_t file = 0;
+    std::uint64_t born = 0;  // nanoseconds since 1970; 0 where the system keeps no such time
+    bool operator==(const FolderIdentity&) const = default;
+};
 
 class FileSystem {
 public:
@@ -78,6 +91,35 @@ public:
     // true description when nothing is there, when something else is (a folder, a pipe, a
     // device), when it cannot be read, or when it holds more than `limit` bytes.
     virtual std::string ReadSmallFile(const std::string& path, std::size_t limit) const = 0;
+
+    // The identity of the folder at exactly `path`; a link is not followed. Throws Failure when
+    // nothing is there, when something other than a folder is, or when it cannot be examined.
+    virtual FolderIdentity IdentityOf(const std::string& path) const {
+        static_cast<void>(path);
+        throw Failure("This file system keeps no identities");
+    }
+
+    enum class Removal { Removed, NotEmpty, Gone, Changed };
+
+    // Removes the folder at `path` when it is still a folder (not a link), still has `identity` and
+    // is empty: only the system's removal of an empty folder, never of what is inside one, and
+    // the identity is checked as near to the removal as the system allows. Changed: something
+    // else stands there now. Throws Failure with the system's words for any other reason.
+    virtual Removal RemoveEmptyFolder(const std::string& path, const FolderIdentity& identity) {
+        static_cast<void>(path);
+        static_cast<void>(identity);
+        throw Failure("This file system removes no folders");
+    }
+
+    // What RemoveEmptyFolder would do now, removing nothing, once `removedFirst` of the entries
+    // inside the folder are gone (those a dry run of an undo foresaw removed before it).
+    virtual Removal PredictRemoval(const std::string& path, const FolderIdentity& identity,
+                                   std::size_t removedFirst) const {
+        static_cast<void>(path);
+        static_cast<void>(identity);
+        static_cast<void>(removedFirst);
+        throw Failure("This file system removes no folders");
+    }
 };
 
 }  // namespace quire

@@ -28,10 +28,9 @@ BoxAnswer Form1::Show(std::string_view text, BoxStyle style) {
     return ports_.dialogs.ShowMessage(std::string(text), applicationTitle_, style);
 }
 
-template <class Body>
-void Form1::Unguarded(std::string_view what, Body&& body) {
+void Form1::Unguarded(std::string_view what, const std::function<void()>& body) {
     try {
-        std::forward<Body>(body)();
+        body();
     } catch (const std::exception& failure) {
         if (unguardedFailureShown_) return;
         unguardedFailureShown_ = true;
@@ -41,6 +40,19 @@ void Form1::Unguarded(std::string_view what, Body&& body) {
         } catch (const std::exception&) {
             // Nothing is left to tell the user with; the program goes on.
         }
+    }
+}
+
+// Shown as a failure of a procedure without the error report is, with a flag of its own: the
+// run goes on, and the user learns once that undo will not know it.
+void Form1::JournalUnwritable(const Failure& failure) {
+    if (journalNoticeShown_) return;
+    journalNoticeShown_ = true;
+    try {
+        ports_.dialogs.ShowMessage(std::string(product::kJournalNotice) + ":\r\n" + failure.what(),
+                                   std::string(product::kErrorCaption), BoxStyle::Warning);
+    } catch (const std::exception&) {
+        // Nothing is left to tell the user with; the run goes on.
     }
 }
 
@@ -99,6 +111,8 @@ void Form1::TakeStartFolder(const std::vector<std::string>& arguments) {
 
 void Form1::Form_Unload(int& /*cancel*/) {
     unloaded_ = true;
+    // Ending the program may end the process at once, within the run: its journal is written now.
+    if (runJournal_ != nullptr) runJournal_->Finish();
     Unguarded("The program could not be closed", [&] { ports_.view.EndProgram(); });
 }
 

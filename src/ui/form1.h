@@ -3,6 +3,7 @@
 // user sees as "at line N" in the error report.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,7 +12,10 @@
 #include "app/platform_traits.h"
 #include "app/settings_store.h"
 #include "app/startup.h"
+#include "engine/failure.h"
 #include "engine/file_system.h"
+#include "engine/journal_store.h"
+#include "engine/run_journal.h"
 #include "shell/shell.h"
 #include "ui/event_pump.h"
 #include "ui/form1_view.h"
@@ -27,6 +31,7 @@ struct Form1Ports {
     SettingsStore& settings;
     Shell& shell;
     ThemeSkin& skin;
+    JournalStore& journal;  // the runs' journal, for undo (engine/undo.h)
 };
 
 struct Form1Environment {
@@ -60,6 +65,12 @@ public:
     void PushButton6_Click();  // help
     void PushButton7_Click();  // the folder picker
 
+    // "Undo Last Run..." of the window's menu (the system menu on Windows, the surface's context
+    // menu on Linux): asks first, removes the last run's folders that are still empty and
+    // unchanged, and tells what it did. Offered only while no run is in progress.
+    bool UndoOffered() const { return !runInProgress_ && !unloaded_; }
+    void UndoLastRun_Click();
+
     void Form_MouseMove();
     void Frame1_MouseMove();
     void Frame2_MouseMove();
@@ -88,8 +99,9 @@ private:
 
     // Runs a procedure that has no error report: a failure never ends the program; the first one
     // of the process is shown, naming what failed.
-    template <class Body>
-    void Unguarded(std::string_view what, Body&& body);
+    void Unguarded(std::string_view what, const std::function<void()>& body);
+    // A run's journal cannot be written: the first time in the process, the user is told.
+    void JournalUnwritable(const Failure& failure);
 
     Form1Ports ports_;
     Form1Environment environment_;
@@ -97,6 +109,8 @@ private:
     bool runInProgress_ = false;
     bool unloaded_ = false;
     bool unguardedFailureShown_ = false;
+    bool journalNoticeShown_ = false;
+    RunJournal* runJournal_ = nullptr;  // of the run in progress, written out if the program ends
 };
 
 }  // namespace quire

@@ -7,29 +7,35 @@
 #include "engine/count_text.h"
 #include "engine/creation_run.h"
 #include "engine/name_pattern.h"
+#include "engine/run_journal.h"
 #include "ui/form1.h"
+#include "ui/run_flag.h"
 
 namespace quire {
 namespace {
 
-// Clears the run flag on every way out of the procedure.
-class RunFlag {
+// Holds `value` in `slot` for the procedure's time, and clears it on every way out.
+template <class T>
+class Holding {
 public:
-    explicit RunFlag(bool& flag) : flag_(flag) { flag_ = true; }
-    ~RunFlag() { flag_ = false; }
-    RunFlag(const RunFlag&) = delete;
-    RunFlag& operator=(const RunFlag&) = delete;
+    Holding(T*& slot, T& value) : slot_(slot) { slot_ = &value; }
+    ~Holding() { slot_ = nullptr; }
+    Holding(const Holding&) = delete;
+    Holding& operator=(const Holding&) = delete;
 
 private:
-    bool& flag_;
+    T*& slot_;
 };
 
 }  // namespace
 
 class Form1::WindowRun final : public RunHost {
 public:
-    WindowRun(Form1& form, StatementGuard& guard, std::string validatedTarget)
-        : form_(form), guard_(guard), checkedTarget_(std::move(validatedTarget)) {}
+    WindowRun(Form1& form, StatementGuard& guard, std::string validatedTarget, RunJournal& journal)
+        : form_(form),
+          guard_(guard),
+          checkedTarget_(std::move(validatedTarget)),
+          journal_(journal) {}
 
     bool BeforeFolder() override {
         bool open = true;
@@ -50,7 +56,7 @@ public:
     }
     void InputsFailed(const std::exception& failure) override { guard_.Report(116, failure); }
 
-    void FolderCreated(const std::string&) override {}
+    void FolderCreated(const std::string& path) override { journal_.FolderCreated(path); }
     void FolderSkipped(const std::string&) override {}
     void FolderFailed(const std::string&, const Failure& failure) override {
         guard_.Report(126, failure);
@@ -61,6 +67,7 @@ private:
     Form1& form_;
     StatementGuard& guard_;
     std::string checkedTarget_;
+    RunJournal& journal_;
 };
 
 void Form1::PushButton1_Click() {
@@ -78,8 +85,10 @@ void Form1::PushButton1_Click() {
         guard.Step(146, [&] { Show(kInvalidFolderMessage, BoxStyle::Ok); });
         return;
     }
+    std::string pattern;
     if (guard.Test(108, [&] {
-            return !HasSingleCounterBlock(view.Text(ControlId::Text1), kCounterChar);
+            pattern = view.Text(ControlId::Text1);
+            return !HasSingleCounterBlock(pattern, kCounterChar);
         })) {
         guard.Step(144, [&] { Show(kNoSingleBlockMessage, BoxStyle::Ok); });
         return;
@@ -102,10 +111,14 @@ void Form1::PushButton1_Click() {
     });
     if (!count) return;
 
-    WindowRun host(*this, guard, target);
-    if (RunCreationLoop(ports_.files, host, *count, Separator()) == RunEnd::Stopped || unloaded_) {
-        return;
-    }
+    RunJournal journal(ports_.files, ports_.journal,
+                       DescribeRun(target, pattern, false, *count, Separator()),
+                       [this](const Failure& failure) { JournalUnwritable(failure); });
+    const Holding held(runJournal_, journal);
+    WindowRun host(*this, guard, target, journal);
+    const RunEnd end = RunCreationLoop(ports_.files, host, *count, Separator());
+    journal.Finish();
+    if (end == RunEnd::Stopped || unloaded_) return;
     if (guard.Test(138, [&] {
             return Show(product::kOpenFolderQuestion, BoxStyle::YesNo) == BoxAnswer::Yes;
         })) {

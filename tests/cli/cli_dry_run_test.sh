@@ -18,6 +18,8 @@ fail() { echo "FAIL $*"; failures=$((failures + 1)); }
 as_user=()
 if [[ $(id -u) -eq 0 ]]; then as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups); fi
 owned() { mkdir "$1" && if [[ $(id -u) -eq 0 ]]; then chown 65534:65534 "$1"; fi; }
+# The runs' journal where the user can write it, so that the error lines are the run's alone.
+owned "$base/state" && export XDG_STATE_HOME=$base/state
 
 # A read-only tmpfs holding "F 2", with the given mode; fails where mounting is not allowed.
 read_only() {

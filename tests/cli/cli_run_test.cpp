@@ -6,7 +6,9 @@
 #include <csignal>
 #include <sstream>
 
+#include "cli/cli_undo.h"
 #include "fakes/fake_file_system.h"
+#include "fakes/fake_journal_store.h"
 
 namespace quire::cli {
 namespace {
@@ -162,6 +164,58 @@ TEST_F(CliRun, ADryRunStopsWhenItsOutputFails) {
                              [](const std::string& call) { return call.starts_with("predict"); }));
     EXPECT_EQ(Run("F#", "5", "/t"), kExitDone);
     EXPECT_EQ(files.created.size(), 5u);
+}
+
+// One run, then the undo commands in turn, each with the status and the lines it gives.
+TEST_F(CliRun, UndoRemovesTheLastRunOnceAndSaysWhyNot) {
+    fakes::FakeJournalStore journal;
+    context.journal = &journal;
+    const auto undo = [&](bool dryRun) {
+        out.str("");
+        err.str("");
+        return UndoFromCommandLine(UndoOptions{dryRun, false}, context);
+    };
+    EXPECT_EQ(undo(false), kExitBadInput);
+    EXPECT_EQ(err.str(), "quirebatch-cli: nothing to undo\n");
+
+    RunOptions noJournal{"G#", "1", "/t"};
+    noJournal.noJournal = true;
+    ASSERT_EQ(Run("F#", "2", "/t"), kExitDone);
+    ASSERT_EQ(RunFromCommandLine(noJournal, context), kExitDone);
+    files.files.insert("/t/F2/note");
+    const struct {
+        bool dryRun;
+        int status;
+        const char* out;
+        const char* err;
+    } steps[] = {
+        {true, kExitFailed, "/t/F1\nwould remove 1, would keep 1\n", "kept: /t/F2: not empty\n"},
+        {false, kExitFailed, "removed 1, kept 1\n", "kept: /t/F2: not empty\n"},
+        {false, kExitBadInput, "", "quirebatch-cli: nothing to undo\n"},
+    };
+    for (const auto& step : steps) {
+        EXPECT_EQ(undo(step.dryRun), step.status);
+        EXPECT_EQ(out.str(), step.out);
+        EXPECT_EQ(err.str(), step.err);
+    }
+    EXPECT_TRUE(files.FolderExists("/t/G1"));
+
+    journal.journal = "garbage";
+    EXPECT_EQ(undo(false), kExitBadInput);
+    EXPECT_EQ(err.str(),
+              "quirebatch-cli: the journal of the last run cannot be read: Not a journal of this "
+              "program\n");
+}
+
+TEST_F(CliRun, AJournalThatCannotBeWrittenIsOneWarningAndTheRunGoesOn) {
+    fakes::FakeJournalStore journal;
+    journal.beginFailure = "Read-only file system";
+    context.journal = &journal;
+    EXPECT_EQ(Run("F#", "3", "/t"), kExitDone);
+    EXPECT_EQ(files.created.size(), 3u);
+    EXPECT_EQ(err.str(),
+              "quirebatch-cli: warning: no journal of this run, undo will not know it: Read-only "
+              "file system\n");
 }
 
 }  // namespace

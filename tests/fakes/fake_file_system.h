@@ -21,6 +21,9 @@ public:
     std::map<std::string, std::string> contents;  // ordinary files that can be read, by path
     std::set<std::string> unreadable;             // folders whose listing fails
     bool parentsMustExist = false;  // a creation in a missing folder fails, as on a disk
+    std::set<std::string> links;    // entries that are links, to anything
+    std::map<std::string, std::uint64_t> inodes;  // each folder's identity; new ones get the next
+    std::uint64_t nextInode = 100;
     std::function<void(const std::string&)> beforeCreate;
     mutable std::vector<std::string> calls;  // "exists PATH", "create PATH", ...
     std::vector<std::string> created;
@@ -51,7 +54,42 @@ public:
         if (folders.count(path) != 0 || files.count(path) != 0) throw Failure("File exists");
         if (parentsMustExist && !ParentIsFolder(path)) throw Failure("No such file or directory");
         folders.insert(path);
+        inodes[path] = nextInode++;
         created.push_back(path);
+    }
+
+    FolderIdentity IdentityOf(const std::string& path) const override {
+        calls.push_back("identity " + path);
+        if (folders.count(path) == 0 || links.count(path) != 0) throw Failure("Not a directory");
+        const auto it = inodes.find(path);
+        return {1, it == inodes.end() ? 0 : it->second};
+    }
+
+    Removal RemoveEmptyFolder(const std::string& path, const FolderIdentity& identity) override {
+        calls.push_back("remove " + path);
+        const Removal removal = PredictRemoval(path, identity, 0);
+        if (removal == Removal::Removed) folders.erase(path);
+        return removal;
+    }
+
+    // Removed, when no more than `removedFirst` entries are inside.
+    Removal PredictRemoval(const std::string& path, const FolderIdentity& identity,
+                           std::size_t removedFirst) const override {
+        if (const auto it = failures.find(path); it != failures.end()) throw Failure(it->second);
+        if (links.count(path) != 0 || files.count(path) != 0) return Removal::Changed;
+        if (folders.count(path) == 0) return Removal::Gone;
+        if (IdentityOf(path) != identity) return Removal::Changed;
+        std::size_t inside = 0;
+        for (const auto* entries : {&folders, &files, &links}) {
+            for (const std::string& entry : *entries) {
+                if (entry.size() > path.size() + 1 && entry.starts_with(path) &&
+                    (entry[path.size()] == '/' || entry[path.size()] == '\\') &&
+                    entry.find_first_of("/\\", path.size() + 1) == std::string::npos) {
+                    ++inside;
+                }
+            }
+        }
+        return inside > removedFirst ? Removal::NotEmpty : Removal::Removed;
     }
 
     // As the creation would go: an existing folder, an entry in the way, a missing parent.

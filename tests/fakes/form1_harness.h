@@ -7,6 +7,7 @@
 #include "fakes/fake_event_pump.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_form1_view.h"
+#include "fakes/fake_journal_store.h"
 #include "fakes/fake_settings_store.h"
 #include "fakes/fake_shell.h"
 #include "fakes/fake_skin_painter.h"
@@ -22,13 +23,14 @@ struct Form1Harness {
     FakeSettingsStore settings;
     FakeShell shell;
     FakeSkinPainter painter;
+    FakeJournalStore journal;
     ThemeSkin skin{painter, files};
     std::deque<double> draws;  // the start-up draw's numbers; 0.5 (no hit) when none is left
     Form1 form;
 
     explicit Form1Harness(PlatformTraits traits = kWindowsTraits,
                           std::string programFolder = "C:\\Program Files\\Quire")
-        : form(Form1Ports{view, files, dialogs, pump, settings, shell, skin},
+        : form(Form1Ports{view, files, dialogs, pump, settings, shell, skin, journal},
                Form1Environment{std::move(programFolder), traits, ".",
                                 [this] { return NextDraw(); }}) {
         view.form = &form;

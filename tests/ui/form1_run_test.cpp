@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
+#include "engine/run_journal.h"
 #include "fakes/form1_harness.h"
 
 namespace quire {
@@ -307,6 +309,50 @@ TEST_F(StartButton, ATargetEditedIntoAnInvalidOneEndsTheRunWithTheMessage) {
         EXPECT_EQ(h.dialogs.shown[0].text, "Folder does not appear to be valid");
         EXPECT_FALSE(h.form.RunInProgress());
     }
+}
+
+}  // namespace
+}  // namespace quire
+
+namespace quire {
+namespace {
+
+// The window's runs are undone like the command line's: the journal lists what each run made.
+TEST_F(StartButton, KeepsTheRunsJournalAndTellsOnceWhenItCannot) {
+    h.files.folders.insert("C:\\Jobs\\Folder 002");
+    h.form.PushButton1_Click();
+    const std::optional<Journal> journal = ReadJournal(h.journal);
+    ASSERT_TRUE(journal);
+    EXPECT_EQ(journal->run.target, "C:\\Jobs");
+    EXPECT_EQ(journal->run.pattern, "Folder ###");
+    ASSERT_EQ(journal->folders.size(), 2u);
+    EXPECT_EQ(journal->folders[1].path, "C:\\Jobs\\Folder 003");
+    EXPECT_EQ(h.journal.syncs, 1);
+
+    h.journal.beginFailure = "Access is denied.";
+    for (const char* count : {"4", "5"}) {
+        h.Enter("Folder ###", count, "C:\\Jobs");
+        h.form.PushButton1_Click();
+    }
+    EXPECT_EQ(h.files.created.size(), 4u) << "the runs went on";
+    const auto notices = h.dialogs.Texts();
+    EXPECT_EQ(std::count(notices.begin(), notices.end(),
+                         "The journal of this run could not be written, so Undo Last Run will "
+                         "not know it:\r\nAccess is denied."),
+              1);
+}
+
+// A program that ends during a run ends at once; what the run made is in its journal first.
+TEST_F(StartButton, ClosingDuringARunWritesItsJournalFirst) {
+    h.pump.onPump = [&](int call) {
+        if (call == 3) {
+            int cancel = 0;
+            h.form.Form_Unload(cancel);
+            EXPECT_EQ(ReadJournal(h.journal)->folders.size(), 2u);
+        }
+        return true;
+    };
+    h.form.PushButton1_Click();
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -110,6 +111,61 @@ std::string NotOrdinary(mode_t mode) {
     if (S_ISSOCK(mode)) return "Not an ordinary file but a socket";
     if (S_ISCHR(mode) || S_ISBLK(mode)) return "Not an ordinary file but a device";
     return "Not an ordinary file";
+}
+
+// The entry at `path` in its parent folder, held open, so that the name is looked at and acted on
+// in the same folder however the path's folders change meanwhile.
+struct EntryInParent {
+    Descriptor parent;
+    std::string name;
+};
+
+EntryInParent OpenParent(const std::string& path) {
+    if (!Representable(path)) Fail(EINVAL);
+    const std::string entry = WithoutTrailingSeparators(path);
+    const std::size_t slash = entry.rfind('/');
+    const std::string parentPath =
+        slash == std::string::npos ? std::string(".") : entry.substr(0, slash == 0 ? 1 : slash);
+    Descriptor parent = parentPath.size() < PATH_MAX
+                            ? OpenAt(AT_FDCWD, parentPath.c_str(), O_PATH | O_DIRECTORY)
+                            : OpenFolderByComponents(parentPath);
+    return {std::move(parent), slash == std::string::npos ? entry : entry.substr(slash + 1)};
+}
+
+// The entry `name` in `directory` itself, a link not followed: 0 and whether it is a folder and
+// its identity, or the error met.
+int Identify(int directory, const char* name, int flags, bool& folder, FolderIdentity& identity) {
+    struct statx info {};
+    if (::statx(directory, name, flags | AT_SYMLINK_NOFOLLOW, STATX_TYPE | STATX_INO | STATX_BTIME,
+                &info) != 0) {
+        return errno;
+    }
+    folder = S_ISDIR(info.stx_mode);
+    identity.volume = makedev(info.stx_dev_major, info.stx_dev_minor);
+    identity.file = info.stx_ino;
+    identity.born = (info.stx_mask & STATX_BTIME) == 0
+                        ? 0
+                        : static_cast<std::uint64_t>(info.stx_btime.tv_sec) * 1000000000U +
+                              info.stx_btime.tv_nsec;
+    return 0;
+}
+
+// Removed when the entry is the folder with `identity`; otherwise why not.
+FileSystem::Removal CheckEntry(const EntryInParent& entry, const FolderIdentity& identity) {
+    using enum FileSystem::Removal;
+    if (entry.parent.Fd() < 0) {
+        if (entry.parent.Error() == ENOENT) return Gone;
+        if (entry.parent.Error() == ENOTDIR) return Changed;
+        Fail(entry.parent.Error());
+    }
+    bool folder = false;
+    FolderIdentity found;
+    if (const int error = Identify(entry.parent.Fd(), entry.name.c_str(), 0, folder, found);
+        error != 0) {
+        if (error == ENOENT) return Gone;
+        Fail(error);
+    }
+    return folder && found == identity ? Removed : Changed;
 }
 
 std::string SizeText(std::size_t bytes) {
@@ -285,6 +341,71 @@ std::string PosixFileSystem::ReadSmallFile(const std::string& path, std::size_t 
     }
     if (content.size() > limit) throw Failure(tooLarge);
     return content;
+}
+
+FolderIdentity PosixFileSystem::IdentityOf(const std::string& path) const {
+    bool folder = false;
+    FolderIdentity identity;
+    if (const int error = AtPath(path,
+                                 [&](int directory, const char* name) {
+                                     return Identify(directory, name, 0, folder, identity);
+                                 });
+        error != 0) {
+        Fail(error);
+    }
+    if (!folder) Fail(ENOTDIR);
+    return identity;
+}
+
+// POSIX has no removal on condition of an identity: the check comes just before the removal, in
+// the same open parent folder.
+FileSystem::Removal PosixFileSystem::RemoveEmptyFolder(const std::string& path,
+                                                       const FolderIdentity& identity) {
+    const EntryInParent entry = OpenParent(path);
+    if (const Removal check = CheckEntry(entry, identity); check != Removal::Removed) return check;
+    if (::unlinkat(entry.parent.Fd(), entry.name.c_str(), AT_REMOVEDIR) == 0) {
+        return Removal::Removed;
+    }
+    switch (errno) {
+        case ENOTEMPTY:
+        case EEXIST: return Removal::NotEmpty;
+        case ENOENT: return Removal::Gone;
+        case ENOTDIR: return Removal::Changed;
+        default: Fail(errno);
+    }
+}
+
+// The folder is opened without following a link and checked again through the open handle, and
+// its entries counted: a removal needs write permission on the parent, asked as the caller.
+FileSystem::Removal PosixFileSystem::PredictRemoval(const std::string& path,
+                                                    const FolderIdentity& identity,
+                                                    std::size_t removedFirst) const {
+    const EntryInParent entry = OpenParent(path);
+    if (const Removal check = CheckEntry(entry, identity); check != Removal::Removed) return check;
+    Descriptor listing = OpenAt(entry.parent.Fd(), entry.name.c_str(),
+                                O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_NONBLOCK);
+    if (listing.Fd() < 0) Fail(listing.Error());
+    bool folder = false;
+    FolderIdentity opened;
+    if (const int error = Identify(listing.Fd(), "", AT_EMPTY_PATH, folder, opened); error != 0) {
+        Fail(error);
+    }
+    if (opened != identity) return Removal::Changed;
+    DIR* const directory = ::fdopendir(listing.Fd());
+    if (directory == nullptr) Fail(errno);
+    static_cast<void>(listing.Release());
+    std::size_t entries = 0;
+    errno = 0;
+    while (const dirent* found = ::readdir(directory)) {
+        const std::string_view name = found->d_name;
+        if (name != "." && name != "..") ++entries;
+    }
+    const int error = errno;
+    ::closedir(directory);
+    if (error != 0) Fail(error);
+    if (entries > removedFirst) return Removal::NotEmpty;
+    if (::faccessat(entry.parent.Fd(), ".", W_OK | X_OK, AT_EACCESS) != 0) Fail(errno);
+    return Removal::Removed;
 }
 
 }  // namespace quire

@@ -20,6 +20,12 @@ public:
     bool PathExists(const std::string& path) const override;
     bool PlainFileExists(const std::string& path) const override;
     std::string ReadSmallFile(const std::string& path, std::size_t limit) const override;
+    FolderIdentity IdentityOf(const std::string& path) const override;
+    // The entry is examined and removed by its name in its parent folder, opened once, so that
+    // no link on the way is followed between the check and the removal.
+    Removal RemoveEmptyFolder(const std::string& path, const FolderIdentity& identity) override;
+    Removal PredictRemoval(const std::string& path, const FolderIdentity& identity,
+                           std::size_t removedFirst) const override;
 };
 
 }  // namespace quire

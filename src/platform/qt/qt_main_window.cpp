@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -13,6 +15,7 @@
 #include <cmath>
 #include <limits>
 
+#include "app/product.h"
 #include "platform/qt/qt_colour.h"
 #include "platform/qt/qt_style_sheets.h"
 #include "ui/accessible_names.h"
@@ -62,8 +65,14 @@ QtMainWindow::QtMainWindow()
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint),
       dotsPerInch_(ScreenDotsPerInch()),
+      surfaceMenu_(new QMenu(this)),
+      undoAction_(surfaceMenu_->addAction(
+          QString::fromUtf8(product::kUndoMenuEntry.data(), product::kUndoMenuEntry.size()))),
       exit_([] { QCoreApplication::exit(0); }) {
     Build();
+    connect(undoAction_, &QAction::triggered, this, [this] {
+        if (form_) form_->UndoLastRun_Click();
+    });
 }
 
 int QtMainWindow::Pixels(int twips) const { return TwipsToPixels(twips, dotsPerInch_); }
@@ -188,6 +197,12 @@ void QtMainWindow::closeEvent(QCloseEvent* event) {
         int cancel = 0;
         form_->Form_Unload(cancel);
     }
+    event->accept();
+}
+
+void QtMainWindow::contextMenuEvent(QContextMenuEvent* event) {
+    undoAction_->setEnabled(form_ != nullptr && form_->UndoOffered());
+    surfaceMenu_->popup(event->globalPos());
     event->accept();
 }
 

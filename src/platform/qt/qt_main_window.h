@@ -7,8 +7,10 @@
 
 #include "ui/control_id.h"
 
+class QAction;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 
 namespace quire {
@@ -47,6 +49,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A right click outside the text boxes (they keep their own menus): "Undo Last Run...".
+    void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -57,6 +61,8 @@ private:
         static_cast<std::size_t>(ControlId::SkinFramework1) + 1;
     std::array<QWidget*, kControlCount> controls_{};
     int dotsPerInch_;
+    QMenu* surfaceMenu_;
+    QAction* undoAction_;
     Form1* form_ = nullptr;
     bool closing_ = false;
     std::function<void()> exit_;

@@ -31,7 +31,7 @@ Program::Program(ProgramSetup setup)
       shell_(window_, std::move(setup.shellHooks)) {
     window_.SetExitAction(std::move(setup.exitAction));
     Dialogs& dialogs = setup.dialogs ? *setup.dialogs : realDialogs_;
-    const Form1Ports ports{view_, files_, dialogs, pump_, settings_, shell_, skin_};
+    const Form1Ports ports{view_, files_, dialogs, pump_, settings_, shell_, skin_, journal_};
     form_ = std::make_unique<Form1>(
         ports,
         Form1Environment{std::move(setup.programFolder), kPosixTraits,

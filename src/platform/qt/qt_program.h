@@ -9,6 +9,7 @@
 
 #include "app/startup.h"
 #include "platform/posix/posix_file_system.h"
+#include "platform/posix/posix_journal_store.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_event_pump.h"
 #include "platform/qt/qt_form1_view.h"
@@ -55,6 +56,7 @@ private:
     QtMainWindow window_;
     QtForm1View view_{window_};
     PosixFileSystem files_;
+    PosixJournalStore journal_;
     QtDialogs realDialogs_{window_};
     QtSkinPainter painter_{window_, realDialogs_};
     ThemeSkin skin_{painter_, files_};

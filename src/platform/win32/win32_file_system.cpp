@@ -21,6 +21,47 @@ std::string CreationProblem(const std::string& path) {
     return PathProblem(path, LastComponent::Created);
 }
 
+bool NothingThere(DWORD error) {
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+// The entry at exactly `path`, itself if it is a link or junction, open for its attributes;
+// `share` says what others may do with it meanwhile.
+FileHandle OpenEntry(const std::string& path, DWORD share) {
+    if (!Representable(path)) throw Failure(SystemMessage(ERROR_INVALID_NAME));
+    return FileHandle(
+        CreateFileW(SystemPath(path).c_str(), FILE_READ_ATTRIBUTES, share, nullptr, OPEN_EXISTING,
+                    FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+}
+
+BY_HANDLE_FILE_INFORMATION Information(HANDLE entry) {
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (!GetFileInformationByHandle(entry, &information)) throw LastErrorFailure();
+    return information;
+}
+
+bool IsFolderItself(const BY_HANDLE_FILE_INFORMATION& information) {
+    return (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
+           (information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0;
+}
+
+FolderIdentity Identity(const BY_HANDLE_FILE_INFORMATION& information) {
+    return {information.dwVolumeSerialNumber,
+            (std::uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow};
+}
+
+// Removed when `entry` is open on the folder with `identity`; otherwise why not.
+FileSystem::Removal Check(const FileHandle& entry, const FolderIdentity& identity) {
+    using enum FileSystem::Removal;
+    if (!entry) {
+        const DWORD error = GetLastError();
+        if (NothingThere(error)) return Gone;
+        throw Failure(SystemMessage(error));
+    }
+    const BY_HANDLE_FILE_INFORMATION information = Information(entry.get());
+    return IsFolderItself(information) && Identity(information) == identity ? Removed : Changed;
+}
+
 }  // namespace
 
 bool Win32FileSystem::FolderExists(const std::string& path) const {
@@ -121,6 +162,46 @@ bool Win32FileSystem::PlainFileExists(const std::string& path) const {
 
 std::string Win32FileSystem::ReadSmallFile(const std::string& path, std::size_t limit) const {
     return ReadOrdinaryFile(path, limit);
+}
+
+FolderIdentity Win32FileSystem::IdentityOf(const std::string& path) const {
+    const FileHandle entry =
+        OpenEntry(path, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+    if (!entry) throw LastErrorFailure();
+    const BY_HANDLE_FILE_INFORMATION information = Information(entry.get());
+    if (!IsFolderItself(information)) throw Failure(SystemMessage(ERROR_DIRECTORY));
+    return Identity(information);
+}
+
+FileSystem::Removal Win32FileSystem::RemoveEmptyFolder(const std::string& path,
+                                                       const FolderIdentity& identity) {
+    const FileHandle entry =
+        OpenEntry(path, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+    if (const Removal check = Check(entry, identity); check != Removal::Removed) return check;
+    if (RemoveDirectoryW(SystemPath(path).c_str())) return Removal::Removed;
+    const DWORD error = GetLastError();
+    if (error == ERROR_DIR_NOT_EMPTY) return Removal::NotEmpty;
+    if (NothingThere(error)) return Removal::Gone;
+    throw Failure(SystemMessage(error));
+}
+
+FileSystem::Removal Win32FileSystem::PredictRemoval(const std::string& path,
+                                                    const FolderIdentity& identity,
+                                                    std::size_t removedFirst) const {
+    const FileHandle entry =
+        OpenEntry(path, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+    if (const Removal check = Check(entry, identity); check != Removal::Removed) return check;
+    std::wstring pattern = SystemPath(path);
+    pattern += L"\\*";
+    WIN32_FIND_DATAW found{};
+    const SearchHandle search(FindFirstFileW(pattern.c_str(), &found));
+    if (!search) throw LastErrorFailure();
+    std::size_t entries = 0;
+    do {
+        const std::wstring_view name = found.cFileName;
+        if (name != L"." && name != L"..") ++entries;
+    } while (FindNextFileW(search.get(), &found));
+    return entries > removedFirst ? Removal::NotEmpty : Removal::Removed;
 }
 
 }  // namespace quire::win32

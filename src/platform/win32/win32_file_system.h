@@ -27,6 +27,13 @@ public:
     bool PathExists(const std::string& path) const override;
     bool PlainFileExists(const std::string& path) const override;
     std::string ReadSmallFile(const std::string& path, std::size_t limit) const override;
+    // From GetFileInformationByHandle of the entry itself (a link or junction is not followed).
+    FolderIdentity IdentityOf(const std::string& path) const override;
+    // The entry is checked through a handle of its own, held open until RemoveDirectoryW returns,
+    // the nearest the removal by name comes to the entry that was checked.
+    Removal RemoveEmptyFolder(const std::string& path, const FolderIdentity& identity) override;
+    Removal PredictRemoval(const std::string& path, const FolderIdentity& identity,
+                           std::size_t removedFirst) const override;
 };
 
 }  // namespace quire::win32

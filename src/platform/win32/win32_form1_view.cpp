@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/product.h"
 #include "platform/win32/win32_accessible.h"
 #include "platform/win32/win32_cursor_file.h"
 #include "platform/win32/win32_dpi.h"
@@ -120,6 +121,7 @@ Win32Form1View::Win32Form1View(HINSTANCE resources, std::function<void()> endPro
     SetWindowLongPtrW(Handle(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrW(Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc));
     CreateControls();
+    AddUndoToSystemMenu();
     const SIZE outer = OuterSize(dpi_);
     Place((GetSystemMetrics(SM_CXSCREEN) - outer.cx) / 2,
           (GetSystemMetrics(SM_CYSCREEN) - outer.cy) / 2);
@@ -253,6 +255,13 @@ void Win32Form1View::Show() {
     SetFocus(lastFocus_);
 }
 
+void Win32Form1View::AddUndoToSystemMenu() {
+    HMENU menu = GetSystemMenu(Handle(), FALSE);
+    if (menu == nullptr) return;
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, kUndoCommand, Wide(product::kUndoMenuEntry).c_str());
+}
+
 void Win32Form1View::Route(ControlId control, FormEvent event) {
     if (form_ != nullptr && !ended_) DispatchEvent(*form_, control, event);
 }
@@ -324,6 +333,19 @@ LRESULT Win32Form1View::OnMessage(HWND window, UINT message, WPARAM wParam, LPAR
             }
             return 0;
         case WM_MOUSEMOVE: Route(ControlId::Form1, FormEvent::MouseMove); return 0;
+        case WM_INITMENUPOPUP:
+            if (HIWORD(lParam) != 0) {  // the system menu: undo is not offered during a run
+                const bool offered = form_ != nullptr && !ended_ && form_->UndoOffered();
+                const UINT state = offered ? MF_ENABLED : MF_GRAYED;
+                EnableMenuItem(reinterpret_cast<HMENU>(wParam), kUndoCommand, MF_BYCOMMAND | state);
+            }
+            break;
+        case WM_SYSCOMMAND:
+            if ((wParam & 0xFFF0) == kUndoCommand) {
+                if (form_ != nullptr && !ended_) form_->UndoLastRun_Click();
+                return 0;
+            }
+            break;
         case WM_SETCURSOR:
             if (ShowCustomPointer(LOWORD(lParam))) return TRUE;
             // A control picks its own pointer; only the window's own surface is left to Windows.

@@ -103,6 +103,8 @@ private:
     void FollowDesktopColours();
     int CursorSize() const;
     void Route(ControlId control, FormEvent event);
+    // "Undo Last Run..." after a separator at the end of the system menu.
+    void AddUndoToSystemMenu();
     LRESULT ControlColours(HDC dc, HWND control);
     bool ShowCustomPointer(WORD hitTest);
     void Close();

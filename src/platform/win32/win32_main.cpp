@@ -11,6 +11,7 @@
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_folder_menu.h"
 #include "platform/win32/win32_form1_view.h"
+#include "platform/win32/win32_journal_store.h"
 #include "platform/win32/win32_program_environment.h"
 #include "platform/win32/win32_settings_store.h"
 #include "platform/win32/win32_shell.h"
@@ -57,6 +58,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
     Win32Form1View window(instance);
     Win32FileSystem files;
+    Win32JournalStore journal;
     Win32Dialogs dialogs(window.Handle());
     Win32EventPump pump(window);
     Win32SettingsStore settings;
@@ -70,7 +72,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     } catch (const std::exception&) {
         // Left empty: the files beside the program are then simply not found.
     }
-    Form1 form(Form1Ports{window, files, dialogs, pump, settings, shell, skin},
+    Form1 form(Form1Ports{window, files, dialogs, pump, settings, shell, skin, journal},
                Form1Environment{programFolder, kWindowsTraits, DecimalSeparator(),
                                 SeededUniformSource(SecondsSinceMidnight())});
     window.Attach(form);

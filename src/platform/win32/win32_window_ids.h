@@ -12,6 +12,10 @@ namespace quire::win32 {
 // Sent by a control to the main window when the mouse moves over it; wParam is the control's id.
 inline constexpr UINT kControlMouseMove = WM_APP + 1;
 
+// "Undo Last Run..." in the system menu: below 0xF000, the low four bits clear, as WM_SYSCOMMAND
+// leaves them to the system.
+inline constexpr UINT kUndoCommand = 0x0110;
+
 inline constexpr int kFirstWindowId = 1000;
 
 constexpr int WindowId(ControlId id) { return kFirstWindowId + static_cast<int>(id); }

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <thread>
 
 #include "engine/failure.h"
 
@@ -134,6 +135,79 @@ TEST_F(PosixFileSystemTest, ForetellsNamesInAFolderStillToBeMade) {
               Creation::Created);
     EXPECT_THROW(files.PredictCreationInPlannedFolder(At("new/" + std::string(256, 'n'))), Failure);
     EXPECT_FALSE(fs::exists(At("new")));
+}
+
+}  // namespace
+}  // namespace quire
+
+namespace quire {
+namespace {
+
+// After the run, anything may stand at a folder's name: only the same folder, still empty, is
+// removed, never what a link leads to, never what is inside.
+TEST_F(PosixFileSystemTest, RemovesOnlyTheSameEmptyFolder) {
+    using enum FileSystem::Removal;
+    fs::create_directory(At("elsewhere"));
+    const struct {
+        const char* name;
+        std::function<void(const fs::path&)> change;
+        FileSystem::Removal removal;
+    } cases[] = {
+        {"untouched", [](const fs::path&) {}, Removed},
+        {"filled", [](const fs::path& f) { std::ofstream(f / "note") << "x"; }, NotEmpty},
+        {"removed", [](const fs::path& f) { fs::remove(f); }, Gone},
+        {"made again",  // ext4 gives the freed inode number to the next new folder at once
+         [](const fs::path& f) {
+             fs::remove(f);
+             // Past the file system's clock tick, which may be a few milliseconds long.
+             std::this_thread::sleep_for(std::chrono::milliseconds(20));
+             fs::create_directory(f);
+         },
+         Changed},
+        {"replaced by a file",
+         [](const fs::path& f) {
+             fs::remove(f);
+             std::ofstream(f) << "x";
+         },
+         Changed},
+        {"replaced by a link to itself",
+         [](const fs::path& f) {
+             fs::path aside = f;
+             aside += ".aside";
+             fs::rename(f, aside);
+             fs::create_directory_symlink(aside, f);
+         },
+         Changed},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path folder = root / c.name;
+        files.CreateFolder(folder.string());
+        const FolderIdentity identity = files.IdentityOf(folder.string());
+        c.change(folder);
+        EXPECT_EQ(files.PredictRemoval(folder.string(), identity, 0), c.removal);
+        EXPECT_EQ(files.RemoveEmptyFolder(folder.string(), identity), c.removal);
+        EXPECT_EQ(fs::symlink_status(folder).type() != fs::file_type::not_found,
+                  c.removal != Removed && c.removal != Gone);
+    }
+    EXPECT_TRUE(fs::is_directory(root / "replaced by a link to itself.aside"));
+    EXPECT_THROW(files.IdentityOf(At("replaced by a file")), Failure);
+    EXPECT_THROW(files.IdentityOf(At("replaced by a link to itself")), Failure);
+}
+
+// The folder's own path through a moved target or a link in its place leads elsewhere.
+TEST_F(PosixFileSystemTest, AMovedTargetLeavesNothingToRemoveThere) {
+    fs::create_directory(At("target"));
+    files.CreateFolder(At("target/F"));
+    const FolderIdentity identity = files.IdentityOf(At("target/F"));
+    fs::rename(At("target"), At("moved"));
+    EXPECT_EQ(files.RemoveEmptyFolder(At("target/F"), identity), FileSystem::Removal::Gone);
+    fs::create_directory(At("target"));
+    fs::create_directory(At("target/F"));
+    EXPECT_EQ(files.RemoveEmptyFolder(At("target/F"), identity), FileSystem::Removal::Changed);
+    EXPECT_TRUE(fs::is_directory(At("moved/F")));
+    EXPECT_EQ(files.PredictRemoval(At("moved"), files.IdentityOf(At("moved")), 1),
+              FileSystem::Removal::Removed);
 }
 
 }  // namespace

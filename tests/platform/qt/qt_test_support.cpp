@@ -33,6 +33,7 @@ int RunOffscreenTests(int argc, char** argv, const std::function<std::optional<i
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
     qputenv("XDG_RUNTIME_DIR", home.path().toUtf8());
+    qputenv("XDG_STATE_HOME", home.filePath(QStringLiteral("state")).toUtf8());
     QApplication application(argc, argv);
     QApplication::setStyle(QStringLiteral("Windows"));
     if (takeOver) {

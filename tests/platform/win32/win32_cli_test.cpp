@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -189,6 +190,42 @@ TEST_F(Win32Cli, AConsoleEventStopsARunWaitingOnItsList) {
     EXPECT_EQ(status, 130) << err.str();
     EXPECT_EQ(out.str(), "created 2, skipped 0, failed 0\n");
     EXPECT_TRUE(fs::is_directory(root / L"B"));
+}
+
+// The journal in the scratch folder: no other test's run replaces it meanwhile.
+TEST_F(Win32Cli, UndoRemovesWhatTheLastRunMadeAndOnlyOnce) {
+    SetEnvironmentVariableW(L"LOCALAPPDATA", (root / L"state").c_str());
+    ASSERT_EQ(RunTool({L"--each", L"A", L"F #", L"2", root.wstring()}).status, 0u);
+    fs::create_directory(root / L"Mine");
+    std::FILE* note = _wfopen((root / L"F 2" / L"A" / L"note.txt").c_str(), L"w");
+    ASSERT_NE(note, nullptr);
+    std::fclose(note);
+
+    const struct {
+        std::vector<std::wstring> arguments;
+        DWORD status;
+        std::string out;
+        std::string err;
+    } steps[] = {
+        {{L"undo", L"--dry-run"},
+         1,
+         Root() + "\\F 1\\A\n" + Root() + "\\F 1\n" + "would remove 2, would keep 2\n",
+         "kept: " + Root() + "\\F 2\\A: not empty\nkept: " + Root() + "\\F 2: not empty\n"},
+        {{L"undo"},
+         1,
+         "removed 2, kept 2\n",
+         "kept: " + Root() + "\\F 2\\A: not empty\nkept: " + Root() + "\\F 2: not empty\n"},
+        {{L"undo"}, 2, "", "quirebatch-cli: nothing to undo\n"},
+    };
+    for (const auto& step : steps) {
+        const Finished run = RunTool(step.arguments);
+        EXPECT_EQ(run.status, step.status);
+        EXPECT_EQ(run.out, step.out);
+        EXPECT_EQ(run.err, step.err);
+    }
+    EXPECT_FALSE(fs::exists(root / L"F 1"));
+    EXPECT_TRUE(fs::exists(root / L"F 2" / L"A" / L"note.txt"));
+    EXPECT_TRUE(fs::exists(root / L"Mine"));
 }
 
 }  // namespace

@@ -145,3 +145,64 @@ TEST_F(Win32FileSystemTest, ReadsOnlyOrdinaryFilesUnderTheCeiling) {
 
 }  // namespace
 }  // namespace quire::win32
+
+namespace quire::win32 {
+namespace {
+
+// What stands at a folder's name after it was made decides whether it may be removed: only the
+// same folder, still empty, is; nothing else is touched.
+TEST_F(Win32FileSystemTest, RemovesOnlyTheSameEmptyFolder) {
+    using enum FileSystem::Removal;
+    const struct {
+        const char* name;
+        void (*change)(const std::string& folder);
+        FileSystem::Removal removal;
+    } cases[] = {
+        {"untouched", [](const std::string&) {}, Removed},
+        {"filled", [](const std::string& folder) { WriteFile(folder + "\\note.txt"); }, NotEmpty},
+        {"removed", [](const std::string& folder) { RemoveDirectoryW(Wide(folder).c_str()); },
+         Gone},
+        {"made again",
+         [](const std::string& folder) {
+             // Renamed, not removed: Wine's file id is the inode, which Linux may give again.
+             MoveFileW(Wide(folder).c_str(), Wide(folder + " aside").c_str());
+             CreateDirectoryW(Wide(folder).c_str(), nullptr);
+         },
+         Changed},
+        {"replaced by a file",
+         [](const std::string& folder) {
+             RemoveDirectoryW(Wide(folder).c_str());
+             WriteFile(folder);
+         },
+         Changed},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string folder = scratch / c.name;
+        files.CreateFolder(folder);
+        const FolderIdentity identity = files.IdentityOf(folder);
+        EXPECT_EQ(files.IdentityOf(folder), identity);
+        c.change(folder);
+        EXPECT_EQ(files.PredictRemoval(folder, identity, 0), c.removal);
+        EXPECT_EQ(files.RemoveEmptyFolder(folder, identity), c.removal);
+        EXPECT_EQ(files.PathExists(folder), c.removal != Removed && c.removal != Gone);
+    }
+    files.CreateFolder(scratch / "a");
+    files.CreateFolder(scratch / "b");
+    EXPECT_NE(files.IdentityOf(scratch / "a"), files.IdentityOf(scratch / "b"));
+    EXPECT_THROW(files.IdentityOf(scratch / "replaced by a file"), Failure);
+    EXPECT_THROW(files.IdentityOf(scratch / "missing"), Failure);
+}
+
+// A dry run foresees a folder emptied by the removals before it.
+TEST_F(Win32FileSystemTest, PredictsARemovalAfterTheEntriesRemovedFirst) {
+    files.CreateFolder(scratch / "F");
+    files.CreateFolder(scratch / "F\\A");
+    const FolderIdentity identity = files.IdentityOf(scratch / "F");
+    EXPECT_EQ(files.PredictRemoval(scratch / "F", identity, 0), FileSystem::Removal::NotEmpty);
+    EXPECT_EQ(files.PredictRemoval(scratch / "F", identity, 1), FileSystem::Removal::Removed);
+    EXPECT_TRUE(files.FolderExists(scratch / "F\\A"));
+}
+
+}  // namespace
+}  // namespace quire::win32

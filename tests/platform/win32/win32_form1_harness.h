@@ -7,6 +7,7 @@
 
 #include "app/platform_traits.h"
 #include "fakes/fake_dialogs.h"
+#include "fakes/fake_journal_store.h"
 #include "fakes/fake_shell.h"
 #include "platform/win32/win32_event_pump.h"
 #include "platform/win32/win32_file_system.h"
@@ -40,7 +41,7 @@ struct Form1Harness {
           skin(painter, files != nullptr ? *files : realFiles),
           form(
               Form1Ports{window, files != nullptr ? *files : realFiles, dialogs, pump, settings,
-                         shell, skin},
+                         shell, skin, journal},
               Form1Environment{std::move(programFolder), kWindowsTraits, ".", [] { return 0.5; }}) {
         window.Attach(form);
     }
@@ -64,6 +65,7 @@ struct Form1Harness {
     fakes::FakeShell shell;
     WindowPainter painter;
     ThemeSkin skin;
+    fakes::FakeJournalStore journal;
     Form1 form;
 };
 

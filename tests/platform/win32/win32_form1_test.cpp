@@ -198,6 +198,61 @@ private:
     HWND& window_;
 };
 
+// The system menu's last entry, and whether it is offered now (as the menu is opened).
+struct UndoEntry {
+    bool afterSeparator = false;
+    std::string text;
+    bool enabled = false;
+};
+
+UndoEntry SystemMenuUndo(HWND window) {
+    HMENU menu = GetSystemMenu(window, FALSE);
+    SendMessageW(window, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), MAKELPARAM(0, TRUE));
+    const int count = GetMenuItemCount(menu);
+    UndoEntry entry;
+    entry.afterSeparator =
+        (GetMenuState(menu, static_cast<UINT>(count - 2), MF_BYPOSITION) & MF_SEPARATOR) != 0;
+    wchar_t text[64] = {};
+    GetMenuStringW(menu, kUndoCommand, text, 64, MF_BYCOMMAND);
+    entry.text = Utf8(text);
+    entry.enabled = (GetMenuState(menu, kUndoCommand, MF_BYCOMMAND) & MF_GRAYED) == 0;
+    return entry;
+}
+
+TEST_F(Form1OnWin32Test, TheSystemMenuUndoesTheLastRunAfterAskingButNotDuringARun) {
+    Load();
+    CloseHandle(CreateFileW(Wide(target / "Folder 002").c_str(), GENERIC_WRITE, 0, nullptr,
+                            CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    harness.window.SetText(ControlId::Text3, target.Path() + "\\");
+    harness.window.SetText(ControlId::Text2, "4");
+    UndoEntry duringRun;
+    harness.dialogs.onShow = [&](const fakes::ShownBox& box) {
+        if (box.style == BoxStyle::Warning) duringRun = SystemMenuUndo(harness.window.Handle());
+    };
+    harness.Click(ControlId::PushButton1);  // the file in the way is reported during the run
+    EXPECT_EQ(duringRun.text, "Undo Last Run...");
+    EXPECT_FALSE(duringRun.enabled);
+    harness.dialogs.onShow = nullptr;
+
+    const UndoEntry after = SystemMenuUndo(harness.window.Handle());
+    EXPECT_TRUE(after.afterSeparator);
+    EXPECT_TRUE(after.enabled);
+    harness.dialogs.shown.clear();
+    harness.dialogs.answers = {BoxAnswer::Yes};
+    SendMessageW(harness.window.Handle(), WM_SYSCOMMAND, kUndoCommand, 0);
+    for (const char* name : {"Folder 001", "Folder 003", "Folder 004"}) {
+        EXPECT_FALSE(harness.realFiles.FolderExists(target / name)) << name;
+    }
+    EXPECT_TRUE(harness.realFiles.PathExists(target / "Folder 002"));  // the user's file
+    ASSERT_EQ(harness.dialogs.Texts().size(), 2u);
+    EXPECT_EQ(harness.dialogs.shown[0].text,
+              "Remove the 3 empty folders that the last run "
+              "created in " +
+                  target.Path() + "\\?");
+    EXPECT_EQ(harness.dialogs.shown[0].style, BoxStyle::YesNo);
+    EXPECT_EQ(harness.dialogs.shown[1].text, "Removed 3 folders.");
+}
+
 TEST(Form1ClosingTest, ClosingDuringARunEndsItAtOnce) {
     ScratchFolder program, target;
     HWND window = nullptr;

@@ -1,0 +1,148 @@
+#include "platform/posix/posix_journal_store.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+#include "engine/failure.h"
+
+namespace quire {
+namespace {
+
+constexpr char kJournalName[] = "last-run.journal";
+
+[[noreturn]] void Fail(const std::string& what, int error) {
+    throw Failure(what + ": " + std::strerror(error));
+}
+
+// XDG: a relative path in the variable is to be ignored.
+std::string StateFolder() {
+    const char* state = std::getenv("XDG_STATE_HOME");
+    if (state != nullptr && state[0] == '/') return std::string(state) + "/quirebatch";
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && home[0] == '/') return std::string(home) + "/.local/state/quirebatch";
+    return {};
+}
+
+// Makes `folder` and the folders above it that are missing, for the user alone.
+void MakeFolders(const std::string& folder) {
+    for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
+        const std::string step = folder.substr(0, slash);
+        if (::mkdir(step.c_str(), 0700) != 0 && errno != EEXIST) Fail(step, errno);
+        if (slash == std::string::npos) return;
+    }
+}
+
+class FileSink final : public JournalSink {
+public:
+    FileSink(int fd, std::string temporary, std::string journal, std::string folder)
+        : fd_(fd),
+          temporary_(std::move(temporary)),
+          journal_(std::move(journal)),
+          folder_(std::move(folder)) {}
+    ~FileSink() override {
+        ::close(fd_);
+        if (!published_) ::unlink(temporary_.c_str());
+    }
+    FileSink(const FileSink&) = delete;
+    FileSink& operator=(const FileSink&) = delete;
+
+    void Write(std::string_view bytes) override {
+        while (!bytes.empty()) {
+            const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
+            if (written < 0 && errno == EINTR) continue;
+            if (written < 0) Fail(journal_, errno);
+            bytes.remove_prefix(static_cast<std::size_t>(written));
+        }
+    }
+
+    void Publish() override {
+        if (::rename(temporary_.c_str(), journal_.c_str()) != 0) Fail(journal_, errno);
+        published_ = true;
+    }
+
+    // The folder too, so that the rename that made the journal is on the disk as well.
+    void Sync() override {
+        if (::fsync(fd_) != 0) Fail(journal_, errno);
+        const int folder = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (folder >= 0) {
+            ::fsync(folder);
+            ::close(folder);
+        }
+    }
+
+private:
+    int fd_;
+    std::string temporary_;
+    std::string journal_;
+    std::string folder_;
+    bool published_ = false;
+};
+
+class FileSource final : public ByteSource {
+public:
+    explicit FileSource(int fd) : fd_(fd) {}
+    ~FileSource() override { ::close(fd_); }
+    FileSource(const FileSource&) = delete;
+    FileSource& operator=(const FileSource&) = delete;
+
+    std::optional<std::size_t> Read(char* buffer, std::size_t size) override {
+        for (;;) {
+            const ssize_t got = ::read(fd_, buffer, size);
+            if (got >= 0) return static_cast<std::size_t>(got);
+            if (errno != EINTR) throw Failure(std::strerror(errno));
+        }
+    }
+
+private:
+    int fd_;
+};
+
+std::string NotOrdinary(mode_t mode) {
+    if (S_ISLNK(mode)) return "Not an ordinary file but a link";
+    if (S_ISDIR(mode)) return "Not an ordinary file but a folder";
+    if (S_ISFIFO(mode)) return "Not an ordinary file but a named pipe";
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return "Not an ordinary file but a device";
+    return "Not an ordinary file";
+}
+
+}  // namespace
+
+PosixJournalStore::PosixJournalStore(std::string folder)
+    : folder_(folder.empty() ? StateFolder() : std::move(folder)) {}
+
+std::unique_ptr<JournalSink> PosixJournalStore::Begin() {
+    if (folder_.empty()) throw Failure("Neither XDG_STATE_HOME nor HOME names a folder");
+    MakeFolders(folder_);
+    std::string temporary = folder_ + "/.last-run.XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0) Fail(temporary, errno);
+    return std::make_unique<FileSink>(fd, std::move(temporary), folder_ + "/" + kJournalName,
+                                      folder_);
+}
+
+// Examined before it is opened (opening a device acts on it), opened without following a link
+// or waiting, and examined again through the open handle.
+std::unique_ptr<ByteSource> PosixJournalStore::Open() {
+    if (folder_.empty()) return nullptr;
+    const std::string journal = folder_ + "/" + kJournalName;
+    struct stat info {};
+    if (::lstat(journal.c_str(), &info) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR) return nullptr;
+        Fail(journal, errno);
+    }
+    if (!S_ISREG(info.st_mode)) throw Failure(journal + ": " + NotOrdinary(info.st_mode));
+    const int fd =
+        ::open(journal.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) Fail(journal, errno);
+    auto source = std::make_unique<FileSource>(fd);
+    if (::fstat(fd, &info) != 0) Fail(journal, errno);
+    if (!S_ISREG(info.st_mode)) throw Failure(journal + ": " + NotOrdinary(info.st_mode));
+    return source;
+}
+
+}  // namespace quire

@@ -1,0 +1,143 @@
+#include "platform/win32/win32_journal_store.h"
+
+#include <windows.h>
+
+#include <atomic>
+
+#include "app/product.h"
+#include "engine/failure.h"
+#include "platform/win32/win32_handles.h"
+#include "platform/win32/win32_system_error.h"
+#include "platform/win32/win32_wide_text.h"
+
+namespace quire::win32 {
+namespace {
+
+constexpr wchar_t kJournalName[] = L"last-run.journal";
+
+std::wstring LocalApplicationData() {
+    wchar_t value[MAX_PATH + 1];
+    const DWORD length = GetEnvironmentVariableW(L"LOCALAPPDATA", value, MAX_PATH + 1);
+    if (length == 0 || length > MAX_PATH) return {};
+    return std::wstring(value, length) + L"\\" + Wide(product::kCompany) + L"\\" +
+           Wide(product::kName);
+}
+
+[[noreturn]] void Fail(const std::wstring& path) {
+    const DWORD error = GetLastError();
+    throw Failure(Utf8(path) + ": " + SystemMessage(error));
+}
+
+class FileSink final : public JournalSink {
+public:
+    FileSink(FileHandle file, std::wstring temporary, std::wstring journal)
+        : file_(std::move(file)), temporary_(std::move(temporary)), journal_(std::move(journal)) {}
+    ~FileSink() override {
+        file_ = FileHandle();
+        if (!published_) DeleteFileW(temporary_.c_str());
+    }
+    FileSink(const FileSink&) = delete;
+    FileSink& operator=(const FileSink&) = delete;
+
+    void Write(std::string_view bytes) override {
+        while (!bytes.empty()) {
+            DWORD written = 0;
+            const auto size = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1U << 30));
+            if (!WriteFile(file_.get(), bytes.data(), size, &written, nullptr)) Fail(journal_);
+            bytes.remove_prefix(written);
+        }
+    }
+
+    // The open file is renamed into place, which its sharing allows; writes go on into it.
+    void Publish() override {
+        if (!MoveFileExW(temporary_.c_str(), journal_.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+            Fail(journal_);
+        }
+        published_ = true;
+    }
+
+    void Sync() override {
+        if (!FlushFileBuffers(file_.get())) Fail(journal_);
+    }
+
+private:
+    FileHandle file_;
+    std::wstring temporary_;
+    std::wstring journal_;
+    bool published_ = false;
+};
+
+class FileSource final : public ByteSource {
+public:
+    explicit FileSource(FileHandle file) : file_(std::move(file)) {}
+
+    std::optional<std::size_t> Read(char* buffer, std::size_t size) override {
+        DWORD got = 0;
+        const auto wanted = static_cast<DWORD>(std::min<std::size_t>(size, 1U << 30));
+        if (!ReadFile(file_.get(), buffer, wanted, &got, nullptr)) throw LastErrorFailure();
+        return got;
+    }
+
+private:
+    FileHandle file_;
+};
+
+}  // namespace
+
+Win32JournalStore::Win32JournalStore(std::string folder)
+    : folder_(folder.empty() ? LocalApplicationData() : Wide(folder)) {}
+
+std::unique_ptr<JournalSink> Win32JournalStore::Begin() {
+    if (folder_.empty()) throw Failure("LOCALAPPDATA names no folder");
+    for (std::size_t separator = folder_.find(L'\\', 3);;
+         separator = folder_.find(L'\\', separator + 1)) {
+        const std::wstring step = folder_.substr(0, separator);
+        if (!CreateDirectoryW(step.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) {
+            Fail(step);
+        }
+        if (separator == std::wstring::npos) break;
+    }
+    static std::atomic<unsigned> made{0};
+    const std::wstring temporary = folder_ + L"\\.last-run." +
+                                   std::to_wstring(GetCurrentProcessId()) + L"-" +
+                                   std::to_wstring(++made) + L".tmp";
+    FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE,
+                                FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) Fail(temporary);
+    return std::make_unique<FileSink>(std::move(file), temporary, folder_ + L"\\" + kJournalName);
+}
+
+// What is there is looked at before it is opened, and again through the open handle: opening a
+// device acts on it, and a pipe could keep the read waiting.
+std::unique_ptr<ByteSource> Win32JournalStore::Open() {
+    if (folder_.empty()) return nullptr;
+    const std::wstring journal = folder_ + L"\\" + kJournalName;
+    const DWORD attributes = GetFileAttributesW(journal.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return nullptr;
+        throw Failure(Utf8(journal) + ": " + SystemMessage(error));
+    }
+    const std::string named = Utf8(journal) + ": ";
+    if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+        throw Failure(named + "Not an ordinary file but a link");
+    }
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        throw Failure(named + "Not an ordinary file but a folder");
+    }
+    FileHandle file(CreateFileW(
+        journal.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+        nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file) Fail(journal);
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (GetFileType(file.get()) != FILE_TYPE_DISK ||
+        !GetFileInformationByHandle(file.get(), &information) ||
+        (information.dwFileAttributes &
+         (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0) {
+        throw Failure(named + "Not an ordinary file");
+    }
+    return std::make_unique<FileSource>(std::move(file));
+}
+
+}  // namespace quire::win32
