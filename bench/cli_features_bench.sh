@@ -4,6 +4,7 @@
 # of 1,000,000 lines against the plain run of as many folders, with its peak memory. The two sides
 # run in turn and the ratio is the median of the rounds' ratios; the instructions, counted by
 # callgrind on 100,000 folders, are exact and repeatable (the kernel's own work is not in them).
+# Runs keep their journal (bench/undo_bench.sh weighs it); the plain run is also timed without it.
 # Usage: bench/cli_features_bench.sh [quirebatch-cli [mkdir_loop]]   (default: the bench build)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -15,6 +16,7 @@ if [[ ! -x "$cli" || ! -x "$loop" ]]; then
 fi
 base=$(mktemp -d -p /dev/shm quire-bench-XXXXXX)
 trap 'rm -rf "$base"' EXIT
+export XDG_STATE_HOME=$base/state  # the user's own journal of the last run stays as it is
 t=$base/t
 seq -f 'Name %07g' 1 1000000 >"$base/names"
 head -n 100000 "$base/names" >"$base/names-100k"
@@ -49,6 +51,7 @@ peak() {  # COMMAND...: peak resident memory in KiB
 }
 
 read -r plain_cli plain_loop plain_ratio <<<"$(compare 11 "$cli --quiet 'Folder ######' 100000 $t" "$loop $t 100000")"
+read -r bare_cli bare_loop bare_ratio <<<"$(compare 11 "$cli --quiet --no-journal 'Folder ######' 100000 $t" "$loop $t 100000")"
 read -r each_cli each_loop each_ratio <<<"$(compare 11 "$cli --quiet --each A --each B 'Folder ######' 100000 $t" "$loop $t 100000 A B")"
 read -r names_cli million_cli names_ratio <<<"$(compare 3 "$cli --quiet --names $base/names $t" "$cli --quiet 'Name #######' 1000000 $t")"
 read -r _ names_loop _ <<<"$(compare 1 "$loop $t --names $base/names" "$loop $t --names $base/names")"
@@ -57,6 +60,7 @@ plain_peak=$(peak "$cli" --quiet 'Name #######' 1000000 "$t")
 
 i_plain_loop=$(instructions "$loop" "$t" 100000)
 i_plain_cli=$(instructions "$cli" --quiet 'Folder ######' 100000 "$t")
+i_bare_cli=$(instructions "$cli" --quiet --no-journal 'Folder ######' 100000 "$t")
 i_each_loop=$(instructions "$loop" "$t" 100000 A B)
 i_each_cli=$(instructions "$cli" --quiet --each A --each B 'Folder ######' 100000 "$t")
 i_names_cli=$(instructions "$cli" --quiet --names "$base/names-100k" "$t")
@@ -64,11 +68,13 @@ i_named_cli=$(instructions "$cli" --quiet 'Name #######' 100000 "$t")
 
 python3 - "$plain_cli" "$plain_loop" "$plain_ratio" "$each_cli" "$each_loop" "$each_ratio" \
   "$names_cli" "$million_cli" "$names_ratio" "$names_loop" "$names_peak" "$plain_peak" \
-  "$i_plain_cli" "$i_plain_loop" "$i_each_cli" "$i_each_loop" "$i_names_cli" "$i_named_cli" <<'PY'
+  "$i_plain_cli" "$i_plain_loop" "$i_each_cli" "$i_each_loop" "$i_names_cli" "$i_named_cli" \
+  "$bare_cli" "$bare_loop" "$bare_ratio" "$i_bare_cli" <<'PY'
 import sys
 v = list(map(float, sys.argv[1:]))
 rows = [
     ("plain, 100,000 folders (against the mkdir loop)", v[0], v[1], v[2], 1.05, v[12], v[13], 1e5),
+    ("plain --no-journal, 100,000 folders (mkdir loop)", v[18], v[19], v[20], 1.05, v[21], v[13], 1e5),
     ("--each A --each B, 300,000 folders (mkdir loop)", v[3], v[4], v[5], 1.10, v[14], v[15], 3e5),
     ("--names, 1,000,000 lines (the plain run)", v[6], v[7], v[8], 1.10, v[16], v[17], 1e5),
 ]
