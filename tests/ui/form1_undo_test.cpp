@@ -20,6 +20,15 @@ struct UndoCase {
     std::size_t left;                // of the run's three folders (one of them filled)
 };
 
+// A window over C:\Jobs whose inputs make Folder 001-003, after that run when `run` is set.
+struct JobsWindow : Form1Harness {
+    explicit JobsWindow(bool run = true) {
+        files.folders = {"C:\\Jobs"};
+        Enter("Folder ###", "3", "C:\\Jobs");
+        if (run) form.PushButton1_Click();
+    }
+};
+
 const std::string kQuestion = "Remove the 3 empty folders that the last run created in C:\\Jobs?";
 
 TEST(UndoLastRun, AsksRemovesAndTellsOrSaysWhyNot) {
@@ -43,10 +52,7 @@ TEST(UndoLastRun, AsksRemovesAndTellsOrSaysWhyNot) {
         {"window closed meanwhile", true, "", BoxAnswer::Yes, true, {kQuestion}, 3},
     };
     for (const UndoCase& c : cases) {
-        Form1Harness h;
-        h.files.folders = {"C:\\Jobs"};
-        h.Enter("Folder ###", "3", "C:\\Jobs");
-        if (c.run) h.form.PushButton1_Click();
+        JobsWindow h(c.run);
         h.files.files.insert("C:\\Jobs\\Folder 002\\notes.txt");
         h.journal.openFailure = c.openFailure;
         h.dialogs.shown.clear();
@@ -70,10 +76,7 @@ TEST(UndoLastRun, AsksRemovesAndTellsOrSaysWhyNot) {
 }
 
 TEST(UndoLastRun, ASecondUndoFindsNothingAndARunInProgressIsNotInterrupted) {
-    Form1Harness h;
-    h.files.folders = {"C:\\Jobs"};
-    h.Enter("Folder ###", "3", "C:\\Jobs");
-    h.form.PushButton1_Click();
+    JobsWindow h;
     h.dialogs.answers = {BoxAnswer::Yes};
     h.form.UndoLastRun_Click();
     h.dialogs.shown.clear();
@@ -93,10 +96,7 @@ TEST(UndoLastRun, ASecondUndoFindsNothingAndARunInProgressIsNotInterrupted) {
 
 // Another program's run replaces the journal while the user is asked: neither run is touched.
 TEST(UndoLastRun, UndoesOnlyTheRunTheUserWasAskedAbout) {
-    Form1Harness h;
-    h.files.folders = {"C:\\Jobs"};
-    h.Enter("Folder ###", "3", "C:\\Jobs");
-    h.form.PushButton1_Click();
+    JobsWindow h;
     h.dialogs.answers = {BoxAnswer::Yes};
     h.dialogs.onShow = [&](const fakes::ShownBox& box) {
         if (box.style != BoxStyle::YesNo) return;
