@@ -3,6 +3,7 @@
 # terminal-free run, stop signals, a target deeper than PATH_MAX.
 set -u
 cli=$(readlink -f "$1")
+. "$(dirname "$0")/stop_with.sh"
 work=$(mktemp -d -p "$( [[ -d /dev/shm ]] && echo /dev/shm || echo /tmp)")
 trap 'rm -rf "$work"' EXIT
 failures=0
@@ -99,13 +100,7 @@ wait "$pid"; check "nohup then SIGTERM" 143 "$?"
 mkfifo "$work/fifo"
 exec 3<>"$work/fifo"
 "$cli" "Stalled #######" 2000000 "$work" --dry-run >"$work/fifo" 2>"$work.err" &
-pid=$!
-(sleep 10 && kill -KILL "$pid" 2>/dev/null) &
-watchdog=$!
-sleep 0.3
-kill -TERM "$pid"
-wait "$pid"; status=$?
-kill "$watchdog" 2>/dev/null
+stop_with TERM $!
 exec 3<&-
 check "stalled reader: status" 143 "$status"
 check "stalled reader: said" "quirebatch-cli: standard output: Interrupted system call" "$(cat "$work.err")"

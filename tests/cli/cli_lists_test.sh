@@ -3,6 +3,7 @@
 # made (status 2, one line) or reported for its own line, and nothing hangs.
 set -u
 cli=$(readlink -f "$1")
+. "$(dirname "$0")/stop_with.sh"
 work=$(mktemp -d -p "$( [[ -d /dev/shm ]] && echo /dev/shm || echo /tmp)")
 chmod 755 "$work"
 trap 'chmod -R u+rwx "$work" 2>/dev/null; rm -rf "$work"' EXIT
@@ -56,13 +57,7 @@ for kind in silent unopened; do
   rm -f "$work/fifo" && mkfifo "$work/fifo"
   [[ $kind == silent ]] && { exec 3<>"$work/fifo"; printf 'a\nb\n' >&3; }
   "$cli" --names "$work/fifo" "$work/t" >"$work/out" 2>"$work/err" &
-  pid=$!
-  (sleep 10 && kill -KILL "$pid" 2>/dev/null) &
-  watchdog=$!
-  sleep 0.3
-  kill -INT "$pid"
-  wait "$pid"; status=$?
-  kill "$watchdog" 2>/dev/null
+  stop_with INT $!
   [[ $kind == silent ]] && exec 3>&-
   made=$([[ $kind == silent ]] && echo 2 || echo 0)
   check "$kind pipe: stopped" "130 created $made, skipped 0, failed 0" "$status $(cat "$work/out")"
