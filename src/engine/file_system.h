@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,9 @@ struct FolderIdentity {
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
+
+    // True when the calls below may come from several threads at once (the systems' own do).
+    virtual bool UsableFromAnyThread() const { return false; }
 
     // True when `path` names a folder. A path that is missing, names a file or cannot be examined
     // gives false; this never throws.
@@ -111,6 +115,15 @@ public:
         throw Failure("This file system removes no folders");
     }
 
+    // A series of removals, one folder after another as RemoveEmptyFolder does each: what they
+    // share (on POSIX the open parent folder) is kept from one to the next while this lives.
+    class Removals {
+    public:
+        virtual ~Removals() = default;
+        virtual Removal Remove(const std::string& path, const FolderIdentity& identity) = 0;
+    };
+    virtual std::unique_ptr<Removals> StartRemovals();
+
     // What RemoveEmptyFolder would do now, removing nothing, once `removedFirst` of the entries
     // inside the folder are gone (those a dry run of an undo foresaw removed before it).
     virtual Removal PredictRemoval(const std::string& path, const FolderIdentity& identity,
@@ -121,5 +134,20 @@ public:
         throw Failure("This file system removes no folders");
     }
 };
+
+// Each removal on its own, through RemoveEmptyFolder.
+inline std::unique_ptr<FileSystem::Removals> FileSystem::StartRemovals() {
+    class EachOnItsOwn final : public Removals {
+    public:
+        explicit EachOnItsOwn(FileSystem& files) : files_(files) {}
+        Removal Remove(const std::string& path, const FolderIdentity& identity) override {
+            return files_.RemoveEmptyFolder(path, identity);
+        }
+
+    private:
+        FileSystem& files_;
+    };
+    return std::make_unique<EachOnItsOwn>(*this);
+}
 
 }  // namespace quire

@@ -4,9 +4,12 @@
 // its path); 'U' marks it undone.
 #include "engine/run_journal.h"
 
+#include <algorithm>
 #include <array>
+#include <exception>
 #include <random>
 #include <string_view>
+#include <system_error>
 #include <utility>
 
 namespace quire {
@@ -19,6 +22,10 @@ constexpr std::size_t kIdentitySize = std::size_t{3} * 8;
 constexpr char kRun = 'R';
 constexpr char kFolder = 'F';
 constexpr char kUndone = 'U';
+// Folders handed to the journal's thread that wake it before its time.
+constexpr std::size_t kBatch = 1024;
+// Folders handed over that the thread has not taken yet, at most.
+constexpr std::size_t kMostHanded = 8 * kBatch;
 
 // FNV-1a: a torn or garbled record fails it but for one chance in four billion.
 std::uint32_t Checksum(std::string_view bytes) {
@@ -163,15 +170,14 @@ private:
 
 }  // namespace
 
-RunJournal::RunJournal(const FileSystem& files, JournalStore& store, const RunDescription& run,
-                       std::function<void(const Failure&)> unwritable,
-                       std::function<Clock::time_point()> now)
-    : files_(files), store_(store), unwritable_(std::move(unwritable)), now_(std::move(now)) {
+JournalWriter::JournalWriter(const FileSystem& files, JournalStore& store,
+                             const RunDescription& run, std::function<Clock::time_point()> now)
+    : files_(files), store_(store), now_(std::move(now)) {
     held_ = kMagic;
     AppendRun(held_, run);
 }
 
-RunJournal::~RunJournal() {
+JournalWriter::~JournalWriter() {
     try {
         if (sink_ && !failed_) sink_->Write(held_);
     } catch (const std::exception&) {
@@ -179,55 +185,183 @@ RunJournal::~RunJournal() {
     }
 }
 
-void RunJournal::FolderCreated(const std::string& path) {
-    if (failed_) return;
+template <class Step>
+void JournalWriter::Guarded(Step step) {
+    if (failed_) throw Failure("The journal could not be written");
+    try {
+        step();
+    } catch (...) {
+        failed_ = true;
+        held_.clear();
+        held_.shrink_to_fit();
+        throw;
+    }
+}
+
+void JournalWriter::Add(const std::string& path) {
     FolderIdentity identity;
     try {
         identity = files_.IdentityOf(path);
     } catch (const Failure&) {
         return;  // gone again already: there is nothing undo could remove
     }
-    AppendFolder(held_, path, identity);
-    try {
-        if (!sink_) {
-            std::unique_ptr<JournalSink> sink = store_.Begin();
-            sink->Write(held_);
-            sink->Publish();
-            sink_ = std::move(sink);
-            held_.clear();
-            lastWrite_ = now_();
-        } else if (held_.size() >= kLargestHeld || now_() - lastWrite_ >= kFlushInterval) {
-            Write();
-        }
-    } catch (const Failure& failure) {
-        Fail(failure);
-    }
+    Guarded([&] {
+        AppendFolder(held_, path, identity);
+        if (sink_) return;
+        std::unique_ptr<JournalSink> sink = store_.Begin();
+        sink->Write(held_);
+        sink->Publish();
+        sink_ = std::move(sink);
+        held_.clear();
+        lastWrite_ = now_();
+    });
 }
 
-void RunJournal::Finish() {
-    if (!sink_ || failed_) return;
-    try {
+void JournalWriter::WriteIfDue() {
+    if (!sink_ || held_.empty()) return;
+    if (held_.size() >= kLargestHeld || now_() >= NextWrite()) Guarded([this] { Write(); });
+}
+
+JournalWriter::Clock::time_point JournalWriter::NextWrite() const {
+    return !sink_ || held_.empty() ? Clock::time_point::max() : lastWrite_ + kWriteInterval;
+}
+
+void JournalWriter::Finish() {
+    if (!sink_) return;
+    Guarded([this] {
         Write();
         sink_->Sync();
-    } catch (const Failure& failure) {
-        Fail(failure);
-    }
+    });
 }
 
-void RunJournal::Write() {
+void JournalWriter::Write() {
     sink_->Write(held_);
     held_.clear();
     lastWrite_ = now_();
 }
 
-void RunJournal::Fail(const Failure& failure) {
-    failed_ = true;
-    held_.clear();
-    held_.shrink_to_fit();
-    if (unwritable_) unwritable_(failure);
+RunJournal::RunJournal(const FileSystem& files, JournalStore& store, const RunDescription& run,
+                       std::function<void(const Failure&)> unwritable,
+                       std::function<Clock::time_point()> now)
+    : writer_(files, store, run, std::move(now)),
+      unwritable_(std::move(unwritable)),
+      threaded_(files.UsableFromAnyThread()) {}
+
+RunJournal::~RunJournal() { StopWorking(); }
+
+void RunJournal::FolderCreated(const std::string& path) {
+    if (failed_) return;
+    if (!threaded_ || finished_) {
+        try {
+            writer_.Add(path);
+            writer_.WriteIfDue();
+        } catch (const std::exception& failure) {
+            Fail(failure.what());
+        }
+        return;
+    }
+    std::optional<std::string> failure;
+    bool wake = false;
+    {
+        std::unique_lock lock(mutex_);
+        // A thread that falls behind holds the run back, so that neither the memory held nor
+        // the time before a folder is written grows.
+        room_.wait(lock, [this] { return handedCount_ < kMostHanded || failure_ || exited_; });
+        failure.swap(failure_);
+        char length[4];
+        SetNumber(length, path.size(), 4);
+        handed_.append(length, 4);
+        handed_.append(path);
+        ++handedCount_;
+        // The thread wakes on its own to write on time; it is woken only from a pause, or for a
+        // batch to take.
+        wake = idle_ || handedCount_ == kBatch;
+        idle_ = false;
+    }
+    if (failure) {
+        Fail(*failure);
+    } else if (!thread_.joinable()) {
+        try {
+            thread_ = std::thread([this] { Work(); });
+        } catch (const std::system_error& error) {
+            Fail(error.what());
+        }
+    } else if (wake) {
+        wake_.notify_one();
+    }
 }
 
-std::optional<Journal> ReadJournal(JournalStore& store) {
+void RunJournal::Finish() {
+    StopWorking();
+    finished_ = true;
+    std::optional<std::string> failure = std::exchange(failure_, std::nullopt);
+    if (!failure && !failed_) {
+        try {
+            writer_.Finish();
+        } catch (const std::exception& error) {
+            failure = error.what();
+        }
+    }
+    if (failure) Fail(*failure);
+}
+
+void RunJournal::Work() {
+    std::string batch;
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        const Clock::time_point next = writer_.NextWrite();
+        if (!stopping_ && handedCount_ == 0 && next == Clock::time_point::max()) {
+            idle_ = true;
+            wake_.wait(lock, [this] { return stopping_ || handedCount_ > 0; });
+        } else if (!stopping_ && handedCount_ < kBatch) {
+            // Folders handed over are taken soon enough that each is written within the
+            // flush interval of its making.
+            wake_.wait_until(lock, std::min(next, Clock::now() + JournalWriter::kWriteInterval / 2),
+                             [this] { return stopping_ || handedCount_ >= kBatch; });
+        }
+        batch.swap(handed_);
+        const bool full = handedCount_ >= kMostHanded;
+        handedCount_ = 0;
+        const bool last = stopping_;
+        lock.unlock();
+        if (full) room_.notify_one();
+        try {
+            for (std::size_t at = 0; at < batch.size();) {
+                const auto length = static_cast<std::size_t>(GetNumber(batch, at, 4));
+                writer_.Add(batch.substr(at + 4, length));
+                at += 4 + length;
+            }
+            batch.clear();
+            writer_.WriteIfDue();
+        } catch (const std::exception& failure) {
+            lock.lock();
+            failure_ = failure.what();
+            exited_ = true;
+            lock.unlock();
+            room_.notify_one();
+            return;
+        }
+        lock.lock();
+        if (last) return;
+    }
+}
+
+void RunJournal::StopWorking() {
+    if (!thread_.joinable()) return;
+    {
+        const std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    wake_.notify_one();
+    thread_.join();
+}
+
+void RunJournal::Fail(const std::string& why) {
+    failed_ = true;
+    if (unwritable_) unwritable_(Failure(why));
+}
+
+std::optional<Journal> ReadJournal(JournalStore& store, JournalPart part) {
     const std::unique_ptr<ByteSource> source = store.Open();
     if (!source) return std::nullopt;
     RecordReader reader(*source);
@@ -242,6 +376,8 @@ std::optional<Journal> ReadJournal(JournalStore& store) {
         const auto& [kind, payload] = *record;
         if (kind == kUndone) {
             journal.undone = true;
+        } else if (part == JournalPart::RunOnly) {
+            break;
         } else if (kind == kFolder && payload.size() > kIdentitySize) {
             const FolderIdentity identity{GetNumber(payload, 0, 8), GetNumber(payload, 8, 8),
                                           GetNumber(payload, 16, 8)};

@@ -3,11 +3,14 @@
 #pragma once
 
 #include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "engine/failure.h"
@@ -37,39 +40,43 @@ struct Journal {
     bool undone = false;
 };
 
-// Writes one run's journal as the run goes. Each entry is a record that carries its length and a
+// Encodes and writes one run's journal. Each entry is a record that carries its length and a
 // checksum, so that names of any bytes come back whole and a record torn by a kill is known as
-// such and left out. Written in pieces at most kFlushInterval apart (checked as folders are
-// made), and synced at the end. A journal that cannot be written never stops the run.
-class RunJournal {
+// such and left out. Every call throws Failure when the journal cannot be written; the writer
+// then writes nothing more.
+class JournalWriter {
 public:
     using Clock = std::chrono::steady_clock;
-    static constexpr auto kFlushInterval = std::chrono::milliseconds(100);
+    // What is held is written at least this often while folders come.
+    static constexpr auto kWriteInterval = std::chrono::milliseconds(50);
     // Written sooner once this much is held, so that the memory a run takes never grows with it.
     static constexpr std::size_t kLargestHeld = std::size_t{64} * 1024;
 
-    // `unwritable` is told, once, why the journal cannot be written; nothing more is written.
-    RunJournal(const FileSystem& files, JournalStore& store, const RunDescription& run,
-               std::function<void(const Failure&)> unwritable,
-               std::function<Clock::time_point()> now = Clock::now);
+    JournalWriter(const FileSystem& files, JournalStore& store, const RunDescription& run,
+                  std::function<Clock::time_point()> now = Clock::now);
     // What is still held is written, unsynced, when the run ends by an exception.
-    ~RunJournal();
-    RunJournal(const RunJournal&) = delete;
-    RunJournal& operator=(const RunJournal&) = delete;
+    ~JournalWriter();
+    JournalWriter(const JournalWriter&) = delete;
+    JournalWriter& operator=(const JournalWriter&) = delete;
 
-    // The run has just created the folder at `path`. The first one replaces the last journal.
-    void FolderCreated(const std::string& path);
-
-    // The run is over: everything is written and on the disk.
+    // The run has created the folder at `path`: its identity is looked up and its entry held. The
+    // first one replaces the last journal. A folder gone again already is left out.
+    void Add(const std::string& path);
+    // Writes what is held once kWriteInterval has passed since the last write, or sooner when
+    // much is held.
+    void WriteIfDue();
+    // When WriteIfDue will write what is held; the farthest time when nothing is.
+    Clock::time_point NextWrite() const;
+    // Everything is written and on the disk.
     void Finish();
 
 private:
     void Write();
-    void Fail(const Failure& failure);
+    template <class Step>
+    void Guarded(Step step);
 
     const FileSystem& files_;
     JournalStore& store_;
-    std::function<void(const Failure&)> unwritable_;
     std::function<Clock::time_point()> now_;
     std::unique_ptr<JournalSink> sink_;
     std::string held_;  // encoded, not yet written
@@ -77,9 +84,60 @@ private:
     bool failed_ = false;
 };
 
+// The journal of a run, written as the run goes. Where the file system may be used from another
+// thread, the writer has a thread of its own: the run only hands each new folder's path over,
+// and the identities are looked up and the journal written meanwhile, at most kFlushInterval
+// after each folder is made, even while the run waits on a question. Synced at the end. A journal
+// that cannot be written never stops the run.
+class RunJournal {
+public:
+    using Clock = JournalWriter::Clock;
+    static constexpr auto kFlushInterval = 2 * JournalWriter::kWriteInterval;
+
+    // `unwritable` is told, once and on the run's thread, why the journal cannot be written.
+    RunJournal(const FileSystem& files, JournalStore& store, const RunDescription& run,
+               std::function<void(const Failure&)> unwritable,
+               std::function<Clock::time_point()> now = Clock::now);
+    // The writer's thread ends; what it holds is written, unsynced.
+    ~RunJournal();
+    RunJournal(const RunJournal&) = delete;
+    RunJournal& operator=(const RunJournal&) = delete;
+
+    // The run has just created the folder at `path`.
+    void FolderCreated(const std::string& path);
+
+    // The run is over: everything is written and on the disk.
+    void Finish();
+
+private:
+    void Work();
+    void StopWorking();
+    void Fail(const std::string& why);
+
+    JournalWriter writer_;
+    std::function<void(const Failure&)> unwritable_;
+    const bool threaded_;
+    std::mutex mutex_;
+    std::condition_variable wake_;  // the thread's
+    std::condition_variable room_;  // the run's, when it has handed over too much
+    std::string handed_;  // paths handed to the writer's thread, each after its length
+    std::size_t handedCount_ = 0;
+    bool stopping_ = false;
+    bool idle_ = false;                   // the thread waits with nothing to write
+    bool exited_ = false;                 // the thread has stopped writing
+    std::optional<std::string> failure_;  // why the thread stopped writing, not yet told
+    bool failed_ = false;                 // nothing more is handed over
+    bool finished_ = false;               // folders made after the end are written at once
+    std::thread thread_;
+};
+
+// How much of the journal to read: all of it, or the run it is of and whether it is undone (a
+// journal marked undone lists no folder, so the mark follows the run at once).
+enum class JournalPart { Whole, RunOnly };
+
 // The journal in the store, or nothing when there is none. Only whole records are read: a tail
 // torn by a kill ends the journal. Throws Failure when it cannot be read or is no journal.
-std::optional<Journal> ReadJournal(JournalStore& store);
+std::optional<Journal> ReadJournal(JournalStore& store, JournalPart part = JournalPart::Whole);
 
 // Replaces the journal, in one step, by `run`'s marked undone, which lists no folder.
 void MarkUndone(JournalStore& store, const RunDescription& run);

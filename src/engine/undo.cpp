@@ -1,6 +1,7 @@
 #include "engine/undo.h"
 
 #include <map>
+#include <memory>
 
 #include "engine/run_journal.h"
 
@@ -15,7 +16,7 @@ std::optional<Journal> JournalToUndo(JournalStore& store) {
 
 // The run that the store's journal is of now, or nothing: another run may have replaced it.
 bool StillTheJournalOf(JournalStore& store, const RunDescription& run) {
-    const std::optional<Journal> now = ReadJournal(store);
+    const std::optional<Journal> now = ReadJournal(store, JournalPart::RunOnly);
     return now && !now->undone && now->run.id == run.id && now->run.time == run.time &&
            now->run.target == run.target;
 }
@@ -43,6 +44,8 @@ std::optional<UndoResult> UndoLastRun(FileSystem& files, JournalStore& journal, 
     std::map<std::string_view, std::size_t> foreseenInside;
     UndoResult result;
     const auto total = static_cast<std::int64_t>(found->folders.size());
+    const std::unique_ptr<FileSystem::Removals> removals =
+        dryRun ? nullptr : files.StartRemovals();
     for (auto entry = found->folders.rbegin(); entry != found->folders.rend(); ++entry) {
         if (!host.BeforeFolder(result.removed + result.kept, total)) {
             result.stopped = true;
@@ -57,7 +60,7 @@ std::optional<UndoResult> UndoLastRun(FileSystem& files, JournalStore& journal, 
                                                inside == foreseenInside.end() ? 0 : inside->second);
                 if (removal == Removed) ++foreseenInside[ParentOf(entry->path, separator)];
             } else {
-                removal = files.RemoveEmptyFolder(entry->path, entry->identity);
+                removal = removals->Remove(entry->path, entry->identity);
             }
         } catch (const Failure& failure) {
             ++result.kept;

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "fakes/fake_file_system.h"
@@ -25,34 +28,134 @@ const std::vector<std::string> kOddNames = {
     "/t/F 002/sub",
 };
 
+// The fakes behind one lock, so that the journal's thread and the test can share them; whether
+// the journal gets a thread of its own is the test's parameter.
+class SharedFiles final : public FileSystem {
+public:
+    FakeFileSystem fake;
+    bool threads = false;
+    std::mutex& lock;
+
+    explicit SharedFiles(std::mutex& shared) : lock(shared) {}
+    bool UsableFromAnyThread() const override { return threads; }
+    bool FolderExists(const std::string& path) const override {
+        const std::lock_guard held(lock);
+        return fake.FolderExists(path);
+    }
+    void CreateFolder(const std::string& path) override {
+        const std::lock_guard held(lock);
+        fake.CreateFolder(path);
+    }
+    FolderIdentity IdentityOf(const std::string& path) const override {
+        const std::lock_guard held(lock);
+        return fake.IdentityOf(path);
+    }
+    bool PathExists(const std::string& path) const override {
+        const std::lock_guard held(lock);
+        return fake.PathExists(path);
+    }
+    bool PlainFileExists(const std::string& path) const override {
+        const std::lock_guard held(lock);
+        return fake.PlainFileExists(path);
+    }
+    std::string ReadSmallFile(const std::string& path, std::size_t limit) const override {
+        const std::lock_guard held(lock);
+        return fake.ReadSmallFile(path, limit);
+    }
+};
+
+class SharedStore final : public JournalStore {
+public:
+    FakeJournalStore fake;
+    std::mutex& lock;
+
+    explicit SharedStore(std::mutex& shared) : lock(shared) {}
+    std::unique_ptr<JournalSink> Begin() override {
+        const std::lock_guard held(lock);
+        return std::make_unique<Sink>(fake.Begin(), lock);
+    }
+    std::unique_ptr<ByteSource> Open() override {
+        const std::lock_guard held(lock);
+        return fake.Open();
+    }
+
+private:
+    class Sink final : public JournalSink {
+    public:
+        Sink(std::unique_ptr<JournalSink> inner, std::mutex& lock)
+            : inner_(std::move(inner)), lock_(lock) {}
+        void Write(std::string_view bytes) override {
+            const std::lock_guard held(lock_);
+            inner_->Write(bytes);
+        }
+        void Publish() override {
+            const std::lock_guard held(lock_);
+            inner_->Publish();
+        }
+        void Sync() override {
+            const std::lock_guard held(lock_);
+            inner_->Sync();
+        }
+
+    private:
+        std::unique_ptr<JournalSink> inner_;
+        std::mutex& lock_;
+    };
+};
+
 class RunJournalTest : public testing::Test {
 protected:
-    FakeFileSystem files;
-    FakeJournalStore store;
+    std::mutex shared;
+    SharedFiles sharedFiles{shared};
+    SharedStore sharedStore{shared};
+    FakeFileSystem& files = sharedFiles.fake;
+    FakeJournalStore& store = sharedStore.fake;
     std::vector<std::string> unwritable;
+    std::vector<std::thread::id> toldOn;
     Clock::time_point now{};
 
+    // The journal gets a thread of its own.
+    void Threaded() { sharedFiles.threads = true; }
+
+    // With a thread, the journal keeps the time itself.
     RunJournal Start(const std::string& target = "/t") {
+        std::function<Clock::time_point()> clock = Clock::now;
+        if (!sharedFiles.threads) clock = [this] { return now; };
         return RunJournal(
-            files, store, DescribeRun(target, "Folder ###", false, 3, '/'),
-            [this](const Failure& failure) { unwritable.emplace_back(failure.what()); },
-            [this] { return now; });
+            sharedFiles, sharedStore, DescribeRun(target, "Folder ###", false, 3, '/'),
+            [this](const Failure& failure) {
+                unwritable.emplace_back(failure.what());
+                toldOn.push_back(std::this_thread::get_id());
+            },
+            clock);
     }
 
     void Create(RunJournal& journal, const std::string& path) {
-        files.CreateFolder(path);
+        sharedFiles.CreateFolder(path);
         journal.FolderCreated(path);
     }
 
     std::vector<std::string> Paths() {
         std::vector<std::string> paths;
-        const std::optional<Journal> journal = ReadJournal(store);
+        const std::optional<Journal> journal = ReadJournal(sharedStore);
+        if (!journal) return paths;
         for (const JournalEntry& entry : journal->folders) paths.push_back(entry.path);
         return paths;
     }
 };
 
-TEST_F(RunJournalTest, NamesOfAnyBytesAndTheirIdentitiesComeBackWhole) {
+// What holds whether the journal has a thread or not.
+class BothWays : public RunJournalTest, public testing::WithParamInterface<bool> {
+protected:
+    void SetUp() override { sharedFiles.threads = GetParam(); }
+};
+
+INSTANTIATE_TEST_SUITE_P(InlineAndThreaded, BothWays, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& mode) {
+                             return mode.param ? "Threaded" : "Inline";
+                         });
+
+TEST_P(BothWays, NamesOfAnyBytesAndTheirIdentitiesComeBackWhole) {
     RunJournal journal = Start();
     for (const std::string& path : kOddNames) Create(journal, path);
     journal.Finish();
@@ -128,7 +231,7 @@ TEST_F(RunJournalTest, GarbageIsRefusedOrEndsTheJournal) {
 
 // The journal takes the last one's place with the run's first folder, then is written at most
 // the flush interval apart; a run that makes nothing leaves the last journal as it is.
-TEST_F(RunJournalTest, ReplacesTheLastJournalAtTheFirstFolderAndWritesEvery100Ms) {
+TEST_F(RunJournalTest, ReplacesTheLastJournalAtTheFirstFolderAndWritesEvery50Ms) {
     store.journal = "the last run's";
     {
         RunJournal nothing = Start();
@@ -139,7 +242,7 @@ TEST_F(RunJournalTest, ReplacesTheLastJournalAtTheFirstFolderAndWritesEvery100Ms
     RunJournal journal = Start();
     Create(journal, "/t/A");
     EXPECT_EQ(Paths(), std::vector<std::string>{"/t/A"});
-    now += std::chrono::milliseconds(99);
+    now += JournalWriter::kWriteInterval - std::chrono::milliseconds(1);
     Create(journal, "/t/B");
     EXPECT_EQ(Paths().size(), 1U);
     now += std::chrono::milliseconds(1);
@@ -151,19 +254,36 @@ TEST_F(RunJournalTest, ReplacesTheLastJournalAtTheFirstFolderAndWritesEvery100Ms
     EXPECT_EQ(store.syncs, 1);
 }
 
-TEST_F(RunJournalTest, AJournalThatCannotBeWrittenIsToldOnceAndTheRunGoesOn) {
+TEST_P(BothWays, AJournalThatCannotBeWrittenIsToldOnceAndTheRunGoesOn) {
     store.beginFailure = "Permission denied";
     RunJournal journal = Start();
     Create(journal, "/t/A");
     Create(journal, "/t/B");
     journal.Finish();
     EXPECT_EQ(unwritable, std::vector<std::string>{"Permission denied"});
+    EXPECT_EQ(toldOn, std::vector<std::thread::id>{std::this_thread::get_id()});
     EXPECT_FALSE(store.journal);
     EXPECT_EQ(files.created.size(), 2U);
 }
 
-// Two runs at once: the journal is whole the one that published last, never a mix.
-TEST_F(RunJournalTest, TwoRunsAtOnceNeverMix) {
+// A run that waits (on a question, say) has its folders written all the same, well before a kill
+// could take them; the journal's own thread does it.
+TEST_F(RunJournalTest, FoldersAreWrittenWhileTheRunWaits) {
+    Threaded();
+    RunJournal journal = Start();
+    Create(journal, "/t/A");
+    Create(journal, "/t/B");
+    const auto deadline = Clock::now() + std::chrono::seconds(5);
+    while (Paths().size() < 2 && Clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    EXPECT_EQ(Paths(), (std::vector<std::string>{"/t/A", "/t/B"}));
+    journal.Finish();
+}
+
+// Two runs at once: the journal is whole the one that published last (with threads, either),
+// never a mix.
+TEST_P(BothWays, TwoRunsAtOnceNeverMix) {
     RunJournal first = Start("/one");
     RunJournal second = Start("/two");
     Create(first, "/one/A");
@@ -173,8 +293,11 @@ TEST_F(RunJournalTest, TwoRunsAtOnceNeverMix) {
     Create(second, "/two/B");
     first.Finish();
     second.Finish();
-    EXPECT_EQ(ReadJournal(store)->run.target, "/two");
-    EXPECT_EQ(Paths(), (std::vector<std::string>{"/two/A", "/two/B"}));
+    const std::string target = ReadJournal(store)->run.target;
+    if (!sharedFiles.threads) {
+        EXPECT_EQ(target, "/two");
+    }
+    EXPECT_EQ(Paths(), (std::vector<std::string>{target + "/A", target + "/B"}));
 }
 
 }  // namespace

@@ -120,16 +120,23 @@ struct EntryInParent {
     std::string name;
 };
 
-EntryInParent OpenParent(const std::string& path) {
+// The path of the folder that holds the entry at `path`, and the entry's name in it.
+std::pair<std::string, std::string> SplitParent(const std::string& path) {
     if (!Representable(path)) Fail(EINVAL);
     const std::string entry = WithoutTrailingSeparators(path);
     const std::size_t slash = entry.rfind('/');
-    const std::string parentPath =
-        slash == std::string::npos ? std::string(".") : entry.substr(0, slash == 0 ? 1 : slash);
-    Descriptor parent = parentPath.size() < PATH_MAX
-                            ? OpenAt(AT_FDCWD, parentPath.c_str(), O_PATH | O_DIRECTORY)
-                            : OpenFolderByComponents(parentPath);
-    return {std::move(parent), slash == std::string::npos ? entry : entry.substr(slash + 1)};
+    if (slash == std::string::npos) return {".", entry};
+    return {entry.substr(0, slash == 0 ? 1 : slash), entry.substr(slash + 1)};
+}
+
+Descriptor OpenFolder(const std::string& path) {
+    return path.size() < PATH_MAX ? OpenAt(AT_FDCWD, path.c_str(), O_PATH | O_DIRECTORY)
+                                  : OpenFolderByComponents(path);
+}
+
+EntryInParent OpenParent(const std::string& path) {
+    auto [parentPath, name] = SplitParent(path);
+    return {OpenFolder(parentPath), std::move(name)};
 }
 
 // The entry `name` in `directory` itself, a link not followed: 0 and whether it is a folder and
@@ -357,22 +364,49 @@ FolderIdentity PosixFileSystem::IdentityOf(const std::string& path) const {
     return identity;
 }
 
-// POSIX has no removal on condition of an identity: the check comes just before the removal, in
-// the same open parent folder.
 FileSystem::Removal PosixFileSystem::RemoveEmptyFolder(const std::string& path,
                                                        const FolderIdentity& identity) {
-    const EntryInParent entry = OpenParent(path);
-    if (const Removal check = CheckEntry(entry, identity); check != Removal::Removed) return check;
-    if (::unlinkat(entry.parent.Fd(), entry.name.c_str(), AT_REMOVEDIR) == 0) {
-        return Removal::Removed;
+    return StartRemovals()->Remove(path, identity);
+}
+
+namespace {
+
+// POSIX has no removal on condition of an identity: the check comes just before the removal, in
+// the same open parent folder. The folders of a run share their parent, which is opened once for
+// all of them (an undo then costs little more than the removals themselves); a parent moved away
+// meanwhile is still the folder its entries were checked in.
+class PosixRemovals final : public FileSystem::Removals {
+public:
+    FileSystem::Removal Remove(const std::string& path, const FolderIdentity& identity) override {
+        using enum FileSystem::Removal;
+        auto [parentPath, name] = SplitParent(path);
+        if (parentPath != parentPath_ || entry_.parent.Fd() < 0) {
+            entry_.parent = OpenFolder(parentPath);
+            parentPath_ = std::move(parentPath);
+        }
+        entry_.name = std::move(name);
+        if (const FileSystem::Removal check = CheckEntry(entry_, identity); check != Removed) {
+            return check;
+        }
+        if (::unlinkat(entry_.parent.Fd(), entry_.name.c_str(), AT_REMOVEDIR) == 0) return Removed;
+        switch (errno) {
+            case ENOTEMPTY:
+            case EEXIST: return NotEmpty;
+            case ENOENT: return Gone;
+            case ENOTDIR: return Changed;
+            default: Fail(errno);
+        }
     }
-    switch (errno) {
-        case ENOTEMPTY:
-        case EEXIST: return Removal::NotEmpty;
-        case ENOENT: return Removal::Gone;
-        case ENOTDIR: return Removal::Changed;
-        default: Fail(errno);
-    }
+
+private:
+    std::string parentPath_;
+    EntryInParent entry_;
+};
+
+}  // namespace
+
+std::unique_ptr<FileSystem::Removals> PosixFileSystem::StartRemovals() {
+    return std::make_unique<PosixRemovals>();
 }
 
 // The folder is opened without following a link and checked again through the open handle, and

@@ -8,6 +8,7 @@ namespace quire {
 
 class PosixFileSystem final : public FileSystem {
 public:
+    bool UsableFromAnyThread() const override { return true; }
     bool FolderExists(const std::string& path) const override;
     std::string FolderProblem(const std::string& path) const override;
     void CreateFolder(const std::string& path) override;
@@ -24,6 +25,7 @@ public:
     // The entry is examined and removed by its name in its parent folder, opened once, so that
     // no link on the way is followed between the check and the removal.
     Removal RemoveEmptyFolder(const std::string& path, const FolderIdentity& identity) override;
+    std::unique_ptr<Removals> StartRemovals() override;
     Removal PredictRemoval(const std::string& path, const FolderIdentity& identity,
                            std::size_t removedFirst) const override;
 };

@@ -11,6 +11,7 @@ namespace quire::win32 {
 
 class Win32FileSystem final : public FileSystem {
 public:
+    bool UsableFromAnyThread() const override { return true; }
     bool FolderExists(const std::string& path) const override;
     // A path the rules refuse names no folder, whatever is on the disk.
     std::string FolderProblem(const std::string& path) const override;

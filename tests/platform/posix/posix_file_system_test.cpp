@@ -210,5 +210,25 @@ TEST_F(PosixFileSystemTest, AMovedTargetLeavesNothingToRemoveThere) {
               FileSystem::Removal::Removed);
 }
 
+// A series of removals opens the shared parent once: the folders checked and removed are those
+// of the folder it opened, wherever that folder is moved meanwhile; a new parent path is opened
+// anew.
+TEST_F(PosixFileSystemTest, RemovalsShareTheParentTheyOpened) {
+    fs::create_directories(At("target"));
+    fs::create_directories(At("other"));
+    for (const char* name : {"target/A", "target/B", "other/C"}) files.CreateFolder(At(name));
+    const FolderIdentity b = files.IdentityOf(At("target/B"));
+    const FolderIdentity c = files.IdentityOf(At("other/C"));
+    const std::unique_ptr<FileSystem::Removals> removals = files.StartRemovals();
+    EXPECT_EQ(removals->Remove(At("target/A"), files.IdentityOf(At("target/A"))),
+              FileSystem::Removal::Removed);
+    fs::rename(At("target"), At("moved"));
+    fs::create_directories(At("target/B"));
+    EXPECT_EQ(removals->Remove(At("target/B"), b), FileSystem::Removal::Removed);
+    EXPECT_FALSE(fs::exists(At("moved/B")));
+    EXPECT_TRUE(fs::is_directory(At("target/B")));
+    EXPECT_EQ(removals->Remove(At("other/C"), c), FileSystem::Removal::Removed);
+}
+
 }  // namespace
 }  // namespace quire
