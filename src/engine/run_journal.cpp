@@ -376,15 +376,14 @@ std::optional<Journal> ReadJournal(JournalStore& store, JournalPart part) {
         const auto& [kind, payload] = *record;
         if (kind == kUndone) {
             journal.undone = true;
-        } else if (part == JournalPart::RunOnly) {
-            break;
-        } else if (kind == kFolder && payload.size() > kIdentitySize) {
-            const FolderIdentity identity{GetNumber(payload, 0, 8), GetNumber(payload, 8, 8),
-                                          GetNumber(payload, 16, 8)};
-            journal.folders.push_back({std::string(payload.substr(kIdentitySize)), identity});
-        } else {
-            break;  // no record this program writes: what follows cannot be trusted
+            continue;
         }
+        if (part == JournalPart::RunOnly) break;
+        // A record this program does not write: what follows cannot be trusted.
+        if (kind != kFolder || payload.size() <= kIdentitySize) break;
+        const FolderIdentity identity{GetNumber(payload, 0, 8), GetNumber(payload, 8, 8),
+                                      GetNumber(payload, 16, 8)};
+        journal.folders.push_back({std::string(payload.substr(kIdentitySize)), identity});
     }
     return journal;
 }

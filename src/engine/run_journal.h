@@ -120,7 +120,7 @@ private:
     std::mutex mutex_;
     std::condition_variable wake_;  // the thread's
     std::condition_variable room_;  // the run's, when it has handed over too much
-    std::string handed_;  // paths handed to the writer's thread, each after its length
+    std::string handed_;            // paths handed to the writer's thread, each after its length
     std::size_t handedCount_ = 0;
     bool stopping_ = false;
     bool idle_ = false;                   // the thread waits with nothing to write

@@ -1,8 +1,10 @@
 #include "engine/undo.h"
 
 #include <map>
-#include <memory>
+#include <optional>
+#include <vector>
 
+#include "engine/removal_lanes.h"
 #include "engine/run_journal.h"
 
 namespace quire {
@@ -40,43 +42,64 @@ std::optional<UndoResult> UndoLastRun(FileSystem& files, JournalStore& journal, 
     const std::optional<Journal> found = JournalToUndo(journal);
     if (!found || (asked != nullptr && found->run.id != asked->id)) return std::nullopt;
     const char separator = found->run.separator;
+    std::vector<FolderToRemove> order;
+    for (auto entry = found->folders.rbegin(); entry != found->folders.rend(); ++entry) {
+        order.push_back({&entry->path, &entry->identity});
+    }
+    std::optional<RemovalLanes> lanes;
+    if (!dryRun) lanes.emplace(files, order, found->run.target, separator);
     // In a dry run, how many entries of each folder are foreseen removed before it.
     std::map<std::string_view, std::size_t> foreseenInside;
     UndoResult result;
-    const auto total = static_cast<std::int64_t>(found->folders.size());
-    const std::unique_ptr<FileSystem::Removals> removals =
-        dryRun ? nullptr : files.StartRemovals();
-    for (auto entry = found->folders.rbegin(); entry != found->folders.rend(); ++entry) {
+    const auto report = [&](const std::string& path, const RemovalOutcome& outcome) {
+        using enum FileSystem::Removal;
+        if (outcome.failure.empty() && outcome.removal == Removed) {
+            ++result.removed;
+            host.Removed(path);
+            return;
+        }
+        ++result.kept;
+        if (!outcome.failure.empty()) {
+            host.Kept(path, outcome.failure);
+            return;
+        }
+        switch (outcome.removal) {
+            case Removed: break;
+            case NotEmpty: host.Kept(path, kKeptNotEmpty); break;
+            case Gone: host.Kept(path, kKeptGone); break;
+            case Changed: host.Kept(path, kKeptChanged); break;
+        }
+    };
+    const auto total = static_cast<std::int64_t>(order.size());
+    for (std::size_t index = 0; index < order.size(); ++index) {
+        const std::string& path = *order[index].path;
         if (!host.BeforeFolder(result.removed + result.kept, total)) {
+            // What the lanes had done already is told all the same.
+            if (lanes) {
+                lanes->Stop();
+                for (std::size_t done = index; done < order.size(); ++done) {
+                    if (lanes->Done(done)) report(*order[done].path, lanes->Take(done));
+                }
+            }
             result.stopped = true;
             return result;
         }
-        using enum FileSystem::Removal;
-        FileSystem::Removal removal = Removed;
-        try {
-            if (dryRun) {
-                const auto inside = foreseenInside.find(entry->path);
-                removal = files.PredictRemoval(entry->path, entry->identity,
-                                               inside == foreseenInside.end() ? 0 : inside->second);
-                if (removal == Removed) ++foreseenInside[ParentOf(entry->path, separator)];
-            } else {
-                removal = removals->Remove(entry->path, entry->identity);
-            }
-        } catch (const Failure& failure) {
-            ++result.kept;
-            host.Kept(entry->path, failure.what());
+        if (lanes) {
+            report(path, lanes->Take(index));
             continue;
         }
-        switch (removal) {
-            case Removed:
-                ++result.removed;
-                host.Removed(entry->path);
-                continue;
-            case NotEmpty: host.Kept(entry->path, kKeptNotEmpty); break;
-            case Gone: host.Kept(entry->path, kKeptGone); break;
-            case Changed: host.Kept(entry->path, kKeptChanged); break;
+        RemovalOutcome outcome;
+        try {
+            const auto inside = foreseenInside.find(path);
+            outcome.removal = files.PredictRemoval(
+                path, *order[index].identity, inside == foreseenInside.end() ? 0 : inside->second);
+            if (outcome.removal == FileSystem::Removal::Removed) {
+                ++foreseenInside[ParentOf(path, separator)];
+            }
+        } catch (const Failure& failure) {
+            outcome.failure = failure.what();
         }
-        ++result.kept;
+        report(path, outcome);
     }
     if (dryRun) return result;
     try {
