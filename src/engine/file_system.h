@@ -4,8 +4,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "engine/failure.h"
@@ -31,8 +34,12 @@ class FileSystem {
 public:
     virtual ~FileSystem() = default;
 
-    // True when the calls below may come from several threads at once (the systems' own do).
-    virtual bool UsableFromAnyThread() const { return false; }
+    // A thread that works beside the caller with this file system, or nothing where its calls
+    // must all come from one thread. Signals are left to the threads that wait for them.
+    virtual std::optional<std::thread> StartHelper(std::function<void()> work) const {
+        static_cast<void>(work);
+        return std::nullopt;
+    }
 
     // True when `path` names a folder. A path that is missing, names a file or cannot be examined
     // gives false; this never throws.

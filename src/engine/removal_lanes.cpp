@@ -31,7 +31,7 @@ RemovalLanes::RemovalLanes(FileSystem& files, std::vector<FolderToRemove> folder
       folders_(std::move(folders)),
       outcomes_(folders_.size()),
       done_(new std::atomic<bool>[folders_.size()]()) {
-    if (!files_.UsableFromAnyThread() || std::thread::hardware_concurrency() < kLanes) {
+    if (std::thread::hardware_concurrency() < kLanes) {
         inline_ = files_.StartRemovals();
         return;
     }
@@ -44,20 +44,35 @@ RemovalLanes::RemovalLanes(FileSystem& files, std::vector<FolderToRemove> folder
         }
         lanes[std::hash<std::string_view>{}(*first) % kLanes].push_back(index);
     }
-    try {
-        for (auto& lane : lanes) {
-            threads_.emplace_back([this, lane = std::move(lane)] { Run(lane); });
+    for (auto& lane : lanes) {
+        std::optional<std::thread> helper;
+        try {
+            helper = files_.StartHelper([this, lane = std::move(lane)] { Run(lane); });
+        } catch (const std::system_error&) {
+            helper.reset();
         }
-    } catch (const std::system_error&) {
-        Stop();
-        throw;
+        if (!helper) {
+            // Without a helper (or any one of them), each removal is made as it is taken.
+            Stop();
+            threads_.clear();
+            inline_ = files_.StartRemovals();
+            return;
+        }
+        threads_.push_back(std::move(*helper));
     }
+    Start();
 }
 
 RemovalLanes::~RemovalLanes() { Stop(); }
 
+void RemovalLanes::Start() {
+    go_ = true;
+    go_.notify_all();
+}
+
 void RemovalLanes::Stop() {
     stop_ = true;
+    Start();
     for (std::thread& thread : threads_) {
         if (thread.joinable()) thread.join();
     }
@@ -72,6 +87,8 @@ RemovalOutcome RemovalLanes::Take(std::size_t index) {
 }
 
 void RemovalLanes::Run(const std::vector<std::size_t>& lane) {
+    go_.wait(false);
+    if (stop_) return;
     const std::unique_ptr<FileSystem::Removals> removals = files_.StartRemovals();
     for (const std::size_t index : lane) {
         if (stop_.load(std::memory_order_relaxed)) return;

@@ -243,15 +243,21 @@ void JournalWriter::Write() {
 RunJournal::RunJournal(const FileSystem& files, JournalStore& store, const RunDescription& run,
                        std::function<void(const Failure&)> unwritable,
                        std::function<Clock::time_point()> now)
-    : writer_(files, store, run, std::move(now)),
-      unwritable_(std::move(unwritable)),
-      threaded_(files.UsableFromAnyThread()) {}
+    : writer_(files, store, run, std::move(now)), unwritable_(std::move(unwritable)) {
+    try {
+        if (std::optional<std::thread> helper = files.StartHelper([this] { Work(); })) {
+            thread_ = std::move(*helper);
+        }
+    } catch (const std::system_error& error) {
+        Fail(error.what());
+    }
+}
 
 RunJournal::~RunJournal() { StopWorking(); }
 
 void RunJournal::FolderCreated(const std::string& path) {
     if (failed_) return;
-    if (!threaded_ || finished_) {
+    if (!thread_.joinable()) {
         try {
             writer_.Add(path);
             writer_.WriteIfDue();
@@ -280,12 +286,6 @@ void RunJournal::FolderCreated(const std::string& path) {
     }
     if (failure) {
         Fail(*failure);
-    } else if (!thread_.joinable()) {
-        try {
-            thread_ = std::thread([this] { Work(); });
-        } catch (const std::system_error& error) {
-            Fail(error.what());
-        }
     } else if (wake) {
         wake_.notify_one();
     }
@@ -293,7 +293,6 @@ void RunJournal::FolderCreated(const std::string& path) {
 
 void RunJournal::Finish() {
     StopWorking();
-    finished_ = true;
     std::optional<std::string> failure = std::exchange(failure_, std::nullopt);
     if (!failure && !failed_) {
         try {

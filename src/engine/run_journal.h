@@ -116,7 +116,6 @@ private:
 
     JournalWriter writer_;
     std::function<void(const Failure&)> unwritable_;
-    const bool threaded_;
     std::mutex mutex_;
     std::condition_variable wake_;  // the thread's
     std::condition_variable room_;  // the run's, when it has handed over too much
@@ -127,8 +126,7 @@ private:
     bool exited_ = false;                 // the thread has stopped writing
     std::optional<std::string> failure_;  // why the thread stopped writing, not yet told
     bool failed_ = false;                 // nothing more is handed over
-    bool finished_ = false;               // folders made after the end are written at once
-    std::thread thread_;
+    std::thread thread_;  // none without a helper, or once finished: each folder written at once
 };
 
 // How much of the journal to read: all of it, or the run it is of and whether it is undone (a

@@ -37,7 +37,10 @@ public:
     std::mutex& lock;
 
     explicit SharedFiles(std::mutex& shared) : lock(shared) {}
-    bool UsableFromAnyThread() const override { return threads; }
+    std::optional<std::thread> StartHelper(std::function<void()> work) const override {
+        if (!threads) return std::nullopt;
+        return std::thread(std::move(work));
+    }
     bool FolderExists(const std::string& path) const override {
         const std::lock_guard held(lock);
         return fake.FolderExists(path);

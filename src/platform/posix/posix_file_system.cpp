@@ -2,6 +2,8 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <pthread.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <sys/sysmacros.h>
@@ -362,6 +364,22 @@ FolderIdentity PosixFileSystem::IdentityOf(const std::string& path) const {
     }
     if (!folder) Fail(ENOTDIR);
     return identity;
+}
+
+std::optional<std::thread> PosixFileSystem::StartHelper(std::function<void()> work) const {
+    sigset_t all;
+    sigset_t previous;
+    ::sigfillset(&all);
+    ::pthread_sigmask(SIG_SETMASK, &all, &previous);
+    std::optional<std::thread> helper;
+    try {
+        helper.emplace(std::move(work));
+    } catch (...) {
+        ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+        throw;
+    }
+    ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    return helper;
 }
 
 FileSystem::Removal PosixFileSystem::RemoveEmptyFolder(const std::string& path,

@@ -8,7 +8,9 @@ namespace quire {
 
 class PosixFileSystem final : public FileSystem {
 public:
-    bool UsableFromAnyThread() const override { return true; }
+    // Started with every signal blocked, so that a stop signal interrupts the call the program
+    // waits in.
+    std::optional<std::thread> StartHelper(std::function<void()> work) const override;
     bool FolderExists(const std::string& path) const override;
     std::string FolderProblem(const std::string& path) const override;
     void CreateFolder(const std::string& path) override;

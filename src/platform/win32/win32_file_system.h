@@ -11,7 +11,9 @@ namespace quire::win32 {
 
 class Win32FileSystem final : public FileSystem {
 public:
-    bool UsableFromAnyThread() const override { return true; }
+    std::optional<std::thread> StartHelper(std::function<void()> work) const override {
+        return std::thread(std::move(work));
+    }
     bool FolderExists(const std::string& path) const override;
     // A path the rules refuse names no folder, whatever is on the disk.
     std::string FolderProblem(const std::string& path) const override;
