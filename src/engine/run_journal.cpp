@@ -387,14 +387,30 @@ std::optional<Journal> ReadJournal(JournalStore& store, JournalPart part) {
     return journal;
 }
 
-void MarkUndone(JournalStore& store, const RunDescription& run) {
-    std::string bytes(kMagic);
-    AppendRun(bytes, run);
-    CloseRecord(bytes, OpenRecord(bytes, kUndone));
+namespace {
+
+void Replace(JournalStore& store, std::string_view bytes) {
     const std::unique_ptr<JournalSink> sink = store.Begin();
     sink->Write(bytes);
     sink->Sync();
     sink->Publish();
+}
+
+}  // namespace
+
+void MarkUndone(JournalStore& store, const RunDescription& run) {
+    std::string bytes(kMagic);
+    AppendRun(bytes, run);
+    CloseRecord(bytes, OpenRecord(bytes, kUndone));
+    Replace(store, bytes);
+}
+
+void KeepInJournal(JournalStore& store, const RunDescription& run,
+                   const std::vector<const JournalEntry*>& left) {
+    std::string bytes(kMagic);
+    AppendRun(bytes, run);
+    for (const JournalEntry* entry : left) AppendFolder(bytes, entry->path, entry->identity);
+    Replace(store, bytes);
 }
 
 RunDescription DescribeRun(std::string target, std::string pattern, bool listed, std::int64_t count,

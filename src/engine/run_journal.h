@@ -140,6 +140,11 @@ std::optional<Journal> ReadJournal(JournalStore& store, JournalPart part = Journ
 // Replaces the journal, in one step, by `run`'s marked undone, which lists no folder.
 void MarkUndone(JournalStore& store, const RunDescription& run);
 
+// Replaces the journal, in one step, by `run`'s listing only the folders `left`, in the order
+// they were made: what an undo stopped part way leaves to the next.
+void KeepInJournal(JournalStore& store, const RunDescription& run,
+                   const std::vector<const JournalEntry*>& left);
+
 // A new run's description with its time and id drawn now.
 RunDescription DescribeRun(std::string target, std::string pattern, bool listed, std::int64_t count,
                            char separator);

@@ -51,9 +51,12 @@ std::optional<UndoResult> UndoLastRun(FileSystem& files, JournalStore& journal, 
     // In a dry run, how many entries of each folder are foreseen removed before it.
     std::map<std::string_view, std::size_t> foreseenInside;
     UndoResult result;
-    const auto report = [&](const std::string& path, const RemovalOutcome& outcome) {
+    std::vector<bool> removed(order.size(), false);
+    const auto report = [&](std::size_t index, const RemovalOutcome& outcome) {
         using enum FileSystem::Removal;
+        const std::string& path = *order[index].path;
         if (outcome.failure.empty() && outcome.removal == Removed) {
+            removed[index] = true;
             ++result.removed;
             host.Removed(path);
             return;
@@ -74,18 +77,31 @@ std::optional<UndoResult> UndoLastRun(FileSystem& files, JournalStore& journal, 
     for (std::size_t index = 0; index < order.size(); ++index) {
         const std::string& path = *order[index].path;
         if (!host.BeforeFolder(result.removed + result.kept, total)) {
-            // What the lanes had done already is told all the same.
-            if (lanes) {
-                lanes->Stop();
-                for (std::size_t done = index; done < order.size(); ++done) {
-                    if (lanes->Done(done)) report(*order[done].path, lanes->Take(done));
+            result.stopped = true;
+            if (!lanes) return result;
+            // What the lanes had done already is told all the same, and the journal keeps only
+            // the folders still to undo, so that the next undo takes up from there.
+            lanes->Stop();
+            for (std::size_t done = index; done < order.size(); ++done) {
+                if (lanes->Done(done)) report(done, lanes->Take(done));
+            }
+            if (result.removed > 0) {
+                std::vector<const JournalEntry*> left;
+                for (std::size_t at = order.size(); at-- > 0;) {
+                    if (!removed[at]) left.push_back(&found->folders[order.size() - 1 - at]);
+                }
+                try {
+                    if (StillTheJournalOf(journal, found->run)) {
+                        KeepInJournal(journal, found->run, left);
+                    }
+                } catch (const Failure& failure) {
+                    result.unmarked = failure.what();
                 }
             }
-            result.stopped = true;
             return result;
         }
         if (lanes) {
-            report(path, lanes->Take(index));
+            report(index, lanes->Take(index));
             continue;
         }
         RemovalOutcome outcome;
@@ -99,7 +115,7 @@ std::optional<UndoResult> UndoLastRun(FileSystem& files, JournalStore& journal, 
         } catch (const Failure& failure) {
             outcome.failure = failure.what();
         }
-        report(path, outcome);
+        report(index, outcome);
     }
     if (dryRun) return result;
     try {

@@ -151,13 +151,20 @@ TEST_F(UndoTest, NothingToUndoAndAnUnreadableJournalAreToldApart) {
     EXPECT_THROW(LastRunToUndo(store), Failure);
 }
 
-// A stopped undo leaves the journal as it is; a run that replaced it meanwhile keeps its own.
-TEST_F(UndoTest, AStoppedOrOvertakenUndoMarksNothing) {
-    Run({"/t/F1", "/t/F2"});
+// A stopped undo leaves in the journal the folders it did not remove, for the next undo; a run
+// that replaced the journal meanwhile keeps its own.
+TEST_F(UndoTest, AStoppedUndoLeavesTheRestAndAnOvertakenOneMarksNothing) {
+    Run({"/t/F1", "/t/F2", "/t/F3"});
     host.stopAfter = 1;
     EXPECT_TRUE(UndoLastRun(files, store, host, false)->stopped);
     EXPECT_EQ(LastRunToUndo(store)->folders, 2);
+    host.stopAfter = -1;
+    const std::optional<UndoResult> rest = UndoLastRun(files, store, host, false);
+    EXPECT_EQ(rest->removed, 2);
+    EXPECT_EQ(rest->kept, 0);
+    EXPECT_FALSE(LastRunToUndo(store));
 
+    Run({"/t/F4"});
     struct : UndoHost {
         std::function<void()> once;
         bool BeforeFolder(std::int64_t, std::int64_t) override {

@@ -82,7 +82,8 @@ TEST_F(PosixUndoTest, RemovesInsideFirstAndTellsEveryFolderLastFirst) {
     EXPECT_FALSE(LastRunToUndo(*store));
 }
 
-// Stopped part way, every folder already removed is told, and only those; the journal stays.
+// Stopped part way, every folder already removed is told, and only those; the journal keeps the
+// rest, which the next undo removes without a word about the others.
 TEST_F(PosixUndoTest, AStoppedUndoTellsWhatItRemoved) {
     Recorder host;
     host.stopAt = 100;
@@ -94,7 +95,12 @@ TEST_F(PosixUndoTest, AStoppedUndoTellsWhatItRemoved) {
     for (const std::string& path : made) gone += fs::exists(path) ? 0U : 1U;
     EXPECT_EQ(gone, static_cast<std::size_t>(result->removed));
     for (const auto& [path, reason] : host.told) EXPECT_FALSE(fs::exists(path)) << path;
-    EXPECT_TRUE(LastRunToUndo(*store));
+    EXPECT_EQ(LastRunToUndo(*store)->folders, 600 - result->removed);
+    Recorder next;
+    const std::optional<UndoResult> rest = UndoLastRun(files, *store, next, false);
+    EXPECT_EQ(rest->removed, 600 - result->removed);
+    EXPECT_EQ(rest->kept, 0);
+    for (const std::string& path : made) EXPECT_FALSE(fs::exists(path)) << path;
 }
 
 }  // namespace
