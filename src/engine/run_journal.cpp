@@ -272,7 +272,7 @@ void RunJournal::FolderCreated(const std::string& path) {
         std::unique_lock lock(mutex_);
         // A thread that falls behind holds the run back, so that neither the memory held nor
         // the time before a folder is written grows.
-        room_.wait(lock, [this] { return handedCount_ < kMostHanded || failure_ || exited_; });
+        room_.wait(lock, [this] { return handedCount_ < kMostHanded || failure_; });
         failure.swap(failure_);
         char length[4];
         SetNumber(length, path.size(), 4);
@@ -335,7 +335,6 @@ void RunJournal::Work() {
         } catch (const std::exception& failure) {
             lock.lock();
             failure_ = failure.what();
-            exited_ = true;
             lock.unlock();
             room_.notify_one();
             return;

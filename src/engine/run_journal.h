@@ -123,7 +123,6 @@ private:
     std::size_t handedCount_ = 0;
     bool stopping_ = false;
     bool idle_ = false;                   // the thread waits with nothing to write
-    bool exited_ = false;                 // the thread has stopped writing
     std::optional<std::string> failure_;  // why the thread stopped writing, not yet told
     bool failed_ = false;                 // nothing more is handed over
     std::thread thread_;  // none without a helper, or once finished: each folder written at once
