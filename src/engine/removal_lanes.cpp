@@ -1,5 +1,6 @@
 #include "engine/removal_lanes.h"
 
+#include <chrono>
 #include <exception>
 #include <functional>
 #include <optional>
@@ -10,6 +11,12 @@ namespace quire {
 namespace {
 
 constexpr std::size_t kLanes = 2;
+
+// Polled, not std::atomic::wait: under MinGW's runtime a wait could miss its notification and
+// never end.
+void AwaitTrue(const std::atomic<bool>& flag) {
+    while (!flag.load()) std::this_thread::sleep_for(std::chrono::microseconds(50));
+}
 
 // The first-level folder of the target that `path` is in, or nothing when it is not inside it.
 std::optional<std::string_view> FirstLevel(std::string_view path, std::string_view target,
@@ -65,10 +72,7 @@ RemovalLanes::RemovalLanes(FileSystem& files, std::vector<FolderToRemove> folder
 
 RemovalLanes::~RemovalLanes() { Stop(); }
 
-void RemovalLanes::Start() {
-    go_ = true;
-    go_.notify_all();
-}
+void RemovalLanes::Start() { go_ = true; }
 
 void RemovalLanes::Stop() {
     stop_ = true;
@@ -82,19 +86,18 @@ bool RemovalLanes::Done(std::size_t index) const { return done_[index].load(); }
 
 RemovalOutcome RemovalLanes::Take(std::size_t index) {
     if (inline_) return Remove(*inline_, index);
-    done_[index].wait(false);
+    AwaitTrue(done_[index]);
     return std::move(outcomes_[index]);
 }
 
 void RemovalLanes::Run(const std::vector<std::size_t>& lane) {
-    go_.wait(false);
+    AwaitTrue(go_);
     if (stop_) return;
     const std::unique_ptr<FileSystem::Removals> removals = files_.StartRemovals();
     for (const std::size_t index : lane) {
         if (stop_.load(std::memory_order_relaxed)) return;
         outcomes_[index] = Remove(*removals, index);
         done_[index].store(true);
-        done_[index].notify_one();
     }
 }
 
