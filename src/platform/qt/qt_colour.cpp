@@ -40,12 +40,14 @@ QColor ToQColor(Colour colour) {
     return QColor(colour::Red(colour), colour::Green(colour), colour::Blue(colour));
 }
 
-QColor ReadableOn(Colour back, Colour text) {
+QColor ReadableOn(Colour back, Colour text) { return ReadableOn(ToQColor(back), ToQColor(text)); }
+
+QColor ReadableOn(const QColor& back, const QColor& text) {
     const auto plain = [](const QColor& c) {
         return static_cast<Colour>(c.red()) | static_cast<Colour>(c.green()) << 8 |
                static_cast<Colour>(c.blue()) << 16;
     };
-    return ToQColor(ReadableText(plain(ToQColor(back)), plain(ToQColor(text))));
+    return ToQColor(ReadableText(plain(back), plain(text)));
 }
 
 QString SheetColour(Colour colour) {

@@ -19,5 +19,6 @@ QString SheetColour(Colour colour);
 // The text colour to draw on `back`: `text` as it is drawn now when it reads there, else black or
 // white, whichever reads better (a dark theme's white text on the design's white face).
 QColor ReadableOn(Colour back, Colour text);
+QColor ReadableOn(const QColor& back, const QColor& text);
 
 }  // namespace quire::qt

@@ -12,12 +12,14 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QWindow>
 #include <cmath>
 #include <limits>
 
 #include "app/product.h"
 #include "platform/qt/qt_colour.h"
 #include "platform/qt/qt_style_sheets.h"
+#include "platform/qt/qt_title_strip.h"
 #include "ui/accessible_names.h"
 #include "ui/form1.h"
 #include "ui/form1_design.h"
@@ -185,6 +187,35 @@ void QtMainWindow::PlaceCentred() {
     if (!screen) return;
     setGeometry(
         QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+}
+
+void QtMainWindow::setVisible(bool visible) {
+    QWidget::setVisible(visible);
+    // Qt draws the title bar on Wayland compositors that leave it to the client, and that bar
+    // always offers to maximise; with the compositor's own, or on X11, the frame is not ours.
+    if (visible && !ownTitleBar_ && windowHandle() != nullptr &&
+        QGuiApplication::platformName().startsWith(QStringLiteral("wayland")) &&
+        windowHandle()->frameMargins().top() > 0) {
+        UseOwnTitleBar();
+    }
+}
+
+// Before the window's first frame: the bar goes on top and the design's surface below it.
+void QtMainWindow::UseOwnTitleBar() {
+    ownTitleBar_ = true;
+    windowHandle()->setFlag(Qt::FramelessWindowHint, true);
+    auto* strip = new QtTitleStrip(*this);
+    const int top = strip->height();
+    for (const ControlDesign& design : Form1Controls()) {
+        QWidget* control = Control(design.id);
+        if (control != nullptr && design.container == ControlId::Form1) {
+            control->move(control->pos() + QPoint(0, top));
+        }
+    }
+    const QSize grown = size() + QSize(0, top);
+    setMinimumSize(minimumSize() + QSize(0, top));
+    resize(grown);
+    strip->show();
 }
 
 void QtMainWindow::EndProgram() {

@@ -47,6 +47,9 @@ public:
     // Centres the window on its screen, in the normal state.
     void PlaceCentred();
 
+    // Shown: where Qt would draw a title bar that offers to maximise, the window draws its own.
+    void setVisible(bool visible) override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     // A right click outside the text boxes (they keep their own menus): "Undo Last Run...".
@@ -55,6 +58,7 @@ protected:
 
 private:
     void Build();
+    void UseOwnTitleBar();
     QWidget* Create(ControlId id);
 
     static constexpr std::size_t kControlCount =
@@ -65,6 +69,7 @@ private:
     QAction* undoAction_;
     Form1* form_ = nullptr;
     bool closing_ = false;
+    bool ownTitleBar_ = false;
     std::function<void()> exit_;
 };
 

@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPalette>
-#include <map>
 
+#include "platform/qt/qt_title_strip.h"
 #include "qt_test_support.h"
 #include "ui/contrast.h"
 #include "ui/form1_design.h"
@@ -23,30 +23,6 @@ struct Desktop {
 };
 
 void PrintTo(const Desktop& desktop, std::ostream* out) { *out << desktop.name; }
-
-Colour Plain(QRgb rgb) {
-    return static_cast<Colour>(qRed(rgb)) | static_cast<Colour>(qGreen(rgb)) << 8 |
-           static_cast<Colour>(qBlue(rgb)) << 16;
-}
-
-// The contrast of the text in `area`: its most common colour is the background, and the colour
-// that stands out most from it is the text's.
-double TextContrast(const QImage& image, const QRect& area) {
-    std::map<QRgb, int> counts;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) ++counts[image.pixel(x, y) | 0xFF000000u];
-    }
-    QRgb background = 0;
-    int most = 0;
-    for (const auto& [rgb, count] : counts) {
-        if (count > most) most = count, background = rgb;
-    }
-    double best = 1.0;
-    for (const auto& [rgb, count] : counts) {
-        best = std::max(best, ContrastRatio(Plain(background), Plain(rgb)));
-    }
-    return best;
-}
 
 class QtReadability : public ::testing::TestWithParam<Desktop> {
 protected:
@@ -84,7 +60,7 @@ TEST_P(QtReadability, EveryCaptionAndBoxTextReadsOnItsBackground) {
         QRect area(control->mapTo(&window, QPoint(0, 0)), control->size());
         if (design.kind == ControlKind::Frame) area.setHeight(control->fontMetrics().height());
         area = QRect((area.topLeft() * scale), area.size() * scale).intersected(image.rect());
-        EXPECT_GE(TextContrast(image, area), kReadableContrast) << ControlName(design.id);
+        EXPECT_GE(test::TextContrast(image, area), kReadableContrast) << ControlName(design.id);
     }
 }
 
@@ -94,7 +70,7 @@ TEST_P(QtReadability, AMessageBoxSetsItsTextWithItsFace) {
     double contrast = 0;
     test::ModalAnswerer answerer([&](QWidget& box) {
         const QImage image = box.grab().toImage();
-        contrast = TextContrast(image, image.rect());
+        contrast = test::TextContrast(image, image.rect());
         box.close();
     });
     QtDialogs dialogs(program.Window());
@@ -102,6 +78,26 @@ TEST_P(QtReadability, AMessageBoxSetsItsTextWithItsFace) {
     dialogs.ShowMessage("Folder does not appear to be valid", "Pallisand Quire Batch",
                         BoxStyle::Ok);
     EXPECT_GE(contrast, kReadableContrast);
+}
+
+// The title bar the window draws on Wayland compositors that leave it to the client: its title
+// and each button's glyph, in the palette's colours.
+TEST_P(QtReadability, TheOwnTitleBarReadsOnItsFace) {
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("Pallisand Quire Batch"));
+    window.resize(536, 267);
+    auto* strip = new QtTitleStrip(window);
+    const QImage image = strip->grab().toImage();
+    const qreal scale = strip->devicePixelRatioF();
+    const QList<QWidget*> buttons = strip->findChildren<QWidget*>();
+    ASSERT_EQ(buttons.size(), 2);
+    QList<QRect> areas{QRect(0, 0, buttons[0]->x(), strip->height())};
+    for (const QWidget* button : buttons) areas.push_back(button->geometry());
+    for (const QRect& area : areas) {
+        EXPECT_GE(test::TextContrast(image, QRect(area.topLeft() * scale, area.size() * scale)),
+                  kReadableContrast)
+            << area.x();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -6,8 +6,36 @@
 #include <QImage>
 #include <QImageWriter>
 #include <QPainter>
+#include <map>
+
+#include "ui/contrast.h"
 
 namespace quire::qt::test {
+namespace {
+
+Colour Plain(QRgb rgb) {
+    return static_cast<Colour>(qRed(rgb)) | static_cast<Colour>(qGreen(rgb)) << 8 |
+           static_cast<Colour>(qBlue(rgb)) << 16;
+}
+
+}  // namespace
+
+double TextContrast(const QImage& image, const QRect& area) {
+    std::map<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) ++counts[image.pixel(x, y) | 0xFF000000u];
+    }
+    QRgb background = 0;
+    int most = 0;
+    for (const auto& [rgb, count] : counts) {
+        if (count > most) most = count, background = rgb;
+    }
+    double best = 1.0;
+    for (const auto& [rgb, count] : counts) {
+        best = std::max(best, ContrastRatio(Plain(background), Plain(rgb)));
+    }
+    return best;
+}
 
 QByteArray CursorFileBytes(int hotX, int hotY) {
     QImage image(32, 32, QImage::Format_ARGB32);

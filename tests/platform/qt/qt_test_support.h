@@ -60,6 +60,10 @@ inline void AtFolder(QObject& owner, const QString& path, qsizetype folders,
     timer->start(0);
 }
 
+// The contrast of the text in `area` of `image`: its most common colour is the background, and the
+// colour that stands out most from it is the text's.
+double TextContrast(const QImage& image, const QRect& area);
+
 // A 32x32 cursor file with the given hotspot.
 QByteArray CursorFileBytes(int hotX, int hotY);
 

@@ -1,10 +1,13 @@
 // The window on a Wayland compositor (run by tests/e2e/qt_wayland_test.sh on weston's headless
-// back end; skipped on any other platform): its size, a message box, and no maximising.
+// back end, which leaves title bars to the client; skipped on any other platform): its own title
+// bar, its size, a message box, and no maximising.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QTest>
+#include <QToolButton>
 #include <QWindow>
 
 #include "qt_test_support.h"
@@ -20,15 +23,30 @@ protected:
         }
         program_.Start();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&program_.Window()));
+        strip_ = program_.Window().findChild<QWidget*>(QStringLiteral("TitleStrip"));
+        ASSERT_NE(strip_, nullptr) << "weston leaves the title bar to the window";
+    }
+
+    QToolButton* TitleButton(const char* name) const {
+        for (auto* button : strip_->findChildren<QToolButton*>()) {
+            if (button->accessibleName() == QLatin1String(name)) return button;
+        }
+        return nullptr;
     }
 
     test::ProgramFixture fixture_;
     Program program_{fixture_.Setup()};
+    QWidget* strip_ = nullptr;
 };
 
-TEST_F(QtWayland, TheWindowHasItsDesignedClientSizeAndShowsAMessageBox) {
+TEST_F(QtWayland, TheWindowsOwnTitleBarSitsAboveItsDesignedSurface) {
     QtMainWindow& window = program_.Window();
-    EXPECT_EQ(window.size(), QSize(window.Pixels(8040), window.Pixels(4005)));
+    EXPECT_EQ(window.windowHandle()->frameMargins(), QMargins()) << "Qt draws no bar of its own";
+    const int top = strip_->height();
+    EXPECT_EQ(strip_->geometry(), QRect(0, 0, window.width(), top));
+    EXPECT_EQ(window.size(), QSize(window.Pixels(8040), window.Pixels(4005) + top));
+    EXPECT_EQ(window.Control(ControlId::PushButton1)->pos(),
+              QPoint(window.Pixels(120), window.Pixels(3480) + top));
     bool shown = false;
     QtDialogs dialogs(window);
     test::ModalAnswerer answerer([&](QWidget& box) {
@@ -40,16 +58,33 @@ TEST_F(QtWayland, TheWindowHasItsDesignedClientSizeAndShowsAMessageBox) {
     EXPECT_TRUE(shown);
 }
 
-// What the maximise button of the title bar that Qt draws asks for: the window takes the
-// compositor's size (a fixed-size window made weston end the program), and its own again after.
+// What a screen reader finds on the bar: two buttons, and none that maximises.
+TEST_F(QtWayland, TheTitleBarMinimizesAndClosesAndNeverMaximizes) {
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(strip_);
+    ASSERT_NE(bar, nullptr);
+    QStringList found;
+    for (int i = 0; i < bar->childCount(); ++i) {
+        EXPECT_EQ(bar->child(i)->role(), QAccessible::Button);
+        found << bar->child(i)->text(QAccessible::Name);
+    }
+    EXPECT_EQ(found, (QStringList{QStringLiteral("Minimize"), QStringLiteral("Close")}));
+
+    TitleButton("Minimize")->click();
+    QTRY_VERIFY(program_.Window().windowState() & Qt::WindowMinimized);
+    TitleButton("Close")->click();
+    QTRY_COMPARE(fixture_.exits, 1);
+}
+
+// The compositor may still maximise the window (weston ends a client that then keeps its size):
+// it takes that size, its controls staying where they are, and its own size again after.
 TEST_F(QtWayland, AMaximisedWindowGoesOnAndComesBackToItsSize) {
     QtMainWindow& window = program_.Window();
     const QSize designed = window.size();
+    const QPoint button = window.Control(ControlId::PushButton1)->pos();
     window.windowHandle()->setWindowStates(Qt::WindowMaximized);
     QTRY_VERIFY(window.isMaximized());
-    EXPECT_EQ(window.Control(ControlId::PushButton1)->geometry().topLeft(),
-              QPoint(window.Pixels(120), window.Pixels(3480)))
-        << "the controls stay where they are";
+    EXPECT_EQ(window.Control(ControlId::PushButton1)->pos(), button);
+    EXPECT_EQ(strip_->width(), window.width()) << "the bar spans the window";
     window.windowHandle()->setWindowStates(Qt::WindowNoState);
     QTRY_COMPARE(window.size(), designed);
 }
