@@ -52,6 +52,7 @@ public:
         setToolTip(name);
         // The window's own Tab order stays the design's.
         setFocusPolicy(Qt::NoFocus);
+        setAttribute(Qt::WA_Hover);  // repainted as the pointer comes and goes
     }
 
 protected:
