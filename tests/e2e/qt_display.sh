@@ -20,13 +20,16 @@ qt_display_start() {
         if kill -0 $xvfb 2>/dev/null && [ -e /tmp/.X11-unix/X$n ] &&
             [ "$(tr -d ' ' </tmp/.X$n-lock 2>/dev/null)" = "$xvfb" ]; then
             export DISPLAY=:$n
-            openbox --sm-disable >>"$QT_DISPLAY_LOG" 2>&1 &
+            # The window manager is ready once it runs its start-up command: it owns the
+            # screen well before that, and a window mapped in between may never be managed.
+            local ready=$QT_DISPLAY_LOG.ready
+            openbox --sm-disable --startup "touch $ready" >>"$QT_DISPLAY_LOG" 2>&1 &
             QT_DISPLAY_PIDS="$! $xvfb"
-            # The window manager is ready once it owns the screen's selection.
             tries=0
-            until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window || [ $tries -ge 100 ]; do
+            until [ -e "$ready" ] || [ $tries -ge 250 ]; do
                 sleep 0.02; tries=$((tries + 1))
             done
+            rm -f "$ready"
             return 0
         fi
         kill $xvfb 2>/dev/null

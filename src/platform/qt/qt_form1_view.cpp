@@ -57,7 +57,19 @@ void QtForm1View::SetWindowIcon() {
 // A file that cannot be loaded leaves no image: the custom style then shows the default pointer.
 void QtForm1View::SetMouseIcon(const std::string& cursorFile) {
     mouseIcon_.reset();
+    cursorFile_.clear();
     mouseIcon_ = LoadCursorFile(cursorFile, window_.devicePixelRatioF());
+    cursorFile_ = cursorFile;
+}
+
+void QtForm1View::FollowScreen() {
+    if (cursorFile_.empty()) return;
+    try {
+        mouseIcon_ = LoadCursorFile(cursorFile_, window_.devicePixelRatioF());
+    } catch (const Failure&) {
+        return;
+    }
+    SetMousePointer(pointer_);
 }
 
 void QtForm1View::SetMousePointer(MousePointer pointer) {

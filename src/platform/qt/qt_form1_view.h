@@ -26,9 +26,14 @@ public:
 
     MousePointer Pointer() const { return pointer_; }
 
+    // Draws the custom pointer again for the screen the window is on now (after a move to a
+    // screen of another scale); a file gone meanwhile leaves the pointer as it was.
+    void FollowScreen();
+
 private:
     QtMainWindow& window_;
     std::optional<QCursor> mouseIcon_;
+    std::string cursorFile_;  // where mouseIcon_ came from
     MousePointer pointer_ = MousePointer::Default;
 };
 

@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QLocale>
+#include <QScreen>
 #include <QTime>
+#include <QWindow>
 #include <filesystem>
 #include <system_error>
 
@@ -57,6 +59,8 @@ void Program::Start(const std::vector<std::string>& arguments) {
     form_->TakeStartFolder(arguments);
     window_.PlaceCentred();
     window_.show();
+    QObject::connect(window_.windowHandle(), &QWindow::screenChanged, &window_,
+                     [this] { view_.FollowScreen(); });
     window_.TextBox(ControlId::Text4)->setFocus(Qt::OtherFocusReason);
 }
 

@@ -7,8 +7,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QTest>
+#include <QWindow>
+#include <filesystem>
 
 #include "engine/failure.h"
 #include "platform/qt/qt_colour.h"
@@ -168,6 +171,24 @@ TEST_F(QtView, TheHandIsDrawnForTheWindowsScreen) {
     View().SetMousePointer(MousePointer::Custom);
     const qreal ratio = Window().devicePixelRatioF();
     EXPECT_EQ(Window().cursor().pixmap().size(), (QSizeF(32, 32) * ratio).toSize());
+}
+
+// Runs on two screens of scales 1 and 2 (QtView.TwoScreens); skipped on one.
+TEST_F(QtView, TheHandFollowsTheWindowToAScreenOfAnotherScale) {
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (screens.size() < 2) GTEST_SKIP() << "needs two screens";
+    test::WriteFile(fixture_.programFolder.Sub("HAND-M.CUR"), test::CursorFileBytes(5, 1));
+    program_.Start();
+    View().SetMousePointer(MousePointer::Custom);
+    for (QScreen* screen : {screens[1], screens[0], screens[1]}) {
+        Window().windowHandle()->setScreen(screen);
+        const qreal ratio = screen->devicePixelRatio();
+        EXPECT_EQ(Window().cursor().pixmap().size(), (QSizeF(32, 32) * ratio).toSize()) << ratio;
+        EXPECT_EQ(Window().cursor().hotSpot(), QPoint(5, 1)) << "in the image's own units";
+    }
+    std::filesystem::remove(fixture_.programFolder.Sub("HAND-M.CUR"));
+    Window().windowHandle()->setScreen(screens[0]);
+    EXPECT_EQ(Window().cursor().pixmap().size(), QSize(64, 64)) << "a file gone keeps the hand";
 }
 
 TEST_F(QtView, AFileThatIsNoCursorFailsAndLeavesNoCustomImage) {
