@@ -98,9 +98,7 @@ QtTitleStrip::QtTitleStrip(QWidget& window)
     window.installEventFilter(this);
 }
 
-int QtTitleStrip::Height() {
-    return QFontMetrics(TitleFont()).height() + 2 * kMargin;
-}
+int QtTitleStrip::Height() { return QFontMetrics(TitleFont()).height() + 2 * kMargin; }
 
 bool QtTitleStrip::eventFilter(QObject* watched, QEvent* event) {
     if (watched != &window_) return false;
@@ -138,9 +136,9 @@ void QtTitleStrip::paintEvent(QPaintEvent*) {
     const QRect text(left, 0, minimize_->x() - kMargin - left, height());
     painter.setFont(TitleFont());
     painter.setPen(TextOn(face));
-    painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
-                     painter.fontMetrics().elidedText(window_.windowTitle(), Qt::ElideRight,
-                                                      text.width()));
+    painter.drawText(
+        text, Qt::AlignLeft | Qt::AlignVCenter,
+        painter.fontMetrics().elidedText(window_.windowTitle(), Qt::ElideRight, text.width()));
 }
 
 void QtTitleStrip::resizeEvent(QResizeEvent*) {
