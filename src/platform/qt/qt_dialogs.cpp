@@ -1,9 +1,11 @@
 #include "platform/qt/qt_dialogs.h"
 
+#include <QGridLayout>
 #include <QMessageBox>
 
 #include "platform/qt/qt_colour.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/qt_title_strip.h"
 
 namespace quire::qt {
 
@@ -36,6 +38,21 @@ BoxAnswer QtDialogs::ShowMessage(const std::string& text, const std::string& cap
                                          "color: %2; }")
                               .arg(ToQColor(*face_).name(QColor::HexRgb),
                                    ReadableOn(*face_, colour::kWindowText).name(QColor::HexRgb)));
+    }
+    // Shown before the loop starts, so that where Qt would draw the box's title bar the box
+    // draws its own, wide enough for the whole caption, before its first frame.
+    box.setWindowModality(Qt::ApplicationModal);
+    box.show();
+    if (const QtTitleStrip* strip = QtTitleStrip::ReplaceQtTitleBar(box)) {
+        box.setContentsMargins(0, strip->height(), 0, 0);
+        // The box sizes itself from its layout: a blank item over its first row makes it as
+        // wide as the whole caption.
+        if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+            const QMargins margins = grid->contentsMargins();
+            grid->addItem(
+                new QSpacerItem(strip->sizeHint().width() - margins.left() - margins.right(), 0), 0,
+                0, 1, grid->columnCount());
+        }
     }
     const int answer = box.exec();
     if (style != BoxStyle::YesNo) return BoxAnswer::Ok;

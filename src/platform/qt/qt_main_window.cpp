@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
-#include <QWindow>
 #include <cmath>
 #include <limits>
 
@@ -191,20 +190,11 @@ void QtMainWindow::PlaceCentred() {
 
 void QtMainWindow::setVisible(bool visible) {
     QWidget::setVisible(visible);
-    // Qt draws the title bar on Wayland compositors that leave it to the client, and that bar
-    // always offers to maximise; with the compositor's own, or on X11, the frame is not ours.
-    if (visible && !ownTitleBar_ && windowHandle() != nullptr &&
-        QGuiApplication::platformName().startsWith(QStringLiteral("wayland")) &&
-        windowHandle()->frameMargins().top() > 0) {
-        UseOwnTitleBar();
-    }
-}
-
-// Before the window's first frame: the bar goes on top and the design's surface below it.
-void QtMainWindow::UseOwnTitleBar() {
-    ownTitleBar_ = true;
-    windowHandle()->setFlag(Qt::FramelessWindowHint, true);
-    auto* strip = new QtTitleStrip(*this);
+    if (!visible) return;
+    // Where Qt would draw the title bar, the window draws its own, and the design's surface goes
+    // below it.
+    const QtTitleStrip* strip = QtTitleStrip::ReplaceQtTitleBar(*this);
+    if (strip == nullptr) return;
     const int top = strip->height();
     for (const ControlDesign& design : Form1Controls()) {
         QWidget* control = Control(design.id);
@@ -215,7 +205,6 @@ void QtMainWindow::UseOwnTitleBar() {
     const QSize grown = size() + QSize(0, top);
     setMinimumSize(minimumSize() + QSize(0, top));
     resize(grown);
-    strip->show();
 }
 
 void QtMainWindow::EndProgram() {

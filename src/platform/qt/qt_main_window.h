@@ -58,7 +58,6 @@ protected:
 
 private:
     void Build();
-    void UseOwnTitleBar();
     QWidget* Create(ControlId id);
 
     static constexpr std::size_t kControlCount =
@@ -69,7 +68,6 @@ private:
     QAction* undoAction_;
     Form1* form_ = nullptr;
     bool closing_ = false;
-    bool ownTitleBar_ = false;
     std::function<void()> exit_;
 };
 

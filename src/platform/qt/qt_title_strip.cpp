@@ -42,6 +42,8 @@ QFont TitleFont() {
     return font;
 }
 
+int ButtonWidth(int height) { return height * 3 / 2; }
+
 enum class Glyph { Minimize, Close };
 
 class TitleButton final : public QToolButton {
@@ -88,17 +90,42 @@ private:
 QtTitleStrip::QtTitleStrip(QWidget& window)
     : QWidget(&window),
       window_(window),
-      minimize_(new TitleButton(Glyph::Minimize, QStringLiteral("Minimize"), *this)),
+      // Made in the order they are seen, which is the order a screen reader meets them in.
+      minimize_(window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint)
+                    ? new TitleButton(Glyph::Minimize, QStringLiteral("Minimize"), *this)
+                    : nullptr),
       close_(new TitleButton(Glyph::Close, QStringLiteral("Close"), *this)) {
     setObjectName(QStringLiteral("TitleStrip"));
     setAccessibleName(window.windowTitle());
+    if (minimize_ != nullptr) {
+        connect(minimize_, &QToolButton::clicked, &window, &QWidget::showMinimized);
+    }
     setGeometry(0, 0, window.width(), Height());
-    connect(minimize_, &QToolButton::clicked, &window, &QWidget::showMinimized);
     connect(close_, &QToolButton::clicked, &window, &QWidget::close);
     window.installEventFilter(this);
 }
 
+QtTitleStrip* QtTitleStrip::ReplaceQtTitleBar(QWidget& window) {
+    QWindow* handle = window.windowHandle();
+    if (handle == nullptr || !window.isVisible() ||
+        !QGuiApplication::platformName().startsWith(QStringLiteral("wayland")) ||
+        handle->frameMargins().top() <= 0 ||
+        window.findChild<QWidget*>(QStringLiteral("TitleStrip"), Qt::FindDirectChildrenOnly)) {
+        return nullptr;
+    }
+    handle->setFlag(Qt::FramelessWindowHint, true);
+    auto* strip = new QtTitleStrip(window);
+    strip->show();
+    return strip;
+}
+
 int QtTitleStrip::Height() { return QFontMetrics(TitleFont()).height() + 2 * kMargin; }
+
+QSize QtTitleStrip::sizeHint() const {
+    const int buttons = (minimize_ != nullptr ? 2 : 1) * ButtonWidth(height());
+    const int title = QFontMetrics(TitleFont()).horizontalAdvance(window_.windowTitle());
+    return {3 * kMargin + kIconSize + title + kMargin + buttons, Height()};
+}
 
 bool QtTitleStrip::eventFilter(QObject* watched, QEvent* event) {
     if (watched != &window_) return false;
@@ -133,7 +160,8 @@ void QtTitleStrip::paintEvent(QPaintEvent*) {
     window_.windowIcon().paint(&painter,
                                QRect(kMargin, (height() - kIconSize) / 2, kIconSize, kIconSize));
     const int left = 2 * kMargin + kIconSize;
-    const QRect text(left, 0, minimize_->x() - kMargin - left, height());
+    const QRect text(left, 0, (minimize_ != nullptr ? minimize_ : close_)->x() - kMargin - left,
+                     height());
     painter.setFont(TitleFont());
     painter.setPen(TextOn(face));
     painter.drawText(
@@ -142,9 +170,11 @@ void QtTitleStrip::paintEvent(QPaintEvent*) {
 }
 
 void QtTitleStrip::resizeEvent(QResizeEvent*) {
-    const int buttonWidth = height() * 3 / 2;
+    const int buttonWidth = ButtonWidth(height());
     close_->setGeometry(width() - buttonWidth, 0, buttonWidth, height());
-    minimize_->setGeometry(width() - 2 * buttonWidth, 0, buttonWidth, height());
+    if (minimize_ != nullptr) {
+        minimize_->setGeometry(width() - 2 * buttonWidth, 0, buttonWidth, height());
+    }
 }
 
 }  // namespace quire::qt

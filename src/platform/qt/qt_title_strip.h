@@ -1,6 +1,7 @@
-// The window's own title bar, for Wayland compositors that leave decorations to the client: there
+// A window's own title bar, for Wayland compositors that leave decorations to the client: there
 // Qt's own bar offers to maximise a window of fixed size. This one shows the icon and the title,
-// minimises and closes, moves the window when dragged, and has no maximise button.
+// minimises (where the window's flags ask for it) and closes, moves the window when dragged, and
+// has no maximise button.
 #pragma once
 
 #include <QWidget>
@@ -15,8 +16,16 @@ public:
     // activation.
     explicit QtTitleStrip(QWidget& window);
 
+    // For a window just shown, before its first frame: where Qt draws its title bar, the window
+    // turns frameless and gets a strip instead, which is returned (the caller makes room for it
+    // below); elsewhere (X11, a compositor's own frame) nothing changes and null is returned.
+    static QtTitleStrip* ReplaceQtTitleBar(QWidget& window);
+
     // The strip's height, for the desktop's font.
     static int Height();
+
+    // The width that shows the whole title.
+    QSize sizeHint() const override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -26,7 +35,7 @@ protected:
 
 private:
     QWidget& window_;
-    QToolButton* minimize_;
+    QToolButton* minimize_;  // only where the window's flags ask for one
     QToolButton* close_;
 };
 

@@ -1,6 +1,6 @@
 // The window on a Wayland compositor (run by tests/e2e/qt_wayland_test.sh on weston's headless
 // back end, which leaves title bars to the client; skipped on any other platform): its own title
-// bar, its size, a message box, and no maximising.
+// bar and a message box's, its size, and no maximising.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -47,18 +47,35 @@ TEST_F(QtWayland, TheWindowsOwnTitleBarSitsAboveItsDesignedSurface) {
     EXPECT_EQ(window.size(), QSize(window.Pixels(8040), window.Pixels(4005) + top));
     EXPECT_EQ(window.Control(ControlId::PushButton1)->pos(),
               QPoint(window.Pixels(120), window.Pixels(3480) + top));
-    bool shown = false;
-    QtDialogs dialogs(window);
-    test::ModalAnswerer answerer([&](QWidget& box) {
-        shown = qobject_cast<QMessageBox*>(&box) != nullptr && QTest::qWaitForWindowExposed(&box);
-        box.close();
-    });
-    dialogs.ShowMessage("Folder does not appear to be valid", "Pallisand Quire Batch",
-                        BoxStyle::Ok);
-    EXPECT_TRUE(shown);
 }
 
-// What a screen reader finds on the bar: two buttons, and none that maximises.
+// A message box draws its bar too: the whole caption, Close alone, which answers as Escape does.
+TEST_F(QtWayland, AMessageBoxHasItsOwnTitleBarWithCloseAlone) {
+    QStringList buttons;
+    bool framed = true;
+    bool whole = false;
+    test::ModalAnswerer answerer([&](QWidget& box) {
+        auto* strip = box.findChild<QWidget*>(QStringLiteral("TitleStrip"));
+        if (strip == nullptr || !QTest::qWaitForWindowExposed(&box)) {
+            box.close();
+            return;
+        }
+        framed = box.windowHandle()->frameMargins() != QMargins();
+        whole = strip->sizeHint().width() <= strip->width();
+        for (auto* button : strip->findChildren<QToolButton*>())
+            buttons << button->accessibleName();
+        strip->findChild<QToolButton*>()->click();
+    });
+    QtDialogs dialogs(program_.Window());
+    const BoxAnswer answer = dialogs.ShowMessage("Remove the 20 empty folders?",
+                                                 "Pallisand Quire Batch", BoxStyle::YesNo);
+    EXPECT_EQ(buttons, QStringList{QStringLiteral("Close")});
+    EXPECT_FALSE(framed) << "Qt draws no bar of its own";
+    EXPECT_TRUE(whole) << "the caption is not cut short";
+    EXPECT_EQ(answer, BoxAnswer::No);
+}
+
+// What a screen reader finds on the window's bar: two buttons, and none that maximises.
 TEST_F(QtWayland, TheTitleBarMinimizesAndClosesAndNeverMaximizes) {
     QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(strip_);
     ASSERT_NE(bar, nullptr);
