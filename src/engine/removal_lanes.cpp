@@ -67,16 +67,14 @@ RemovalLanes::RemovalLanes(FileSystem& files, std::vector<FolderToRemove> folder
         }
         threads_.push_back(std::move(*helper));
     }
-    Start();
+    go_ = true;
 }
 
 RemovalLanes::~RemovalLanes() { Stop(); }
 
-void RemovalLanes::Start() { go_ = true; }
-
 void RemovalLanes::Stop() {
     stop_ = true;
-    Start();
+    go_ = true;  // a lane still waiting to begin sees the stop
     for (std::thread& thread : threads_) {
         if (thread.joinable()) thread.join();
     }

@@ -45,8 +45,6 @@ public:
     bool Done(std::size_t index) const;
 
 private:
-    // The lanes begin once all have started, so that none has removed anything when one cannot.
-    void Start();
     void Run(const std::vector<std::size_t>& lane);
     RemovalOutcome Remove(FileSystem::Removals& removals, std::size_t index);
 
@@ -54,6 +52,7 @@ private:
     std::vector<FolderToRemove> folders_;
     std::vector<RemovalOutcome> outcomes_;
     std::unique_ptr<std::atomic<bool>[]> done_;
+    // The lanes begin once all have started, so that none has removed anything when one cannot.
     std::atomic<bool> go_ = false;
     std::atomic<bool> stop_ = false;
     std::unique_ptr<FileSystem::Removals> inline_;  // without lanes: each removal when taken

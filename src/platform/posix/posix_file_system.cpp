@@ -367,19 +367,19 @@ FolderIdentity PosixFileSystem::IdentityOf(const std::string& path) const {
 }
 
 std::optional<std::thread> PosixFileSystem::StartHelper(std::function<void()> work) const {
-    sigset_t all;
-    sigset_t previous;
-    ::sigfillset(&all);
-    ::pthread_sigmask(SIG_SETMASK, &all, &previous);
-    std::optional<std::thread> helper;
-    try {
-        helper.emplace(std::move(work));
-    } catch (...) {
-        ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
-        throw;
-    }
-    ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
-    return helper;
+    // A new thread takes the mask of the thread that starts it.
+    struct AllSignalsBlocked {
+        sigset_t previous{};
+        AllSignalsBlocked() {
+            sigset_t all;
+            ::sigfillset(&all);
+            ::pthread_sigmask(SIG_SETMASK, &all, &previous);
+        }
+        ~AllSignalsBlocked() { ::pthread_sigmask(SIG_SETMASK, &previous, nullptr); }
+        AllSignalsBlocked(const AllSignalsBlocked&) = delete;
+        AllSignalsBlocked& operator=(const AllSignalsBlocked&) = delete;
+    } const blocked;
+    return std::thread(std::move(work));
 }
 
 FileSystem::Removal PosixFileSystem::RemoveEmptyFolder(const std::string& path,
