@@ -184,7 +184,8 @@ std::string EncodeValue(std::string_view text) {
         body += HexDigit(c, false);
     };
     // A text that starts with "@" would read as a typed value.
-    const std::string marked = text.starts_with('@') ? "@" + std::string(text) : std::string(text);
+    std::string marked(text.starts_with('@') ? 1 : 0, '@');
+    marked += text;
     for (const char ch : marked) {
         const auto c = static_cast<unsigned char>(ch);
         if (ch == ';' || ch == ',' || ch == '=') needsQuotes = true;
