@@ -35,8 +35,10 @@ if command -v lintian >/dev/null; then
     check "lintian finds no error" lintian --fail-on error "$deb"
 fi
 check "apt-get installs the package" apt-get install -y -q "$deb" >/dev/null
-check "installing the same version again is clean" apt-get install -y -q --reinstall "$deb" >/dev/null
 dpkg -L quirebatch >"$work/files"
+# Every program and library of the package is hardened as Debian's own are.
+check "the packaged binaries are hardened" xargs -d '\n' "$here/elf_hardening_check.sh" <"$work/files"
+check "installing the same version again is clean" apt-get install -y -q --reinstall "$deb" >/dev/null
 check "the tool is on the PATH" test "$(quirebatch-cli --version)" = "quirebatch-cli $(dpkg-query -W -f='${Version}' quirebatch | cut -d- -f1)"
 check "the tool makes a run" quirebatch-cli "Run ##" 3 "$work/jobs" >/dev/null
 check "the run's folders" test -d "$work/jobs/Run 01" -a -d "$work/jobs/Run 03"

@@ -1,4 +1,5 @@
-# Fails when the program is larger than 1.5 MB or imports a DLL that Windows does not ship.
+# Fails when the program is larger than 1.5 MB, imports a DLL that Windows does not ship, or lacks
+# the hardening of a release build: ASLR with high-entropy addresses, DEP, the stack protector.
 cmake_policy(SET CMP0057 NEW)
 # Run with -DOBJDUMP=<objdump> -DPROGRAM=<exe>.
 set(max_bytes 1572864)
@@ -27,3 +28,14 @@ foreach(line IN LISTS imports)
   endif()
   message(STATUS "imports ${dll}")
 endforeach()
+
+foreach(flag DYNAMIC_BASE HIGH_ENTROPY_VA NX_COMPAT)
+  if(NOT dump MATCHES "\n[ \t]+${flag}")
+    message(FATAL_ERROR "${PROGRAM} lacks ${flag} in its DllCharacteristics")
+  endif()
+endforeach()
+# The stack protector's handler, linked in from libssp, is there whether or not symbols are.
+file(STRINGS "${PROGRAM}" smashing REGEX "stack smashing detected" LIMIT_COUNT 1)
+if(NOT smashing)
+  message(FATAL_ERROR "${PROGRAM} has no stack protector")
+endif()
