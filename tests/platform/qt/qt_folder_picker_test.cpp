@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QFileDialog>
+#include <QLabel>
 #include <QPushButton>
 #include <QSettings>
 
@@ -19,7 +21,22 @@ struct SeenDialog {
     bool modal = false;
     QWidget* parent = nullptr;
     QString directory;
+    bool titleAboveTheFolders = false;
 };
+
+// Whether a label with the dialog's title stands above its list of folders.
+bool TitleAboveTheFolders(QFileDialog& dialog) {
+    auto* folders = dialog.findChild<QAbstractItemView*>(QStringLiteral("listView"));
+    if (folders == nullptr) return false;
+    const int top = folders->mapTo(&dialog, QPoint(0, 0)).y();
+    for (QLabel* label : dialog.findChildren<QLabel*>()) {
+        if (label->text() == dialog.windowTitle() && label->isVisible() &&
+            label->accessibleName() == dialog.windowTitle() &&
+            label->mapTo(&dialog, QPoint(0, label->height())).y() <= top)
+            return true;
+    }
+    return false;
+}
 
 // Answers the folder dialog: picks `choice` (an empty text cancels).
 class PickerAnswer {
@@ -33,7 +50,8 @@ public:
                       dialog->testOption(QFileDialog::ShowDirsOnly),
                       dialog->isModal(),
                       dialog->parentWidget(),
-                      dialog->directory().absolutePath()};
+                      dialog->directory().absolutePath(),
+                      TitleAboveTheFolders(*dialog)};
               if (choice.isEmpty()) return dialog->reject();
               dialog->setDirectory(choice);
               dialog->selectFile(choice);
@@ -59,6 +77,7 @@ TEST(QtFolderPicker, AConfirmedFolderComesBackWithoutATrailingSeparator) {
     EXPECT_TRUE(answer.seen.dirsOnly);
     EXPECT_TRUE(answer.seen.modal);
     EXPECT_EQ(answer.seen.parent, &owner);
+    EXPECT_TRUE(answer.seen.titleAboveTheFolders);
 }
 
 TEST(QtFolderPicker, TheRootKeepsItsSeparatorAndCancelGivesNothing) {
