@@ -439,12 +439,6 @@ def build():
         (128, 0, 1, 32, dib32(icons[128])),
         (256, 0, 1, 32, files["icons/quirebatch-256.png"]),
     ])
-    # The title bar's small icon, from 32-bit images only: scaled down from the next larger one,
-    # never from the 256-colour image of the application icon.
-    files["icons/quirebatch-small.ico"] = icon_file(1, [
-        (size, 0, 1, 32, dib32(draw_icon(size, 4) if size < 32 else icons[size]))
-        for size in (16, 24, 32, 48)
-    ])
     files["HAND-M.CUR"] = icon_file(2, [(CURSOR_SIZE, 0, HOTSPOT[0], HOTSPOT[1], dib32(draw_hand()))])
     files["x/o.cjs"] = THEME.encode("utf-8")
     files["Samples/README.txt"] = SAMPLES_README.encode("utf-8")

@@ -437,12 +437,13 @@ void Win32Form1View::SetWindowCaption(const std::string& caption) {
     if (!SetWindowTextW(Handle(), Wide(caption).c_str())) throw LastErrorFailure();
 }
 
-// The old icons go only once the window holds the new ones.
+// The old icons go only once the window holds the new ones. The one icon serves both: the title
+// bar's small image is scaled down from it at the size this screen asks for.
 void Win32Form1View::SetWindowIcon() {
     Icon big =
         LoadIconScaledDown(resources_, kApplicationIcon, SystemMetricForDpi(SM_CXICON, dpi_));
     Icon smallIcon =
-        LoadIconScaledDown(resources_, kSmallIcon, SystemMetricForDpi(SM_CXSMICON, dpi_));
+        LoadIconScaledDown(resources_, kApplicationIcon, SystemMetricForDpi(SM_CXSMICON, dpi_));
     SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
     SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon.get()));
     bigIcon_ = std::move(big);

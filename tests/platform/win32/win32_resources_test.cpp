@@ -104,6 +104,14 @@ TEST_F(ProgramResources, IconHasTheFourImages) {
     std::sort(images.begin(), images.end());
     const std::vector<std::pair<int, int>> expected{{32, 8}, {48, 32}, {128, 32}, {256, 32}};
     EXPECT_EQ(images, expected);
+    int groups = 0;
+    EnumResourceNamesW(
+        module, RT_GROUP_ICON,
+        [](HMODULE, LPCWSTR, LPWSTR, LONG_PTR count) {
+            return ++*reinterpret_cast<int*>(count), TRUE;
+        },
+        reinterpret_cast<LONG_PTR>(&groups));
+    EXPECT_EQ(groups, 1) << "the title bar's small image is made from the one icon";
 }
 
 TEST_F(ProgramResources, ManifestAsksForCommonControlsDpiAndLongPaths) {
