@@ -160,7 +160,7 @@ TEST_F(QtProgram, AFolderArgumentGoesToTheTargetBoxAsThePickerPutsIt) {
     const std::string base = fixture_.programFolder.Path();
     QDir().mkpath(QString::fromStdString(base + "/Jobs 100% \"quoted\""));
     test::WriteFile(base + "/a file", "x");
-    ::symlink((base + "/Jobs 100% \"quoted\"").c_str(), (base + "/link").c_str());
+    ASSERT_EQ(::symlink((base + "/Jobs 100% \"quoted\"").c_str(), (base + "/link").c_str()), 0);
     const std::string stored = base + "/stored/";
     QDir().mkpath(QString::fromStdString(stored));
     const std::string cwd = std::filesystem::current_path().native();
