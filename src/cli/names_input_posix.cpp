@@ -21,13 +21,14 @@ public:
     DescriptorSource(const DescriptorSource&) = delete;
     DescriptorSource& operator=(const DescriptorSource&) = delete;
 
-    // The stop signals interrupt the read (they are caught without restarting calls).
+    // The stop signals interrupt a read that waits (they are caught without restarting calls);
+    // a read that never waits (a file, /dev/zero) is not interrupted, so the flag is looked at too.
     std::optional<std::size_t> Read(char* buffer, std::size_t size) override {
         for (;;) {
+            if (StopSignal() != 0) return std::nullopt;
             const ssize_t got = ::read(fd_, buffer, size);
             if (got >= 0) return static_cast<std::size_t>(got);
             if (errno != EINTR) throw Failure(std::strerror(errno));
-            if (StopSignal() != 0) return std::nullopt;
         }
     }
 

@@ -17,7 +17,8 @@ namespace {
 
 using win32::SystemMessage;
 
-// A file or a pipe. A Ctrl-C breaks a waiting read off (CancelSynchronousIo).
+// A file or a pipe. A Ctrl-C breaks a waiting read off (CancelSynchronousIo); a read that never
+// waits is not broken off, so the flag is looked at too.
 class HandleSource final : public ByteSource {
 public:
     HandleSource(HANDLE handle, win32::FileHandle owned)
@@ -25,6 +26,7 @@ public:
 
     std::optional<std::size_t> Read(char* buffer, std::size_t size) override {
         for (;;) {
+            if (StopSignal() != 0) return std::nullopt;
             DWORD got = 0;
             if (ReadFile(handle_, buffer, static_cast<DWORD>(size), &got, nullptr)) return got;
             const DWORD error = GetLastError();

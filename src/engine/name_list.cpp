@@ -17,12 +17,13 @@ std::string Preview(std::string_view text) {
     return std::string(text.substr(0, cut)) + "\xE2\x80\xA6";
 }
 
-std::string LineProblem(const std::string& text, bool tooLong) {
+std::string LineProblem(const std::string& text, bool tooLong, bool utf16) {
     if (tooLong) {
         return "the line is longer than " + std::to_string(NameList::kLongestLine) + " bytes";
     }
     if (text.find('\0') != std::string::npos) return "the line holds a NUL byte";
-    if (!IsUtf8(text)) return "the line is not UTF-8";
+    // Of a list in UTF-16, only a surrogate without its pair or an odd last byte is no UTF-8.
+    if (!IsUtf8(text)) return utf16 ? "the line is not UTF-16" : "the line is not UTF-8";
     return {};
 }
 
@@ -76,33 +77,49 @@ bool NameList::Fill() {
     return !atEnd_;
 }
 
+bool NameList::SkipLine() {
+    for (;;) {
+        if (begin_ == end_ && !Fill()) return false;
+        const char* start = buffer_.data() + begin_;
+        if (const auto* newline =
+                static_cast<const char*>(std::memchr(start, '\n', end_ - begin_))) {
+            begin_ += static_cast<std::size_t>(newline - start) + 1;
+            skipping_ = false;
+            return true;
+        }
+        begin_ = end_;
+    }
+}
+
 NameList::Next NameList::Read(ListedName& name) {
+    if (skipping_ && !SkipLine()) return stopped_ ? Next::Stopped : Next::End;
+    // Kept of a line: the longest a name can be, its CR, and one byte to tell it is too long.
+    constexpr std::size_t kKept = kLongestLine + 2;
     for (;;) {
         name.text.clear();
-        bool tooLong = false;
         bool ended = false;  // by LF, not by the end of the list
-        while (!ended) {
+        while (!ended && name.text.size() < kKept) {
             if (begin_ == end_ && !Fill()) break;
             const char* start = buffer_.data() + begin_;
             const auto* newline = static_cast<const char*>(std::memchr(start, '\n', end_ - begin_));
             const std::size_t length =
                 newline != nullptr ? static_cast<std::size_t>(newline - start) : end_ - begin_;
-            const std::size_t room =
-                kLongestLine + 1 - std::min(name.text.size(), kLongestLine + 1);
-            name.text.append(start, std::min(length, room));
-            tooLong = tooLong || length > room;
-            begin_ += length + (newline != nullptr ? 1 : 0);
-            ended = newline != nullptr;
+            const std::size_t taken = std::min(length, kKept - name.text.size());
+            name.text.append(start, taken);
+            begin_ += taken;
+            ended = newline != nullptr && taken == length;
+            if (ended) ++begin_;
         }
         if (stopped_) return Next::Stopped;
         if (!ended && name.text.empty()) return Next::End;
         ++line_;
-        if (!name.text.empty() && name.text.back() == '\r' && !tooLong) name.text.pop_back();
+        skipping_ = !ended && name.text.size() == kKept;
+        if (!skipping_ && !name.text.empty() && name.text.back() == '\r') name.text.pop_back();
         if (name.text.empty()) continue;
-        tooLong = tooLong || name.text.size() > kLongestLine;
+        const bool tooLong = name.text.size() > kLongestLine;
         name.line = line_;
         name.position = ++position_;
-        name.problem = LineProblem(name.text, tooLong);
+        name.problem = LineProblem(name.text, tooLong, source_.Utf16());
         if (tooLong) name.text = Preview(name.text);
         return Next::Name;
     }

@@ -9,18 +9,10 @@
 #include <string>
 #include <string_view>
 
+#include "engine/name_list_decoder.h"
+#include "engine/name_list_source.h"
+
 namespace quire {
-
-// Where the list's bytes come from: a file, a pipe, standard input. Implemented by the command
-// line for its platform; tests read from memory.
-class ByteSource {
-public:
-    virtual ~ByteSource() = default;
-
-    // Reads up to `size` bytes into `buffer` and tells how many, 0 at the end of the list; nothing
-    // when a request to stop broke the read off. Throws Failure when the read fails.
-    virtual std::optional<std::size_t> Read(char* buffer, std::size_t size) = 0;
-};
 
 struct ListedName {
     std::string text;           // the line without its end; of a line too long, its beginning
@@ -29,9 +21,11 @@ struct ListedName {
     std::string problem;        // why the line can name no folder, or the empty text
 };
 
-// Splits the list into lines at LF; a CR before the LF is dropped, and so is every empty line.
-// Lines must be UTF-8 without NUL and at most kLongestLine bytes long; a line that is not is
-// still given, with its problem, so that it is reported and the list goes on.
+// Splits the list (as NameListDecoder gives it) into lines at LF; a CR before the LF is dropped,
+// and so is every empty line. Lines must be UTF-8 without NUL and at most kLongestLine bytes long;
+// a line that is not is still given, with its problem, so that it is reported and the list goes
+// on. A line too long is given as soon as it is known to be, and the rest of it is read past, not
+// kept: a line without end costs no memory and gives way to a stop.
 class NameList {
 public:
     static constexpr std::size_t kLongestLine = 32 * 1024;
@@ -39,19 +33,23 @@ public:
     enum class Next { Name, End, Stopped };
 
     explicit NameList(ByteSource& source) : source_(source) {}
+    NameList(const NameList&) = delete;
+    NameList& operator=(const NameList&) = delete;
 
     // The next line that is not empty. Throws Failure when the source does.
     Next Read(ListedName& name);
 
 private:
-    bool Fill();  // false at the end of the list
+    bool Fill();      // false at the end of the list or on a stop
+    bool SkipLine();  // past the next LF; false at the end of the list or on a stop
 
-    ByteSource& source_;
+    NameListDecoder source_;
     std::array<char, 64 * 1024> buffer_{};
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
     bool atEnd_ = false;
     bool stopped_ = false;
+    bool skipping_ = false;  // the line in hand was too long: its rest is still to be read past
     std::int64_t line_ = 0;
     std::int64_t position_ = 0;
 };

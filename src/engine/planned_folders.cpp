@@ -1,7 +1,5 @@
 #include "engine/planned_folders.h"
 
-#include <algorithm>
-
 namespace quire {
 namespace {
 
@@ -36,32 +34,10 @@ std::uint64_t PlannedFolders::Fingerprint(std::string_view path) const {
     return hash == 0 ? 1 : hash;
 }
 
-std::size_t PlannedFolders::SlotOf(std::uint64_t fingerprint) const {
-    const std::size_t mask = slots_.size() - 1;
-    std::size_t slot = static_cast<std::size_t>(fingerprint) & mask;
-    while (slots_[slot] != 0 && slots_[slot] != fingerprint) slot = (slot + 1) & mask;
-    return slot;
-}
-
-void PlannedFolders::Grow() {
-    std::vector<std::uint64_t> old(slots_.empty() ? 64 : slots_.size() * 2, 0);
-    old.swap(slots_);
-    for (const std::uint64_t fingerprint : old) {
-        if (fingerprint != 0) slots_[SlotOf(fingerprint)] = fingerprint;
-    }
-}
-
-void PlannedFolders::Add(std::string_view path) {
-    if ((count_ + 1) * 2 > slots_.size()) Grow();
-    const std::uint64_t fingerprint = Fingerprint(path);
-    const std::size_t slot = SlotOf(fingerprint);
-    if (slots_[slot] != 0) return;
-    slots_[slot] = fingerprint;
-    ++count_;
-}
+void PlannedFolders::Add(std::string_view path) { fingerprints_.Insert(Fingerprint(path)); }
 
 bool PlannedFolders::Contains(std::string_view path) const {
-    return count_ != 0 && slots_[SlotOf(Fingerprint(path))] != 0;
+    return fingerprints_.Contains(Fingerprint(path));
 }
 
 bool PlannedFolders::ContainsParentOf(std::string_view path) const {
@@ -74,9 +50,6 @@ bool PlannedFolders::ContainsParentOf(std::string_view path) const {
     return Contains(path.substr(0, end));
 }
 
-void PlannedFolders::Clear() {
-    std::fill(slots_.begin(), slots_.end(), 0);
-    count_ = 0;
-}
+void PlannedFolders::Clear() { fingerprints_.Clear(); }
 
 }  // namespace quire

@@ -5,11 +5,12 @@
 
 #include <cstdint>
 #include <string_view>
-#include <vector>
+
+#include "engine/fingerprint_set.h"
 
 namespace quire {
 
-// Holds a 64-bit fingerprint of each path, not the path: 16 to 32 bytes a folder. Paths are
+// Holds a 64-bit fingerprint of each path, not the path: 11 to 22 bytes a folder. Paths are
 // compared as the system names folders: a run of separators is one, separators at the end are
 // none, and with '\' as the separator '/' is one too and letters A-Z are the same as a-z.
 class PlannedFolders {
@@ -24,12 +25,9 @@ public:
 
 private:
     std::uint64_t Fingerprint(std::string_view path) const;
-    std::size_t SlotOf(std::uint64_t fingerprint) const;
-    void Grow();
 
     char separator_;
-    std::vector<std::uint64_t> slots_;  // 0 is a free slot; open addressing, linear probing
-    std::size_t count_ = 0;
+    FingerprintSet fingerprints_;
 };
 
 }  // namespace quire

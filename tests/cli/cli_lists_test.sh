@@ -63,6 +63,31 @@ for kind in silent unopened; do
   check "$kind pipe: stopped" "130 created $made, skipped 0, failed 0" "$status $(cat "$work/out")"
 done
 
+# A list without an end of line that never waits (a device): the line fails once it is too long,
+# and each stop signal ends the run within a second.
+for signal in INT:130 TERM:143; do
+  fresh
+  "$cli" --names /dev/zero "$work/t" >"$work/out" 2>"$work/err" &
+  began=$(date +%s%N)
+  stop_with "${signal%:*}" $!
+  waited=$(( ($(date +%s%N) - began) / 1000000 - 300 ))
+  check "endless line, SIG${signal%:*}" "${signal#*:} created 0, skipped 0, failed 1 1" \
+    "$status $(cat "$work/out") $((waited < 1000))"
+  check "endless line, SIG${signal%:*}: said" "error: $work/t/$(printf '\\x00%.0s' {1..64})…: line 1: the line is longer than 32768 bytes" "$(cat "$work/err")"
+done
+
+# A list that starts with a byte order mark is read in its encoding.
+while IFS='|' read -r name mark encoding; do
+  fresh
+  { printf "$mark"; printf 'Alpha\r\n\xc3\x89t\xc3\xa9\r\n' | iconv -f UTF-8 -t "$encoding"; } >"$work/list"
+  out=$("$cli" --names "$work/list" "$work/t" 2>&1); status=$?
+  check "$name" "0 created 2, skipped 0, failed 0 Alpha Été" "$status $out $(cd "$work/t" && echo *)"
+done <<'TABLE'
+UTF-8 with its mark|\xef\xbb\xbf|UTF-8
+UTF-16LE with its mark|\xff\xfe|UTF-16LE
+UTF-16BE with its mark|\xfe\xff|UTF-16BE
+TABLE
+
 # A template: folders only, links not followed (a loop back to itself is none), deep and wide.
 mkdir -p "$work/tpl/a/b" "$work/tpl/c" && touch "$work/tpl/a/file" && ln -s "$work/tpl" "$work/tpl/a/loop"
 fresh
