@@ -142,6 +142,46 @@ TEST_F(Win32Cli, ReadsNamesFromStandardInput) {
     EXPECT_TRUE(fs::is_directory(root / L"002 B"));
 }
 
+// A list that starts with a byte order mark, as Notepad and PowerShell 5 write it, piped or in a
+// file.
+TEST_F(Win32Cli, ReadsAListInTheEncodingItsMarkNames) {
+    using namespace std::string_literals;
+    const std::string utf16 =
+        "\xFF\xFE"
+        "A\0\r\0\n\0\xC9\0t\0\xE9\0\r\0\n\0"s;
+    const struct {
+        const char* name;
+        std::string list;
+        bool inFile;
+    } cases[] = {
+        {"UTF-16LE piped", utf16, false},
+        {"UTF-16LE in a file", utf16, true},
+        {"UTF-8 in a file",
+         "\xEF\xBB\xBF"
+         "A\r\n\xC3\x89t\xC3\xA9\r\n",
+         true},
+    };
+    const fs::path list = root / L"list.txt";
+    const fs::path target = root / L"out";
+    for (const auto& c : cases) {
+        fs::remove_all(target);
+        fs::create_directory(target);
+        if (c.inFile) {
+            std::FILE* file = _wfopen(list.c_str(), L"wb");
+            ASSERT_NE(file, nullptr);
+            std::fwrite(c.list.data(), 1, c.list.size(), file);
+            std::fclose(file);
+        }
+        const Finished run =
+            RunTool({L"--names", c.inFile ? list.wstring() : L"-", target.wstring()},
+                    c.inFile ? "" : c.list);
+        EXPECT_EQ(run.status, 0u) << c.name << ": " << run.err;
+        EXPECT_EQ(run.out, "created 2, skipped 0, failed 0\n") << c.name;
+        EXPECT_TRUE(fs::is_directory(target / L"A")) << c.name;
+        EXPECT_TRUE(fs::is_directory(target / L"\u00C9t\u00E9")) << c.name;
+    }
+}
+
 // Paths past MAX_PATH, inside a target that is itself longer than MAX_PATH.
 TEST_F(Win32Cli, PathsLongerThanMaxPathWork) {
     const std::wstring step(100, L'd');
