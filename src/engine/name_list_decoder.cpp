@@ -13,7 +13,7 @@ constexpr std::string_view kUtf16LittleMark = "\xFF\xFE";
 constexpr std::string_view kUtf16BigMark = "\xFE\xFF";
 
 // UTF-16 read from the list at a time.
-constexpr std::size_t kRawSize = 32 * 1024;
+constexpr std::size_t kRawSize = std::size_t{32} * 1024;
 
 // True while `start` could still grow into a mark: it is the beginning of one but not all of it.
 bool BeginsAMark(std::string_view start) {
