@@ -112,13 +112,17 @@ TEST_F(UndoTest, RemovesOnlyTheFoldersStillEmptyAndUnchanged) {
     }
 }
 
-TEST_F(UndoTest, AMovedTargetKeepsEverythingAsGone) {
+// A target that cannot be found (moved, or on a drive not there now) is no "everything gone":
+// nothing is removed and the journal stays for an undo once it is back.
+TEST_F(UndoTest, ATargetThatCannotBeFoundKeepsTheJournal) {
     Run({"/t/F1", "/t/F1/A", "/t/F2"});
     files.folders = {"/elsewhere"};
     const std::optional<UndoResult> result = UndoLastRun(files, store, host, false);
-    EXPECT_EQ(result->removed, 0);
-    EXPECT_EQ(result->kept, 3);
-    EXPECT_EQ(host.kept.front(), "/t/F2: gone");
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->targetProblem, "No such folder");
+    EXPECT_EQ(result->removed + result->kept, 0);
+    ASSERT_TRUE(LastRunToUndo(store));
+    EXPECT_EQ(LastRunToUndo(store)->folders, 3);
 }
 
 // Subfolders go before their folders; the dry run foresees that, and removes nothing.
