@@ -302,6 +302,8 @@ TEST_P(BothWays, TwoRunsAtOnceNeverMix) {
     Create(second, "/two/B");
     first.Finish();
     second.Finish();
+    ASSERT_EQ(unwritable.size(), 1U) << "the run whose journal was replaced says so, once";
+    EXPECT_NE(unwritable[0].find("replaced"), std::string::npos) << unwritable[0];
     const std::string target = ReadJournal(store)->run.target;
     if (!sharedFiles.threads) {
         EXPECT_EQ(target, "/two");

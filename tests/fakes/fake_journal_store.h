@@ -16,6 +16,7 @@ public:
     std::optional<std::string> journal;  // the published journal's bytes
     std::string beginFailure;            // makes Begin fail with this text
     std::string openFailure;             // makes Open fail with this text
+    std::string writeFailure;            // makes writes into the published journal fail
     int begun = 0;
     int syncs = 0;
     int writes = 0;
@@ -57,6 +58,8 @@ private:
             ++store_.writes;
             if (mine_ == 0) {
                 aside_.append(bytes);
+            } else if (!store_.writeFailure.empty()) {
+                throw Failure(store_.writeFailure);
             } else if (mine_ == store_.published) {
                 store_.journal->append(bytes);
             }  // else replaced by another run's: written into a file no one reads
