@@ -26,6 +26,8 @@ public:
     std::uint64_t End() const { return end_; }
     std::int64_t Folders() const { return folders_; }
     JournalFile& File() { return *file_; }
+    // Lets the file go, before the journal is replaced: Windows replaces no file held open.
+    void Close() { file_.reset(); }
 
     // True while Previous has a folder to give.
     bool HasPrevious() const { return back_ > foldersStart_; }

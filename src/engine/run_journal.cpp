@@ -247,6 +247,7 @@ void KeepRest(JournalStore& store, JournalReader& reader) {
     const std::unique_ptr<JournalSink> sink = store.Begin();
     reader.WriteRest(*sink);
     sink->Sync();
+    reader.Close();
     sink->Publish();
 }
 

@@ -132,7 +132,8 @@ std::optional<Journal> ReadJournal(JournalStore& store);
 void MarkUndone(JournalStore& store, const RunDescription& run);
 
 // Replaces the journal, in one step, by the one that lists the folders before the one `reader`
-// gave last, in the order they were made: what an undo stopped part way leaves to the next.
+// gave last, in the order they were made: what an undo stopped part way leaves to the next. The
+// reader's file is let go before.
 void KeepRest(JournalStore& store, JournalReader& reader);
 
 // A new run's description with its time and id drawn now.

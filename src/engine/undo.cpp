@@ -154,7 +154,10 @@ std::optional<UndoResult> UndoLastRun(FileSystem& files, JournalStore& journal, 
     if (dryRun) return result;
     try {
         // A run that replaced the journal meanwhile keeps its own.
-        if (reader->File().StillPublished()) MarkUndone(journal, run);
+        if (reader->File().StillPublished()) {
+            reader->Close();
+            MarkUndone(journal, run);
+        }
     } catch (const Failure& failure) {
         result.unmarked = failure.what();
     }
