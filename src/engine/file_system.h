@@ -35,7 +35,8 @@ public:
     virtual ~FileSystem() = default;
 
     // A thread that works beside the caller with this file system (the run's journal takes one),
-    // or nothing where its calls must all come from one thread. Signals are left to the threads that wait for them.
+    // or nothing where its calls must all come from one thread. Signals are left to the threads
+    // that wait for them.
     virtual std::optional<std::thread> StartHelper(std::function<void()> work) const {
         static_cast<void>(work);
         return std::nullopt;

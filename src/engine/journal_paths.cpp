@@ -50,8 +50,7 @@ std::optional<std::string> PathInside(std::string_view target, std::string_view 
     const std::optional<PlainPath> folder = Plain(target, separator);
     const std::optional<PlainPath> entry = Plain(path, separator);
     if (!folder || !entry || folder->root != entry->root || folder->rooted != entry->rooted ||
-        (folder->root.empty() && !folder->rooted) ||
-        entry->names.size() <= folder->names.size()) {
+        (folder->root.empty() && !folder->rooted) || entry->names.size() <= folder->names.size()) {
         return std::nullopt;
     }
     std::string inside(entry->root);

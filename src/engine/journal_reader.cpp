@@ -101,7 +101,8 @@ JournalReader::JournalReader(std::unique_ptr<JournalFile> file) : file_(std::mov
 std::string_view JournalReader::Held(std::uint64_t from, std::uint64_t to) {
     if (from < pieceStart_ || to > pieceStart_ + piece_.size()) {
         const std::uint64_t start =
-            to - std::min<std::uint64_t>(to - foldersStart_, std::max<std::uint64_t>(kPiece, to - from));
+            to -
+            std::min<std::uint64_t>(to - foldersStart_, std::max<std::uint64_t>(kPiece, to - from));
         piece_.resize(static_cast<std::size_t>(to - start));
         if (ReadFully(*file_, start, piece_.data(), piece_.size()) != piece_.size()) {
             throw Failure("The journal changed while it was read");
@@ -116,8 +117,8 @@ bool JournalReader::Previous(JournalEntry& entry) {
     if (back_ <= foldersStart_) return false;
     const std::string_view tail = Held(back_ - kTail, back_);
     const std::uint64_t size = kHead + GetNumber(tail, 0, 4) + kTail;
-    const auto record = size <= back_ - foldersStart_ ? ParseRecord(Held(back_ - size, back_))
-                                                      : std::nullopt;
+    const auto record =
+        size <= back_ - foldersStart_ ? ParseRecord(Held(back_ - size, back_)) : std::nullopt;
     std::optional<JournalEntry> folder;
     if (record && record->first == kFolder) folder = ParseFolder(record->second);
     if (!folder) throw Failure("The journal changed while it was read");

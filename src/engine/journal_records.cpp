@@ -115,9 +115,9 @@ std::optional<RunDescription> ParseRun(std::string_view payload) {
 
 std::optional<JournalEntry> ParseFolder(std::string_view payload) {
     if (payload.size() <= kIdentitySize) return std::nullopt;
-    return JournalEntry{std::string(payload.substr(kIdentitySize)),
-                        {GetNumber(payload, 0, 8), GetNumber(payload, 8, 8),
-                         GetNumber(payload, 16, 8)}};
+    return JournalEntry{
+        std::string(payload.substr(kIdentitySize)),
+        {GetNumber(payload, 0, 8), GetNumber(payload, 8, 8), GetNumber(payload, 16, 8)}};
 }
 
 }  // namespace quire::records

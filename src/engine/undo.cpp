@@ -25,7 +25,8 @@ public:
     // False when `path` was met before.
     bool Insert(std::string_view path) {
         std::uint64_t hash = 14695981039346656037ULL;
-        for (const char byte : path) hash = (hash ^ static_cast<unsigned char>(byte)) * 1099511628211ULL;
+        for (const char byte : path)
+            hash = (hash ^ static_cast<unsigned char>(byte)) * 1099511628211ULL;
         hash = hash == 0 ? 1 : hash;
         const std::size_t mask = slots_.size() - 1;
         for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
@@ -100,8 +101,7 @@ std::optional<UndoResult> UndoLastRun(FileSystem& files, JournalStore& journal, 
     result.targetProblem = files.FolderProblem(run.target);
     if (!result.targetProblem.empty()) return result;
 
-    const std::unique_ptr<FileSystem::Removals> removals =
-        dryRun ? nullptr : files.StartRemovals();
+    const std::unique_ptr<FileSystem::Removals> removals = dryRun ? nullptr : files.StartRemovals();
     SeenPaths seen(reader->Folders());
     Foreseen foreseen;
     const std::int64_t total = reader->Folders();

@@ -220,8 +220,8 @@ TEST_F(CliRun, UndoSaysWhatItCannotKnowOrDo) {
     } cases[] = {
         {"in progress", [&] { journal.locked = true; }, kExitBadInput,
          "quirebatch-cli: the last run is still in progress; undo it once it has ended: "},
-        {"incomplete", [&] { journal.journal->resize(journal.journal->size() - 21); },
-         kExitFailed, "quirebatch-cli: the journal of the last run is incomplete"},
+        {"incomplete", [&] { journal.journal->resize(journal.journal->size() - 21); }, kExitFailed,
+         "quirebatch-cli: the journal of the last run is incomplete"},
         {"target gone", [&] { files.folders.erase("/t"); }, kExitFailed,
          "quirebatch-cli: /t: No such folder\nquirebatch-cli: the last run's target folder "
          "cannot be found"},

@@ -223,7 +223,7 @@ TEST_F(RunJournalTest, GarbageIsRefusedOrEndsTheJournal) {
         {std::string(4096, '\0'), std::nullopt},
         {"QUIREBATCH JOURNAL 2\n", std::nullopt},
         {"QUIREBATCH JOURNAL 2\n" + std::string(100, '\xff'), std::nullopt},
-        {"QUIREBATCH JOURNAL 1\n" + whole.substr(21), std::nullopt},  // the first version's
+        {"QUIREBATCH JOURNAL 1\n" + whole.substr(21), std::nullopt},    // the first version's
         {whole.substr(0, second) + "X" + whole.substr(second + 1), 1},  // a byte changed
         {whole + std::string(64, '\0'), 3},
         {whole + whole, 3},  // a run record after folders is not this run's

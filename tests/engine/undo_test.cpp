@@ -56,7 +56,8 @@ protected:
         std::string bytes(records::kMagic);
         records::AppendRun(bytes, run);
         for (const std::string& path : paths) {
-            records::AppendFolder(bytes, path, files.IdentityOf(files.folders.count(path) != 0 ? path : "/t"));
+            records::AppendFolder(bytes, path,
+                                  files.IdentityOf(files.folders.count(path) != 0 ? path : "/t"));
         }
         records::AppendEnd(bytes, 1);
         return bytes;
@@ -165,8 +166,8 @@ TEST_F(UndoTest, RemovesLastFirstAndTheDryRunForeseesIt) {
 // once: the dry run and the undo agree, and the user's folders elsewhere stay.
 TEST_F(UndoTest, ActsOnlyInsideTheTargetAndOnEachFolderOnce) {
     files.folders = {"/t", "/t/F1", "/t/F2", "/t/F3", "/u", "/u/x", "/u/y"};
-    store.journal = Written({"/t/F1", "/t/../u/x", "/u/y", "/t/F2", "/t/./F2", "/t//F3", "/t",
-                             "/t/F1/..", "/tu/z"});
+    store.journal = Written(
+        {"/t/F1", "/t/../u/x", "/u/y", "/t/F2", "/t/./F2", "/t//F3", "/t", "/t/F1/..", "/tu/z"});
     for (const bool dryRun : {true, false}) {
         SCOPED_TRACE(dryRun ? "dry run" : "undo");
         host = RecordingHost();
@@ -216,10 +217,12 @@ TEST_F(UndoTest, AJournalWithoutItsEndIsIncomplete) {
     } cases[] = {
         {"finished", [](RunJournal& journal) { journal.Finish(); }, false},
         {"killed", [](RunJournal&) {}, true},
-        {"unwritable", [this](RunJournal& journal) {
+        {"unwritable",
+         [this](RunJournal& journal) {
              store.writeFailure = "No space left on device";
              journal.Finish();
-         }, true},
+         },
+         true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

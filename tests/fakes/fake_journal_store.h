@@ -20,8 +20,8 @@ public:
     int begun = 0;
     int syncs = 0;
     int writes = 0;
-    int published = 0;     // journals published so far; a sink writes on only into its own
-    bool locked = false;   // the published journal's sink still lives
+    int published = 0;    // journals published so far; a sink writes on only into its own
+    bool locked = false;  // the published journal's sink still lives
 
     // The published bytes in a store of their own: to read while a run still holds this one.
     FakeJournalStore Copy() const {

@@ -2,9 +2,9 @@
 
 #include <dirent.h>
 #include <fcntl.h>
-#include <stdio.h>
 #include <pthread.h>
 #include <signal.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <sys/sysmacros.h>
@@ -471,7 +471,8 @@ public:
             PutBack(parent);
             return Changed;
         }
-        const FileSystem::Removal removal = Outcome(::unlinkat(parent, aside_.c_str(), AT_REMOVEDIR));
+        const FileSystem::Removal removal =
+            Outcome(::unlinkat(parent, aside_.c_str(), AT_REMOVEDIR));
         if (removal != Removed && removal != Gone) PutBack(parent);
         return removal;
     }

@@ -182,9 +182,8 @@ std::string Win32FileSystem::AbsolutePath(const std::string& path) const {
     const std::wstring relative = Wide(path);
     std::wstring absolute(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = GetFullPathNameW(relative.c_str(),
-                                              static_cast<DWORD>(absolute.size()), absolute.data(),
-                                              nullptr);
+        const DWORD length = GetFullPathNameW(relative.c_str(), static_cast<DWORD>(absolute.size()),
+                                              absolute.data(), nullptr);
         if (length == 0) throw LastErrorFailure();
         if (length < absolute.size()) {
             absolute.resize(length);
@@ -210,8 +209,7 @@ FileSystem::Removal Win32FileSystem::RemoveEmptyFolder(const std::string& path,
 }
 
 FileSystem::Removal Win32FileSystem::PredictRemoval(const std::string& path,
-                                                    const FolderIdentity& identity,
-                                                    std::uint64_t,
+                                                    const FolderIdentity& identity, std::uint64_t,
                                                     std::size_t removedFirst) const {
     const FileHandle entry =
         OpenEntry(path, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);

@@ -34,8 +34,7 @@ bool LockRunMark(HANDLE file) {
     OVERLAPPED at{};
     at.Offset = 0xFFFFFFFFU;
     at.OffsetHigh = 0x3FFFFFFFU;
-    return LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at) !=
-           0;
+    return LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at) != 0;
 }
 
 // The path the system gives the open `handle`, after every link and junction on the way.
@@ -55,10 +54,10 @@ std::wstring FinalPath(HANDLE handle) {
 
 // True when the file open as `handle` is the same file as the one `path` names now.
 bool SameFile(HANDLE handle, const std::wstring& path) {
-    const FileHandle named(CreateFileW(
-        path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-        nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS,
-        nullptr));
+    const FileHandle named(
+        CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                    FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     BY_HANDLE_FILE_INFORMATION open{};
     BY_HANDLE_FILE_INFORMATION now{};
     return named && GetFileInformationByHandle(handle, &open) &&

@@ -6,12 +6,11 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <thread>
-
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -148,7 +147,8 @@ TEST_F(PosixUndoTest, AJournalOthersCouldChangeIsRefused) {
          [&] { ::chmod(folder.c_str(), 0700); }},
         {"journal writable by others", [&] { ::chmod(journal.c_str(), 0602); },
          [&] { ::chmod(journal.c_str(), 0600); }},
-        {"journal of another user", [&] { ASSERT_EQ(::lchown(journal.c_str(), 4242, ::getegid()), 0); },
+        {"journal of another user",
+         [&] { ASSERT_EQ(::lchown(journal.c_str(), 4242, ::getegid()), 0); },
          [&] { ASSERT_EQ(::lchown(journal.c_str(), ::geteuid(), ::getegid()), 0); }},
     };
     for (const auto& c : cases) {
@@ -214,8 +214,8 @@ TEST_F(PosixUndoTest, WithoutBirthTimesAFolderMadeAgainIsKept) {
     const fs::path mounted = root / "ext2";
     fs::create_directory(mounted);
     const std::string make = "truncate -s 8M '" + image.string() + "' && mkfs.ext2 -q -I 128 '" +
-                             image.string() + "' 2>/dev/null && mount -o loop '" +
-                             image.string() + "' '" + mounted.string() + "' 2>/dev/null";
+                             image.string() + "' 2>/dev/null && mount -o loop '" + image.string() +
+                             "' '" + mounted.string() + "' 2>/dev/null";
     if (::geteuid() != 0 || std::system(make.c_str()) != 0) GTEST_SKIP() << "no loop mount";
     const std::string target = mounted.string();
     {
