@@ -53,5 +53,13 @@ inline constexpr std::string_view kUndoNothing = "There is no run to undo.";
 inline constexpr std::string_view kUndoOvertaken =
     "Another run has taken the place of the last run meanwhile, so nothing was removed.";
 inline constexpr std::string_view kUndoUnreadable = "The journal of the last run could not be read";
+inline constexpr std::string_view kUndoBusy =
+    "The last run is still in progress. Undo it once it has ended.";
+inline constexpr std::string_view kUndoIncomplete =
+    " The journal of that run is incomplete: folders it made after its last entry are not known "
+    "to undo and were left as they are.";
+inline constexpr std::string_view kUndoTargetMissing =
+    "The folder of the last run cannot be found, so nothing was removed. Undo it once the folder "
+    "is back";
 
 }  // namespace quire::product

@@ -170,8 +170,8 @@ std::string_view UsageText() {
            "Folder 001, Folder 002, ...), or one folder per line of FILE, each line a pattern\n"
            "whose counter is its place among the lines. Folders that exist are skipped; a\n"
            "folder that cannot be made is reported and the run goes on. undo removes the\n"
-           "folders the last run made, last first, each only while it is still empty and\n"
-           "still the folder that run made.\n"
+           "folders the last run made inside its target, last first, each only while it is\n"
+           "still empty and still the folder that run made, once the run has ended.\n"
            "\n"
            "  --start N        the first counter (default 1, never below 0)\n"
            "  --step N         added for each next folder (default 1; negative counts down)\n"
@@ -193,8 +193,9 @@ std::string_view UsageText() {
            "  quirebatch-cli --names clients.txt --template ~/Skeleton --dry-run ~/Clients\n"
            "\n"
            "Folders outside TARGET (a \"..\" in PATTERN, a line or a subfolder) are refused.\n"
-           "Exit status: 0 all done, 1 a folder or the output failed (undo: a folder was kept),\n"
-           "2 bad input (undo: nothing to undo, or the journal cannot be read),\n"
+           "Exit status: 0 all done, 1 a folder or the output failed (undo: a folder was kept,\n"
+           "the journal is incomplete or the target is missing), 2 bad input (undo: nothing\n"
+           "to undo, the journal cannot be read, or the run is still in progress),\n"
            "128+n stopped by signal n (SIGINT, SIGTERM, SIGHUP) after the folder in hand.\n";
 }
 

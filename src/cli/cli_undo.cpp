@@ -54,6 +54,12 @@ int UndoFromCommandLine(const UndoOptions& options, CliContext& context) {
     std::optional<UndoResult> result;
     try {
         result = UndoLastRun(context.files, *context.journal, host, options.dryRun);
+    } catch (const JournalBusy& busy) {
+        host.Finish();
+        context.err << "quirebatch-cli: the last run is still in progress; undo it once it has "
+                       "ended: " +
+                           Printable(busy.what(), context.separator) + '\n';
+        return kExitBadInput;
     } catch (const Failure& failure) {
         host.Finish();
         context.err << "quirebatch-cli: the journal of the last run cannot be read: " +
@@ -65,9 +71,25 @@ int UndoFromCommandLine(const UndoOptions& options, CliContext& context) {
         context.err << "quirebatch-cli: nothing to undo\n";
         return kExitBadInput;
     }
+    const auto printable = [&context](const std::string& text) {
+        return Printable(text, context.separator);
+    };
+    if (!result->targetProblem.empty()) {
+        context.err << "quirebatch-cli: " + printable(result->target) + ": " +
+                           printable(result->targetProblem) +
+                           "\nquirebatch-cli: the last run's target folder cannot be found: "
+                           "nothing was removed, and the journal is kept for an undo once it "
+                           "is back\n";
+        return kExitFailed;
+    }
     if (!result->unmarked.empty()) {
         context.err << "quirebatch-cli: the journal could not be marked undone: " +
-                           Printable(result->unmarked, context.separator) + '\n';
+                           printable(result->unmarked) + '\n';
+    }
+    if (result->incomplete) {
+        context.err << "quirebatch-cli: the journal of the last run is incomplete (the run was "
+                       "killed, or its journal could not be written): folders it made after "
+                       "the journal's last entry are not known to undo, and stay\n";
     }
     if (!options.quiet) {
         const std::string removed = std::to_string(result->removed);
@@ -78,7 +100,9 @@ int UndoFromCommandLine(const UndoOptions& options, CliContext& context) {
     }
     context.out.flush();
     if (const int signal = context.stopSignal(); signal != 0) return kExitSignalBase + signal;
-    if (result->stopped || result->kept > 0 || !result->unmarked.empty()) return kExitFailed;
+    if (result->stopped || result->kept > 0 || !result->unmarked.empty() || result->incomplete) {
+        return kExitFailed;
+    }
     return kExitDone;
 }
 

@@ -34,12 +34,17 @@ class FileSystem {
 public:
     virtual ~FileSystem() = default;
 
-    // A thread that works beside the caller with this file system, or nothing where its calls
-    // must all come from one thread. Signals are left to the threads that wait for them.
+    // A thread that works beside the caller with this file system (the run's journal takes one),
+    // or nothing where its calls must all come from one thread. Signals are left to the threads
+    // that wait for them.
     virtual std::optional<std::thread> StartHelper(std::function<void()> work) const {
         static_cast<void>(work);
         return std::nullopt;
     }
+
+    // `path` as a full path: one relative to the current folder has that folder's path before it.
+    // Throws Failure when the current folder has no path (it was removed).
+    virtual std::string AbsolutePath(const std::string& path) const { return path; }
 
     // True when `path` names a folder. A path that is missing, names a file or cannot be examined
     // gives false; this never throws.
@@ -114,11 +119,15 @@ public:
 
     // Removes the folder at `path` when it is still a folder (not a link), still has `identity` and
     // is empty: only the system's removal of an empty folder, never of what is inside one, and
-    // the identity is checked as near to the removal as the system allows. Changed: something
+    // the identity is checked as near to the removal as the system allows. Where the system gives
+    // no birth time (identity.born is 0), a folder counts as the one made only when it has not
+    // changed after `madeBy` (nanoseconds since 1970; 0: nothing proves it). Changed: something
     // else stands there now. Throws Failure with the system's words for any other reason.
-    virtual Removal RemoveEmptyFolder(const std::string& path, const FolderIdentity& identity) {
+    virtual Removal RemoveEmptyFolder(const std::string& path, const FolderIdentity& identity,
+                                      std::uint64_t madeBy) {
         static_cast<void>(path);
         static_cast<void>(identity);
+        static_cast<void>(madeBy);
         throw Failure("This file system removes no folders");
     }
 
@@ -127,16 +136,18 @@ public:
     class Removals {
     public:
         virtual ~Removals() = default;
-        virtual Removal Remove(const std::string& path, const FolderIdentity& identity) = 0;
+        virtual Removal Remove(const std::string& path, const FolderIdentity& identity,
+                               std::uint64_t madeBy) = 0;
     };
     virtual std::unique_ptr<Removals> StartRemovals();
 
     // What RemoveEmptyFolder would do now, removing nothing, once `removedFirst` of the entries
     // inside the folder are gone (those a dry run of an undo foresaw removed before it).
     virtual Removal PredictRemoval(const std::string& path, const FolderIdentity& identity,
-                                   std::size_t removedFirst) const {
+                                   std::uint64_t madeBy, std::size_t removedFirst) const {
         static_cast<void>(path);
         static_cast<void>(identity);
+        static_cast<void>(madeBy);
         static_cast<void>(removedFirst);
         throw Failure("This file system removes no folders");
     }
@@ -147,8 +158,9 @@ inline std::unique_ptr<FileSystem::Removals> FileSystem::StartRemovals() {
     class EachOnItsOwn final : public Removals {
     public:
         explicit EachOnItsOwn(FileSystem& files) : files_(files) {}
-        Removal Remove(const std::string& path, const FolderIdentity& identity) override {
-            return files_.RemoveEmptyFolder(path, identity);
+        Removal Remove(const std::string& path, const FolderIdentity& identity,
+                       std::uint64_t madeBy) override {
+            return files_.RemoveEmptyFolder(path, identity, madeBy);
         }
 
     private:

@@ -1,11 +1,6 @@
-// The journal's file: a magic line, then records. A record is its kind (one byte), the length of
-// its payload (4 bytes), the payload, and a checksum of all three (4 bytes); numbers are little-
-// endian. The first record describes the run ('R'); each folder is one 'F' (its identity, then
-// its path); 'U' marks it undone.
 #include "engine/run_journal.h"
 
 #include <algorithm>
-#include <array>
 #include <exception>
 #include <random>
 #include <string_view>
@@ -15,167 +10,22 @@
 namespace quire {
 namespace {
 
-constexpr std::string_view kMagic = "QUIREBATCH JOURNAL 1\n";
-constexpr std::size_t kLongestRecord = std::size_t{1024} * 1024;
-constexpr std::size_t kFraming = 1 + 4 + 4;
-constexpr std::size_t kIdentitySize = std::size_t{3} * 8;
-constexpr char kRun = 'R';
-constexpr char kFolder = 'F';
-constexpr char kUndone = 'U';
+using namespace records;
+
 // Folders handed to the journal's thread that wake it before its time.
 constexpr std::size_t kBatch = 1024;
 // Folders handed over that the thread has not taken yet, at most.
 constexpr std::size_t kMostHanded = 8 * kBatch;
 
-// FNV-1a: a torn or garbled record fails it but for one chance in four billion.
-std::uint32_t Checksum(std::string_view bytes) {
-    std::uint32_t hash = 2166136261U;
-    for (const char byte : bytes) {
-        hash = (hash ^ static_cast<unsigned char>(byte)) * 16777619U;
-    }
-    return hash;
+void SetLength(char* at, std::size_t value) {
+    for (int i = 0; i < 4; ++i) at[i] = static_cast<char>((value >> (8 * i)) & 0xFFU);
 }
-
-void SetNumber(char* at, std::uint64_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) at[i] = static_cast<char>((value >> (8 * i)) & 0xFFU);
-}
-
-void PutNumber(std::string& out, std::uint64_t value, int bytes) {
-    char encoded[8];
-    SetNumber(encoded, value, bytes);
-    out.append(encoded, static_cast<std::size_t>(bytes));
-}
-
-std::uint64_t GetNumber(std::string_view bytes, std::size_t at, int count) {
-    std::uint64_t value = 0;
-    for (int i = 0; i < count; ++i) {
-        value |= std::uint64_t{static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)])}
-                 << (8 * i);
-    }
-    return value;
-}
-
-void PutText(std::string& out, std::string_view text) {
-    PutNumber(out, text.size(), 4);
-    out.append(text);
-}
-
-// Starts a record of `kind`, whose length is set when it is closed; gives where it starts.
-std::size_t OpenRecord(std::string& out, char kind) {
-    const std::size_t start = out.size();
-    out += kind;
-    out.append(4, '\0');
-    return start;
-}
-
-void CloseRecord(std::string& out, std::size_t start) {
-    SetNumber(&out[start + 1], out.size() - start - 5, 4);
-    PutNumber(out, Checksum(std::string_view(out).substr(start)), 4);
-}
-
-void AppendRun(std::string& out, const RunDescription& run) {
-    const std::size_t start = OpenRecord(out, kRun);
-    PutNumber(out, static_cast<std::uint64_t>(run.time), 8);
-    PutNumber(out, static_cast<std::uint64_t>(run.count), 8);
-    PutNumber(out, run.id, 8);
-    out += run.listed ? '\1' : '\0';
-    out += run.separator;
-    PutText(out, run.target);
-    PutText(out, run.pattern);
-    CloseRecord(out, start);
-}
-
-void AppendFolder(std::string& out, const std::string& path, const FolderIdentity& identity) {
-    const std::size_t start = OpenRecord(out, kFolder);
-    PutNumber(out, identity.volume, 8);
-    PutNumber(out, identity.file, 8);
-    PutNumber(out, identity.born, 8);
-    out.append(path);
-    CloseRecord(out, start);
-}
-
-// A run record's payload, or nothing when it does not hold one.
-std::optional<RunDescription> ParseRun(std::string_view payload) {
-    constexpr std::size_t kFixed = 8 + 8 + 8 + 1 + 1;
-    if (payload.size() < kFixed + 4) return std::nullopt;
-    RunDescription run;
-    run.time = static_cast<std::int64_t>(GetNumber(payload, 0, 8));
-    run.count = static_cast<std::int64_t>(GetNumber(payload, 8, 8));
-    run.id = GetNumber(payload, 16, 8);
-    run.listed = payload[24] != '\0';
-    run.separator = payload[25];
-    std::size_t at = kFixed;
-    for (std::string* text : {&run.target, &run.pattern}) {
-        if (payload.size() - at < 4) return std::nullopt;
-        const std::uint64_t length = GetNumber(payload, at, 4);
-        at += 4;
-        if (payload.size() - at < length) return std::nullopt;
-        text->assign(payload.substr(at, length));
-        at += length;
-    }
-    if (at != payload.size()) return std::nullopt;
-    return run;
-}
-
-// Reads records from the source, one whole record at a time.
-class RecordReader {
-public:
-    explicit RecordReader(ByteSource& source) : source_(source) {}
-
-    // The magic line, whole.
-    bool ReadMagic() { return Have(kMagic.size()) && Take(kMagic.size()) == kMagic; }
-
-    // The next whole record whose checksum holds, or nothing at the end or at a torn record.
-    std::optional<std::pair<char, std::string_view>> Next() {
-        if (!Have(kFraming)) return std::nullopt;
-        const std::string_view head = std::string_view(buffer_).substr(at_, 5);
-        const std::uint64_t length = GetNumber(head, 1, 4);
-        if (length > kLongestRecord || !Have(kFraming + length)) return std::nullopt;
-        const std::string_view record = Take(kFraming + length);
-        const std::string_view body = record.substr(0, 5 + length);
-        if (GetNumber(record, 5 + length, 4) != Checksum(body)) return std::nullopt;
-        return std::pair{body[0], body.substr(5)};
-    }
-
-private:
-    // True once `size` bytes are held past the read position, reading on as needed.
-    bool Have(std::size_t size) {
-        while (buffer_.size() - at_ < size && !atEnd_) {
-            if (at_ > 0) {
-                buffer_.erase(0, at_);
-                at_ = 0;
-            }
-            std::array<char, std::size_t{64} * 1024> chunk{};
-            const std::optional<std::size_t> got = source_.Read(chunk.data(), chunk.size());
-            if (!got || *got == 0) {
-                atEnd_ = true;
-            } else {
-                buffer_.append(chunk.data(), *got);
-            }
-        }
-        return buffer_.size() - at_ >= size;
-    }
-
-    std::string_view Take(std::size_t size) {
-        const std::string_view taken = std::string_view(buffer_).substr(at_, size);
-        at_ += size;
-        return taken;
-    }
-
-    ByteSource& source_;
-    std::string buffer_;
-    std::size_t at_ = 0;
-    bool atEnd_ = false;
-};
 
 }  // namespace
 
 JournalWriter::JournalWriter(const FileSystem& files, JournalStore& store,
                              const RunDescription& run, std::function<Clock::time_point()> now)
-    : files_(files), store_(store), now_(std::move(now)) {
-    held_ = kMagic;
-    AppendRun(held_, run);
-}
+    : files_(files), run_(run), typedTarget_(run.target), store_(store), now_(std::move(now)) {}
 
 JournalWriter::~JournalWriter() {
     try {
@@ -206,7 +56,12 @@ void JournalWriter::Add(const std::string& path) {
         return;  // gone again already: there is nothing undo could remove
     }
     Guarded([&] {
-        AppendFolder(held_, path, identity);
+        if (!sink_) {
+            run_.target = files_.AbsolutePath(typedTarget_);
+            held_ = kMagic;
+            AppendRun(held_, run_);
+        }
+        AppendFolder(held_, Journaled(path), identity);
         if (sink_) return;
         std::unique_ptr<JournalSink> sink = store_.Begin();
         sink->Write(held_);
@@ -229,9 +84,18 @@ JournalWriter::Clock::time_point JournalWriter::NextWrite() const {
 void JournalWriter::Finish() {
     if (!sink_) return;
     Guarded([this] {
+        const auto end = std::chrono::system_clock::now().time_since_epoch();
+        AppendEnd(held_, static_cast<std::uint64_t>(
+                             std::chrono::duration_cast<std::chrono::nanoseconds>(end).count()));
         Write();
         sink_->Sync();
+        sink_.reset();
     });
+}
+
+std::string JournalWriter::Journaled(const std::string& path) const {
+    if (run_.target == typedTarget_ || !path.starts_with(typedTarget_)) return path;
+    return run_.target + path.substr(typedTarget_.size());
 }
 
 void JournalWriter::Write() {
@@ -275,7 +139,7 @@ void RunJournal::FolderCreated(const std::string& path) {
         room_.wait(lock, [this] { return handedCount_ < kMostHanded || failure_; });
         failure.swap(failure_);
         char length[4];
-        SetNumber(length, path.size(), 4);
+        SetLength(length, path.size());
         handed_.append(length, 4);
         handed_.append(path);
         ++handedCount_;
@@ -359,57 +223,32 @@ void RunJournal::Fail(const std::string& why) {
     if (unwritable_) unwritable_(Failure(why));
 }
 
-std::optional<Journal> ReadJournal(JournalStore& store, JournalPart part) {
-    const std::unique_ptr<ByteSource> source = store.Open();
-    if (!source) return std::nullopt;
-    RecordReader reader(*source);
-    if (!reader.ReadMagic()) throw Failure("Not a journal of this program");
-    const auto first = reader.Next();
-    std::optional<RunDescription> run;
-    if (first && first->first == kRun) run = ParseRun(first->second);
-    if (!run) throw Failure("The journal is damaged: it does not tell which run it is of");
-    Journal journal;
-    journal.run = std::move(*run);
-    while (const auto record = reader.Next()) {
-        const auto& [kind, payload] = *record;
-        if (kind == kUndone) {
-            journal.undone = true;
-            continue;
-        }
-        if (part == JournalPart::RunOnly) break;
-        // A record this program does not write: what follows cannot be trusted.
-        if (kind != kFolder || payload.size() <= kIdentitySize) break;
-        const FolderIdentity identity{GetNumber(payload, 0, 8), GetNumber(payload, 8, 8),
-                                      GetNumber(payload, 16, 8)};
-        journal.folders.push_back({std::string(payload.substr(kIdentitySize)), identity});
-    }
+std::optional<Journal> ReadJournal(JournalStore& store) {
+    std::unique_ptr<JournalFile> file = store.Open();
+    if (!file) return std::nullopt;
+    JournalReader reader(std::move(file));
+    Journal journal{reader.Run(), {}, reader.Undone(), reader.Finished(), reader.End()};
+    for (JournalEntry entry; reader.Previous(entry);) journal.folders.push_back(std::move(entry));
+    std::reverse(journal.folders.begin(), journal.folders.end());
     return journal;
 }
 
-namespace {
-
-void Replace(JournalStore& store, std::string_view bytes) {
+void MarkUndone(JournalStore& store, const RunDescription& run) {
+    std::string bytes(kMagic);
+    AppendRun(bytes, run);
+    CloseRecord(bytes, OpenRecord(bytes, kUndone));
     const std::unique_ptr<JournalSink> sink = store.Begin();
     sink->Write(bytes);
     sink->Sync();
     sink->Publish();
 }
 
-}  // namespace
-
-void MarkUndone(JournalStore& store, const RunDescription& run) {
-    std::string bytes(kMagic);
-    AppendRun(bytes, run);
-    CloseRecord(bytes, OpenRecord(bytes, kUndone));
-    Replace(store, bytes);
-}
-
-void KeepInJournal(JournalStore& store, const RunDescription& run,
-                   const std::vector<const JournalEntry*>& left) {
-    std::string bytes(kMagic);
-    AppendRun(bytes, run);
-    for (const JournalEntry* entry : left) AppendFolder(bytes, entry->path, entry->identity);
-    Replace(store, bytes);
+void KeepRest(JournalStore& store, JournalReader& reader) {
+    const std::unique_ptr<JournalSink> sink = store.Begin();
+    reader.WriteRest(*sink);
+    sink->Sync();
+    reader.Close();
+    sink->Publish();
 }
 
 RunDescription DescribeRun(std::string target, std::string pattern, bool listed, std::int64_t count,

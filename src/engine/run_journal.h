@@ -15,35 +15,25 @@
 
 #include "engine/failure.h"
 #include "engine/file_system.h"
+#include "engine/journal_reader.h"
+#include "engine/journal_records.h"
 #include "engine/journal_store.h"
 
 namespace quire {
-
-struct RunDescription {
-    std::string target;
-    std::string pattern;     // empty for names from a list
-    bool listed = false;     // names from a list instead of a pattern
-    std::int64_t count = 0;  // numbered folders; 0 for a list
-    std::int64_t time = 0;   // seconds since 1970 (UTC) when the run started
-    char separator = '/';    // of the paths below
-    std::uint64_t id = 0;    // tells two runs apart, even of the same second
-};
-
-struct JournalEntry {
-    std::string path;
-    FolderIdentity identity;
-};
 
 struct Journal {
     RunDescription run;
     std::vector<JournalEntry> folders;  // in the order they were created
     bool undone = false;
+    bool finished = false;  // JournalReader::Finished
+    std::uint64_t end = 0;
 };
 
-// Encodes and writes one run's journal. Each entry is a record that carries its length and a
-// checksum, so that names of any bytes come back whole and a record torn by a kill is known as
-// such and left out. Every call throws Failure when the journal cannot be written; the writer
-// then writes nothing more.
+// Encodes and writes one run's journal (engine/journal_records.h). Each entry is a record that
+// carries its length and a checksum, so that names of any bytes come back whole and a record torn
+// by a kill is known as such and left out. The target is journaled as a full path, and so is
+// every folder's. Every call throws Failure when the journal cannot be written; the writer then
+// writes nothing more, and the journal, without its end, is known as incomplete.
 class JournalWriter {
 public:
     using Clock = std::chrono::steady_clock;
@@ -60,22 +50,28 @@ public:
     JournalWriter& operator=(const JournalWriter&) = delete;
 
     // The run has created the folder at `path`: its identity is looked up and its entry held. The
-    // first one replaces the last journal. A folder gone again already is left out.
+    // first one makes the target a full path (from the current folder) and replaces the last
+    // journal. A folder gone again already is left out.
     void Add(const std::string& path);
     // Writes what is held once kWriteInterval has passed since the last write, or sooner when
     // much is held.
     void WriteIfDue();
     // When WriteIfDue will write what is held; the farthest time when nothing is.
     Clock::time_point NextWrite() const;
-    // Everything is written and on the disk.
+    // The run's end is written, everything is on the disk and the journal is let go: undo may
+    // take it from now on.
     void Finish();
 
 private:
     void Write();
     template <class Step>
     void Guarded(Step step);
+    // `path` under the target's full path.
+    std::string Journaled(const std::string& path) const;
 
     const FileSystem& files_;
+    RunDescription run_;
+    std::string typedTarget_;  // the target as the run was given it
     JournalStore& store_;
     std::function<Clock::time_point()> now_;
     std::unique_ptr<JournalSink> sink_;
@@ -128,21 +124,17 @@ private:
     std::thread thread_;  // none without a helper, or once finished: each folder written at once
 };
 
-// How much of the journal to read: all of it, or the run it is of and whether it is undone (a
-// journal marked undone lists no folder, so the mark follows the run at once).
-enum class JournalPart { Whole, RunOnly };
-
-// The journal in the store, or nothing when there is none. Only whole records are read: a tail
-// torn by a kill ends the journal. Throws Failure when it cannot be read or is no journal.
-std::optional<Journal> ReadJournal(JournalStore& store, JournalPart part = JournalPart::Whole);
+// The journal in the store, whole in memory, or nothing when there is none (for small journals:
+// undo reads through JournalReader). Throws Failure as JournalReader does.
+std::optional<Journal> ReadJournal(JournalStore& store);
 
 // Replaces the journal, in one step, by `run`'s marked undone, which lists no folder.
 void MarkUndone(JournalStore& store, const RunDescription& run);
 
-// Replaces the journal, in one step, by `run`'s listing only the folders `left`, in the order
-// they were made: what an undo stopped part way leaves to the next.
-void KeepInJournal(JournalStore& store, const RunDescription& run,
-                   const std::vector<const JournalEntry*>& left);
+// Replaces the journal, in one step, by the one that lists the folders before the one `reader`
+// gave last, in the order they were made: what an undo stopped part way leaves to the next. The
+// reader's file is let go before.
+void KeepRest(JournalStore& store, JournalReader& reader);
 
 // A new run's description with its time and id drawn now.
 RunDescription DescribeRun(std::string target, std::string pattern, bool listed, std::int64_t count,

@@ -1,126 +1,163 @@
 #include "engine/undo.h"
 
-#include <map>
-#include <optional>
+#include <algorithm>
+#include <bit>
+#include <unordered_map>
 #include <vector>
 
-#include "engine/removal_lanes.h"
+#include "engine/journal_paths.h"
 #include "engine/run_journal.h"
 
 namespace quire {
 namespace {
 
-std::optional<Journal> JournalToUndo(JournalStore& store) {
-    std::optional<Journal> journal = ReadJournal(store);
-    if (!journal || journal->undone || journal->folders.empty()) return std::nullopt;
-    return journal;
+// The paths met so far, by a 64-bit hash each (two paths share one but for a chance in 2^64 per
+// pair), in a table of at most 32 MiB: whatever the journal's length, undo's memory stays
+// bounded. Past 3 million paths, further ones are not remembered, and a repeat of one of those
+// is met as any folder is.
+class SeenPaths {
+public:
+    explicit SeenPaths(std::int64_t paths)
+        : slots_(std::min<std::size_t>(
+              std::bit_ceil(static_cast<std::size_t>(std::max<std::int64_t>(paths, 8)) * 2),
+              kMostSlots)) {}
+
+    // False when `path` was met before.
+    bool Insert(std::string_view path) {
+        std::uint64_t hash = 14695981039346656037ULL;
+        for (const char byte : path)
+            hash = (hash ^ static_cast<unsigned char>(byte)) * 1099511628211ULL;
+        hash = hash == 0 ? 1 : hash;
+        const std::size_t mask = slots_.size() - 1;
+        for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
+            if (slots_[at] == hash) return false;
+            if (slots_[at] != 0) continue;
+            if (used_ * 4 >= slots_.size() * 3) return true;  // full: remembered no more
+            slots_[at] = hash;
+            ++used_;
+            return true;
+        }
+    }
+
+private:
+    static constexpr std::size_t kMostSlots = std::size_t{1} << 22;
+    std::vector<std::uint64_t> slots_;
+    std::size_t used_ = 0;
+};
+
+std::string ParentOf(const std::string& path, char separator) {
+    const std::size_t at = path.find_last_of(separator == '\\' ? "\\/" : "/");
+    return at == std::string::npos ? std::string() : path.substr(0, at);
 }
 
-// The run that the store's journal is of now, or nothing: another run may have replaced it.
-bool StillTheJournalOf(JournalStore& store, const RunDescription& run) {
-    const std::optional<Journal> now = ReadJournal(store, JournalPart::RunOnly);
-    return now && !now->undone && now->run.id == run.id && now->run.time == run.time &&
-           now->run.target == run.target;
+std::shared_ptr<JournalReader> OpenToUndo(JournalStore& store) {
+    std::unique_ptr<JournalFile> file = store.Open();
+    if (!file) return nullptr;
+    auto reader = std::make_shared<JournalReader>(std::move(file));
+    if (reader->Undone() || reader->Folders() == 0) return nullptr;
+    return reader;
 }
 
-std::string_view ParentOf(const std::string& path, char separator) {
-    const std::size_t at = path.rfind(separator);
-    return at == std::string::npos ? std::string_view() : std::string_view(path).substr(0, at);
-}
+// The dry run's view of what the undo would have removed before each folder: how many entries
+// inside each folder still to come. A folder's count is dropped once it is met, so that only the
+// folders whose insides are being undone are held.
+class Foreseen {
+public:
+    std::size_t TakeRemovedInside(const std::string& path) {
+        const auto found = inside_.find(path);
+        if (found == inside_.end()) return 0;
+        const std::size_t count = found->second;
+        inside_.erase(found);
+        return count;
+    }
+    void Removed(const std::string& path, char separator) { ++inside_[ParentOf(path, separator)]; }
+
+private:
+    std::unordered_map<std::string, std::size_t> inside_;
+};
 
 }  // namespace
 
 std::optional<UndoableRun> LastRunToUndo(JournalStore& journal) {
-    const std::optional<Journal> found = JournalToUndo(journal);
-    if (!found) return std::nullopt;
-    return UndoableRun{found->run.target, static_cast<std::int64_t>(found->folders.size()),
-                       found->run.id};
+    std::shared_ptr<JournalReader> reader = OpenToUndo(journal);
+    if (!reader) return std::nullopt;
+    return UndoableRun{reader->Run().target, reader->Folders(), reader->Run().id, reader};
 }
 
 std::optional<UndoResult> UndoLastRun(FileSystem& files, JournalStore& journal, UndoHost& host,
                                       bool dryRun, const UndoableRun* asked) {
-    const std::optional<Journal> found = JournalToUndo(journal);
-    if (!found || (asked != nullptr && found->run.id != asked->id)) return std::nullopt;
-    const char separator = found->run.separator;
-    std::vector<FolderToRemove> order;
-    for (auto entry = found->folders.rbegin(); entry != found->folders.rend(); ++entry) {
-        order.push_back({&entry->path, &entry->identity});
+    std::shared_ptr<JournalReader> reader;
+    if (asked != nullptr) {
+        reader = asked->journal;
+        if (!reader || !reader->File().StillPublished()) return std::nullopt;
+    } else {
+        reader = OpenToUndo(journal);
+        if (!reader) return std::nullopt;
     }
-    std::optional<RemovalLanes> lanes;
-    if (!dryRun) lanes.emplace(files, order, found->run.target, separator);
-    // In a dry run, how many entries of each folder are foreseen removed before it.
-    std::map<std::string_view, std::size_t> foreseenInside;
+    const RunDescription& run = reader->Run();
     UndoResult result;
-    std::vector<bool> removed(order.size(), false);
-    const auto report = [&](std::size_t index, const RemovalOutcome& outcome) {
-        using enum FileSystem::Removal;
-        const std::string& path = *order[index].path;
-        if (outcome.failure.empty() && outcome.removal == Removed) {
-            removed[index] = true;
-            ++result.removed;
-            host.Removed(path);
-            return;
-        }
-        ++result.kept;
-        if (!outcome.failure.empty()) {
-            host.Kept(path, outcome.failure);
-            return;
-        }
-        switch (outcome.removal) {
-            case Removed: break;
-            case NotEmpty: host.Kept(path, kKeptNotEmpty); break;
-            case Gone: host.Kept(path, kKeptGone); break;
-            case Changed: host.Kept(path, kKeptChanged); break;
-        }
-    };
-    const auto total = static_cast<std::int64_t>(order.size());
-    for (std::size_t index = 0; index < order.size(); ++index) {
-        const std::string& path = *order[index].path;
+    result.target = run.target;
+    result.incomplete = !reader->Finished();
+    result.targetProblem = files.FolderProblem(run.target);
+    if (!result.targetProblem.empty()) return result;
+
+    const std::unique_ptr<FileSystem::Removals> removals = dryRun ? nullptr : files.StartRemovals();
+    SeenPaths seen(reader->Folders());
+    Foreseen foreseen;
+    const std::int64_t total = reader->Folders();
+    JournalEntry entry;
+    while (reader->HasPrevious()) {
         if (!host.BeforeFolder(result.removed + result.kept, total)) {
             result.stopped = true;
-            if (!lanes) return result;
-            // What the lanes had done already is told all the same, and the journal keeps only
-            // the folders still to undo, so that the next undo takes up from there.
-            lanes->Stop();
-            for (std::size_t done = index; done < order.size(); ++done) {
-                if (lanes->Done(done)) report(done, lanes->Take(done));
-            }
-            if (result.removed > 0) {
-                std::vector<const JournalEntry*> left;
-                for (std::size_t at = order.size(); at-- > 0;) {
-                    if (!removed[at]) left.push_back(&found->folders[order.size() - 1 - at]);
-                }
-                try {
-                    if (StillTheJournalOf(journal, found->run)) {
-                        KeepInJournal(journal, found->run, left);
-                    }
-                } catch (const Failure& failure) {
-                    result.unmarked = failure.what();
-                }
+            // The journal keeps the folders not yet done, for the next undo to take up.
+            if (dryRun || result.removed == 0) return result;
+            try {
+                if (reader->File().StillPublished()) KeepRest(journal, *reader);
+            } catch (const Failure& failure) {
+                result.unmarked = failure.what();
             }
             return result;
         }
-        if (lanes) {
-            report(index, lanes->Take(index));
+        reader->Previous(entry);
+        const std::optional<std::string> path = PathInside(run.target, entry.path, run.separator);
+        if (!path) {
+            ++result.kept;
+            host.Kept(entry.path, kKeptOutside);
             continue;
         }
-        RemovalOutcome outcome;
+        if (!seen.Insert(*path)) continue;
+        using enum FileSystem::Removal;
+        FileSystem::Removal removal = Removed;
         try {
-            const auto inside = foreseenInside.find(path);
-            outcome.removal = files.PredictRemoval(
-                path, *order[index].identity, inside == foreseenInside.end() ? 0 : inside->second);
-            if (outcome.removal == FileSystem::Removal::Removed) {
-                ++foreseenInside[ParentOf(path, separator)];
+            if (removals) {
+                removal = removals->Remove(*path, entry.identity, reader->End());
+            } else {
+                removal = files.PredictRemoval(*path, entry.identity, reader->End(),
+                                               foreseen.TakeRemovedInside(*path));
+                if (removal == Removed) foreseen.Removed(*path, run.separator);
             }
         } catch (const Failure& failure) {
-            outcome.failure = failure.what();
+            ++result.kept;
+            host.Kept(*path, failure.what());
+            continue;
         }
-        report(index, outcome);
+        if (removal == Removed) {
+            ++result.removed;
+            host.Removed(*path);
+            continue;
+        }
+        ++result.kept;
+        host.Kept(*path, removal == NotEmpty ? kKeptNotEmpty
+                         : removal == Gone   ? kKeptGone
+                                             : kKeptChanged);
     }
     if (dryRun) return result;
     try {
         // A run that replaced the journal meanwhile keeps its own.
-        if (StillTheJournalOf(journal, found->run)) MarkUndone(journal, found->run);
+        if (reader->File().StillPublished()) {
+            reader->Close();
+            MarkUndone(journal, run);
+        }
     } catch (const Failure& failure) {
         result.unmarked = failure.what();
     }

@@ -23,6 +23,10 @@ std::string Question(const UndoableRun& run) {
 }
 
 std::string Account(const UndoResult& result) {
+    if (!result.targetProblem.empty()) {
+        return std::string(product::kUndoTargetMissing) + ":\r\n" + result.target + ": " +
+               result.targetProblem;
+    }
     std::string text = "Removed " + Folders(result.removed) + ".";
     if (result.kept == 1) {
         text += " 1 was kept because it is not empty or has changed.";
@@ -30,6 +34,7 @@ std::string Account(const UndoResult& result) {
         text += ' ' + std::to_string(result.kept) +
                 " were kept because they are not empty or have changed.";
     }
+    if (result.incomplete) text += product::kUndoIncomplete;
     return text;
 }
 
@@ -63,6 +68,9 @@ void Form1::UndoLastRun_Click() {
             if (Show(Question(*run), BoxStyle::YesNo) != BoxAnswer::Yes) return;
             WindowUndo host(ports_.pump, unloaded_);
             result = UndoLastRun(ports_.files, ports_.journal, host, false, &*run);
+        } catch (const JournalBusy&) {
+            Show(product::kUndoBusy, BoxStyle::Ok);
+            return;
         } catch (const Failure& failure) {
             Show(std::string(product::kUndoUnreadable) + ":\r\n" + failure.what(), BoxStyle::Ok);
             return;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <functional>
 #include <sstream>
 
 #include "cli/cli_undo.h"
@@ -205,6 +206,38 @@ TEST_F(CliRun, UndoRemovesTheLastRunOnceAndSaysWhyNot) {
     EXPECT_EQ(err.str(),
               "quirebatch-cli: the journal of the last run cannot be read: Not a journal of this "
               "program\n");
+}
+
+// What undo cannot do is said, and never with a plain success.
+TEST_F(CliRun, UndoSaysWhatItCannotKnowOrDo) {
+    fakes::FakeJournalStore journal;
+    context.journal = &journal;
+    const struct {
+        const char* name;
+        std::function<void()> before;
+        int status;
+        const char* err;  // how the first line of stderr begins
+    } cases[] = {
+        {"in progress", [&] { journal.locked = true; }, kExitBadInput,
+         "quirebatch-cli: the last run is still in progress; undo it once it has ended: "},
+        {"incomplete", [&] { journal.journal->resize(journal.journal->size() - 21); }, kExitFailed,
+         "quirebatch-cli: the journal of the last run is incomplete"},
+        {"target gone", [&] { files.folders.erase("/t"); }, kExitFailed,
+         "quirebatch-cli: /t: No such folder\nquirebatch-cli: the last run's target folder "
+         "cannot be found"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        journal = fakes::FakeJournalStore();
+        files = fakes::FakeFileSystem();
+        files.folders = {"/t"};
+        ASSERT_EQ(Run("F#", "2", "/t"), kExitDone);
+        c.before();
+        out.str("");
+        err.str("");
+        EXPECT_EQ(UndoFromCommandLine(UndoOptions{false, false}, context), c.status);
+        EXPECT_TRUE(err.str().starts_with(c.err)) << err.str();
+    }
 }
 
 TEST_F(CliRun, AJournalThatCannotBeWrittenIsOneWarningAndTheRunGoesOn) {

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/journal_records.h"
 #include "engine/run_journal.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_journal_store.h"
@@ -47,6 +48,19 @@ protected:
             journal.FolderCreated(path);
         }
         journal.Finish();
+    }
+
+    // A journal written by hand: `paths` with the identities the fake gives them, and the end.
+    std::string Written(const std::vector<std::string>& paths, const std::string& target = "/t") {
+        const RunDescription run = DescribeRun(target, "F#", false, 3, '/');
+        std::string bytes(records::kMagic);
+        records::AppendRun(bytes, run);
+        for (const std::string& path : paths) {
+            records::AppendFolder(bytes, path,
+                                  files.IdentityOf(files.folders.count(path) != 0 ? path : "/t"));
+        }
+        records::AppendEnd(bytes, 1);
+        return bytes;
     }
 };
 
@@ -112,13 +126,17 @@ TEST_F(UndoTest, RemovesOnlyTheFoldersStillEmptyAndUnchanged) {
     }
 }
 
-TEST_F(UndoTest, AMovedTargetKeepsEverythingAsGone) {
+// A target that cannot be found (moved, or on a drive not there now) is no "everything gone":
+// nothing is removed and the journal stays for an undo once it is back.
+TEST_F(UndoTest, ATargetThatCannotBeFoundKeepsTheJournal) {
     Run({"/t/F1", "/t/F1/A", "/t/F2"});
     files.folders = {"/elsewhere"};
     const std::optional<UndoResult> result = UndoLastRun(files, store, host, false);
-    EXPECT_EQ(result->removed, 0);
-    EXPECT_EQ(result->kept, 3);
-    EXPECT_EQ(host.kept.front(), "/t/F2: gone");
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->targetProblem, "No such folder");
+    EXPECT_EQ(result->removed + result->kept, 0);
+    ASSERT_TRUE(LastRunToUndo(store));
+    EXPECT_EQ(LastRunToUndo(store)->folders, 3);
 }
 
 // Subfolders go before their folders; the dry run foresees that, and removes nothing.
@@ -142,6 +160,86 @@ TEST_F(UndoTest, RemovesLastFirstAndTheDryRunForeseesIt) {
     EXPECT_EQ(undo->removed, 3);
     EXPECT_EQ(files.folders, (std::set<std::string>{"/t", "/t/F2"}));
     EXPECT_FALSE(LastRunToUndo(store));
+}
+
+// Only what lies inside the target, read plainly, is acted on, and a folder listed twice counts
+// once: the dry run and the undo agree, and the user's folders elsewhere stay.
+TEST_F(UndoTest, ActsOnlyInsideTheTargetAndOnEachFolderOnce) {
+    files.folders = {"/t", "/t/F1", "/t/F2", "/t/F3", "/u", "/u/x", "/u/y"};
+    store.journal = Written(
+        {"/t/F1", "/t/../u/x", "/u/y", "/t/F2", "/t/./F2", "/t//F3", "/t", "/t/F1/..", "/tu/z"});
+    for (const bool dryRun : {true, false}) {
+        SCOPED_TRACE(dryRun ? "dry run" : "undo");
+        host = RecordingHost();
+        const std::optional<UndoResult> result = UndoLastRun(files, store, host, dryRun);
+        ASSERT_TRUE(result);
+        EXPECT_EQ(host.removed, (std::vector<std::string>{"/t/F3", "/t/F2", "/t/F1"}));
+        EXPECT_EQ(result->kept, 5);
+        EXPECT_EQ(host.kept.front(), "/tu/z: " + std::string(kKeptOutside));
+    }
+    EXPECT_EQ(files.folders, (std::set<std::string>{"/t", "/u", "/u/x", "/u/y"}));
+}
+
+// A run still writing its journal is not undone; once it ends, it is.
+TEST_F(UndoTest, ARunStillInProgressIsNotUndone) {
+    {
+        RunJournal journal(files, store, DescribeRun("/t", "F#", false, 3, '/'), nullptr);
+        files.CreateFolder("/t/F1");
+        journal.FolderCreated("/t/F1");
+        EXPECT_THROW(LastRunToUndo(store), JournalBusy);
+        EXPECT_THROW(UndoLastRun(files, store, host, false), JournalBusy);
+        EXPECT_EQ(files.folders.count("/t/F1"), 1U);
+        journal.Finish();
+    }
+    EXPECT_EQ(UndoLastRun(files, store, host, false)->removed, 1);
+}
+
+// The window asks about the journal it read and removes no more than the folders it counted,
+// whatever that file holds by the time of the answer.
+TEST_F(UndoTest, RemovesNoMoreThanTheFoldersAskedAbout) {
+    for (const char* path : {"/t/F1", "/t/F2", "/t/F3", "/t/F4"}) files.CreateFolder(path);
+    store.journal = Written({"/t/F1", "/t/F2"});
+    const std::optional<UndoableRun> asked = LastRunToUndo(store);
+    ASSERT_EQ(asked->folders, 2);
+    store.journal = Written({"/t/F1", "/t/F2", "/t/F3", "/t/F4"});
+    const std::optional<UndoResult> result = UndoLastRun(files, store, host, false, &*asked);
+    EXPECT_EQ(host.removed, (std::vector<std::string>{"/t/F2", "/t/F1"}));
+    EXPECT_EQ(files.folders, (std::set<std::string>{"/t", "/t/F3", "/t/F4"}));
+}
+
+// A journal without its end (the run was killed, or could not write on) is undone as far as it
+// goes, and said to be incomplete.
+TEST_F(UndoTest, AJournalWithoutItsEndIsIncomplete) {
+    const struct {
+        const char* name;
+        std::function<void(RunJournal&)> end;
+        bool incomplete;
+    } cases[] = {
+        {"finished", [](RunJournal& journal) { journal.Finish(); }, false},
+        {"killed", [](RunJournal&) {}, true},
+        {"unwritable",
+         [this](RunJournal& journal) {
+             store.writeFailure = "No space left on device";
+             journal.Finish();
+         },
+         true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        files = FakeFileSystem();
+        files.folders = {"/t"};
+        store = FakeJournalStore();
+        {
+            RunJournal journal(files, store, DescribeRun("/t", "F#", false, 3, '/'), nullptr);
+            files.CreateFolder("/t/F1");
+            journal.FolderCreated("/t/F1");
+            c.end(journal);
+        }
+        const std::optional<UndoResult> result = UndoLastRun(files, store, host, false);
+        ASSERT_TRUE(result);
+        EXPECT_EQ(result->removed, 1);
+        EXPECT_EQ(result->incomplete, c.incomplete);
+    }
 }
 
 TEST_F(UndoTest, NothingToUndoAndAnUnreadableJournalAreToldApart) {

@@ -65,15 +65,23 @@ public:
         return {1, it == inodes.end() ? 0 : it->second};
     }
 
-    Removal RemoveEmptyFolder(const std::string& path, const FolderIdentity& identity) override {
+    // A relative path is taken from `currentFolder`.
+    std::string AbsolutePath(const std::string& path) const override {
+        if (path.starts_with('/') || path.starts_with('\\') || path.find(':') == 1) return path;
+        return currentFolder + "/" + path;
+    }
+    std::string currentFolder = "/cwd";
+
+    Removal RemoveEmptyFolder(const std::string& path, const FolderIdentity& identity,
+                              std::uint64_t madeBy) override {
         calls.push_back("remove " + path);
-        const Removal removal = PredictRemoval(path, identity, 0);
+        const Removal removal = PredictRemoval(path, identity, madeBy, 0);
         if (removal == Removal::Removed) folders.erase(path);
         return removal;
     }
 
     // Removed, when no more than `removedFirst` entries are inside.
-    Removal PredictRemoval(const std::string& path, const FolderIdentity& identity,
+    Removal PredictRemoval(const std::string& path, const FolderIdentity& identity, std::uint64_t,
                            std::size_t removedFirst) const override {
         if (const auto it = failures.find(path); it != failures.end()) throw Failure(it->second);
         if (links.count(path) != 0 || files.count(path) != 0) return Removal::Changed;

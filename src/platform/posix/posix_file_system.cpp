@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <pthread.h>
 #include <signal.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <sys/sysmacros.h>
@@ -12,6 +13,8 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <map>
+#include <string>
 #include <string_view>
 #include <utility>
 
@@ -141,40 +144,66 @@ EntryInParent OpenParent(const std::string& path) {
     return {OpenFolder(parentPath), std::move(name)};
 }
 
-// The entry `name` in `directory` itself, a link not followed: 0 and whether it is a folder and
-// its identity, or the error met.
-int Identify(int directory, const char* name, int flags, bool& folder, FolderIdentity& identity) {
+// The entry `name` in `directory` itself, a link not followed: 0 and whether it is a folder, its
+// identity and when it last changed (nanoseconds since 1970), or the error met.
+struct Examined {
+    int error = 0;
+    bool folder = false;
+    FolderIdentity identity;
+    std::uint64_t changed = 0;
+};
+
+Examined Examine(int directory, const char* name, int flags) {
     struct statx info {};
-    if (::statx(directory, name, flags | AT_SYMLINK_NOFOLLOW, STATX_TYPE | STATX_INO | STATX_BTIME,
-                &info) != 0) {
-        return errno;
+    Examined found;
+    if (::statx(directory, name, flags | AT_SYMLINK_NOFOLLOW,
+                STATX_TYPE | STATX_INO | STATX_BTIME | STATX_CTIME, &info) != 0) {
+        found.error = errno;
+        return found;
     }
-    folder = S_ISDIR(info.stx_mode);
-    identity.volume = makedev(info.stx_dev_major, info.stx_dev_minor);
-    identity.file = info.stx_ino;
-    identity.born = (info.stx_mask & STATX_BTIME) == 0
-                        ? 0
-                        : static_cast<std::uint64_t>(info.stx_btime.tv_sec) * 1000000000U +
-                              info.stx_btime.tv_nsec;
-    return 0;
+    const auto nanoseconds = [](const statx_timestamp& time) {
+        return static_cast<std::uint64_t>(time.tv_sec) * 1000000000U + time.tv_nsec;
+    };
+    found.folder = S_ISDIR(info.stx_mode);
+    found.identity.volume = makedev(info.stx_dev_major, info.stx_dev_minor);
+    found.identity.file = info.stx_ino;
+    found.identity.born = (info.stx_mask & STATX_BTIME) == 0 ? 0 : nanoseconds(info.stx_btime);
+    found.changed = nanoseconds(info.stx_ctime);
+    return found;
+}
+
+// Removed when what was found is the folder with `identity`; otherwise why not.
+FileSystem::Removal Compare(const Examined& found, const FolderIdentity& identity) {
+    using enum FileSystem::Removal;
+    if (found.error == ENOENT) return Gone;
+    if (found.error != 0) Fail(found.error);
+    return found.folder && found.identity == identity ? Removed : Changed;
+}
+
+// Where the file system keeps no birth time, a folder made again under the same name may get the
+// inode that was freed: only a last change before the run's end (`madeBy`) proves it the one
+// made. The file system's clock may lag by a tick, and a time of whole seconds may be rounded
+// down by up to two (FAT): that much before the end it must be.
+bool ProvenMade(const Examined& found, std::uint64_t changed, std::uint64_t madeBy) {
+    if (found.identity.born != 0) return true;
+    const std::uint64_t margin = changed % 1000000000U == 0 ? 2000000000U : 10000000U;
+    return madeBy != 0 && changed + margin <= madeBy;
 }
 
 // Removed when the entry is the folder with `identity`; otherwise why not.
-FileSystem::Removal CheckEntry(const EntryInParent& entry, const FolderIdentity& identity) {
+FileSystem::Removal CheckEntry(const EntryInParent& entry, const FolderIdentity& identity,
+                               std::uint64_t madeBy) {
     using enum FileSystem::Removal;
     if (entry.parent.Fd() < 0) {
         if (entry.parent.Error() == ENOENT) return Gone;
         if (entry.parent.Error() == ENOTDIR) return Changed;
         Fail(entry.parent.Error());
     }
-    bool folder = false;
-    FolderIdentity found;
-    if (const int error = Identify(entry.parent.Fd(), entry.name.c_str(), 0, folder, found);
-        error != 0) {
-        if (error == ENOENT) return Gone;
-        Fail(error);
+    const Examined found = Examine(entry.parent.Fd(), entry.name.c_str(), 0);
+    if (const FileSystem::Removal removal = Compare(found, identity); removal != Removed) {
+        return removal;
     }
-    return folder && found == identity ? Removed : Changed;
+    return ProvenMade(found, found.changed, madeBy) ? Removed : Changed;
 }
 
 std::string SizeText(std::size_t bytes) {
@@ -353,17 +382,28 @@ std::string PosixFileSystem::ReadSmallFile(const std::string& path, std::size_t 
 }
 
 FolderIdentity PosixFileSystem::IdentityOf(const std::string& path) const {
-    bool folder = false;
-    FolderIdentity identity;
+    Examined found;
     if (const int error = AtPath(path,
                                  [&](int directory, const char* name) {
-                                     return Identify(directory, name, 0, folder, identity);
+                                     found = Examine(directory, name, 0);
+                                     return found.error;
                                  });
         error != 0) {
         Fail(error);
     }
-    if (!folder) Fail(ENOTDIR);
-    return identity;
+    if (!found.folder) Fail(ENOTDIR);
+    return found.identity;
+}
+
+std::string PosixFileSystem::AbsolutePath(const std::string& path) const {
+    if (path.starts_with('/')) return path;
+    std::string folder(PATH_MAX, '\0');
+    while (::getcwd(folder.data(), folder.size()) == nullptr) {
+        if (errno != ERANGE) Fail(errno);
+        folder.resize(folder.size() * 2);
+    }
+    folder.resize(std::strlen(folder.c_str()));
+    return folder + (folder == "/" ? "" : "/") + path;
 }
 
 std::optional<std::thread> PosixFileSystem::StartHelper(std::function<void()> work) const {
@@ -383,19 +423,24 @@ std::optional<std::thread> PosixFileSystem::StartHelper(std::function<void()> wo
 }
 
 FileSystem::Removal PosixFileSystem::RemoveEmptyFolder(const std::string& path,
-                                                       const FolderIdentity& identity) {
-    return StartRemovals()->Remove(path, identity);
+                                                       const FolderIdentity& identity,
+                                                       std::uint64_t madeBy) {
+    return StartRemovals()->Remove(path, identity, madeBy);
 }
 
 namespace {
 
-// POSIX has no removal on condition of an identity: the check comes just before the removal, in
-// the same open parent folder. The folders of a run share their parent, which is opened once for
-// all of them (an undo then costs little more than the removals themselves); a parent moved away
-// meanwhile is still the folder its entries were checked in.
+// POSIX has no removal on condition of an identity. The entry is checked, then moved aside to a
+// name of this process's own in the same folder, checked again there, and only then removed, so
+// that a folder put in its place after the first check is moved back, not removed; what the
+// system does between the second check and the removal of the name aside is beyond reach. The
+// folders of a run share their parent, which is opened once for all of them (an undo then costs
+// little more than the removals themselves); a parent moved away meanwhile is still the folder
+// its entries were checked in.
 class PosixRemovals final : public FileSystem::Removals {
 public:
-    FileSystem::Removal Remove(const std::string& path, const FolderIdentity& identity) override {
+    FileSystem::Removal Remove(const std::string& path, const FolderIdentity& identity,
+                               std::uint64_t madeBy) override {
         using enum FileSystem::Removal;
         auto [parentPath, name] = SplitParent(path);
         if (parentPath != parentPath_ || entry_.parent.Fd() < 0) {
@@ -403,10 +448,40 @@ public:
             parentPath_ = std::move(parentPath);
         }
         entry_.name = std::move(name);
-        if (const FileSystem::Removal check = CheckEntry(entry_, identity); check != Removed) {
+        if (entry_.parent.Fd() < 0) return CheckEntry(entry_, identity, madeBy);
+        const int parent = entry_.parent.Fd();
+        const Examined found = Examine(parent, entry_.name.c_str(), 0);
+        if (const FileSystem::Removal check = Compare(found, identity); check != Removed) {
             return check;
         }
-        if (::unlinkat(entry_.parent.Fd(), entry_.name.c_str(), AT_REMOVEDIR) == 0) return Removed;
+        const auto before = changedBefore_.find({identity.volume, identity.file});
+        if (!ProvenMade(found, before == changedBefore_.end() ? found.changed : before->second,
+                        madeBy)) {
+            return Changed;
+        }
+        if (identity.born == 0) RememberParent(parent);
+        if (::renameat2(parent, entry_.name.c_str(), parent, aside_.c_str(), RENAME_NOREPLACE) !=
+            0) {
+            if (errno == ENOENT) return Gone;
+            // No such rename here, or the name aside is taken: the removal follows the check.
+            if (errno != EINVAL && errno != ENOSYS && errno != EEXIST) Fail(errno);
+            return Outcome(::unlinkat(parent, entry_.name.c_str(), AT_REMOVEDIR));
+        }
+        if (Compare(Examine(parent, aside_.c_str(), 0), identity) != Removed) {
+            PutBack(parent);
+            return Changed;
+        }
+        const FileSystem::Removal removal =
+            Outcome(::unlinkat(parent, aside_.c_str(), AT_REMOVEDIR));
+        if (removal != Removed && removal != Gone) PutBack(parent);
+        return removal;
+    }
+
+private:
+    // The outcome of an unlinkat that gave `result`.
+    static FileSystem::Removal Outcome(int result) {
+        using enum FileSystem::Removal;
+        if (result == 0) return Removed;
         switch (errno) {
             case ENOTEMPTY:
             case EEXIST: return NotEmpty;
@@ -416,9 +491,27 @@ public:
         }
     }
 
-private:
+    void PutBack(int parent) const {
+        if (::renameat2(parent, aside_.c_str(), parent, entry_.name.c_str(), RENAME_NOREPLACE) !=
+            0) {
+            throw Failure(std::string("left as ") + aside_ + ": " + std::strerror(errno));
+        }
+    }
+
+    // A folder whose entries this undo removes changes with each removal: its change time from
+    // before the first still proves it the one made, where no birth time does.
+    void RememberParent(int parent) {
+        const Examined folder = Examine(parent, "", AT_EMPTY_PATH);
+        if (folder.error != 0) return;
+        if (changedBefore_.size() >= kRemembered) changedBefore_.clear();
+        changedBefore_.try_emplace({folder.identity.volume, folder.identity.file}, folder.changed);
+    }
+
+    static constexpr std::size_t kRemembered = 4096;
     std::string parentPath_;
     EntryInParent entry_;
+    std::string aside_ = ".quirebatch-undo-" + std::to_string(::getpid());
+    std::map<std::pair<std::uint64_t, std::uint64_t>, std::uint64_t> changedBefore_;
 };
 
 }  // namespace
@@ -431,18 +524,18 @@ std::unique_ptr<FileSystem::Removals> PosixFileSystem::StartRemovals() {
 // its entries counted: a removal needs write permission on the parent, asked as the caller.
 FileSystem::Removal PosixFileSystem::PredictRemoval(const std::string& path,
                                                     const FolderIdentity& identity,
+                                                    std::uint64_t madeBy,
                                                     std::size_t removedFirst) const {
     const EntryInParent entry = OpenParent(path);
-    if (const Removal check = CheckEntry(entry, identity); check != Removal::Removed) return check;
+    if (const Removal check = CheckEntry(entry, identity, madeBy); check != Removal::Removed) {
+        return check;
+    }
     Descriptor listing = OpenAt(entry.parent.Fd(), entry.name.c_str(),
                                 O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_NONBLOCK);
     if (listing.Fd() < 0) Fail(listing.Error());
-    bool folder = false;
-    FolderIdentity opened;
-    if (const int error = Identify(listing.Fd(), "", AT_EMPTY_PATH, folder, opened); error != 0) {
-        Fail(error);
-    }
-    if (opened != identity) return Removal::Changed;
+    const Examined opened = Examine(listing.Fd(), "", AT_EMPTY_PATH);
+    if (opened.error != 0) Fail(opened.error);
+    if (opened.identity != identity) return Removal::Changed;
     DIR* const directory = ::fdopendir(listing.Fd());
     if (directory == nullptr) Fail(errno);
     static_cast<void>(listing.Release());

@@ -11,6 +11,8 @@ public:
     // Started with every signal blocked, so that a stop signal interrupts the call the program
     // waits in.
     std::optional<std::thread> StartHelper(std::function<void()> work) const override;
+    // From the current folder, by getcwd(3).
+    std::string AbsolutePath(const std::string& path) const override;
     bool FolderExists(const std::string& path) const override;
     std::string FolderProblem(const std::string& path) const override;
     void CreateFolder(const std::string& path) override;
@@ -25,11 +27,13 @@ public:
     std::string ReadSmallFile(const std::string& path, std::size_t limit) const override;
     FolderIdentity IdentityOf(const std::string& path) const override;
     // The entry is examined and removed by its name in its parent folder, opened once, so that
-    // no link on the way is followed between the check and the removal.
-    Removal RemoveEmptyFolder(const std::string& path, const FolderIdentity& identity) override;
+    // no link on the way is followed between the check and the removal; it is moved aside and
+    // checked again just before (renameat2 with RENAME_NOREPLACE).
+    Removal RemoveEmptyFolder(const std::string& path, const FolderIdentity& identity,
+                              std::uint64_t madeBy) override;
     std::unique_ptr<Removals> StartRemovals() override;
     Removal PredictRemoval(const std::string& path, const FolderIdentity& identity,
-                           std::size_t removedFirst) const override;
+                           std::uint64_t madeBy, std::size_t removedFirst) const override;
 };
 
 }  // namespace quire

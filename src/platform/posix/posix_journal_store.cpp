@@ -1,6 +1,7 @@
 #include "platform/posix/posix_journal_store.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,6 +18,14 @@ constexpr char kJournalName[] = "last-run.journal";
 
 [[noreturn]] void Fail(const std::string& what, int error) {
     throw Failure(what + ": " + std::strerror(error));
+}
+
+// True while `path` names the file open as `fd`.
+bool SameFile(int fd, const std::string& path) {
+    struct stat open {};
+    struct stat named {};
+    return ::fstat(fd, &open) == 0 && ::lstat(path.c_str(), &named) == 0 &&
+           open.st_dev == named.st_dev && open.st_ino == named.st_ino;
 }
 
 // XDG: a relative path in the variable is to be ignored.
@@ -73,6 +82,9 @@ public:
             ::fsync(folder);
             ::close(folder);
         }
+        if (published_ && !SameFile(fd_, journal_)) {
+            throw Failure(journal_ + ": another program replaced or removed it meanwhile");
+        }
     }
 
 private:
@@ -83,24 +95,35 @@ private:
     bool published_ = false;
 };
 
-class FileSource final : public ByteSource {
+class FileSource final : public JournalFile {
 public:
-    explicit FileSource(int fd) : fd_(fd) {}
+    FileSource(int fd, std::string journal) : fd_(fd), journal_(std::move(journal)) {}
     ~FileSource() override { ::close(fd_); }
     FileSource(const FileSource&) = delete;
     FileSource& operator=(const FileSource&) = delete;
 
-    std::optional<std::size_t> Read(char* buffer, std::size_t size) override {
+    std::size_t ReadAt(std::uint64_t offset, char* buffer, std::size_t size) override {
         for (;;) {
-            const ssize_t got = ::read(fd_, buffer, size);
+            const ssize_t got = ::pread(fd_, buffer, size, static_cast<off_t>(offset));
             if (got >= 0) return static_cast<std::size_t>(got);
             if (errno != EINTR) throw Failure(std::strerror(errno));
         }
     }
 
+    bool StillPublished() override { return SameFile(fd_, journal_); }
+
 private:
     int fd_;
+    std::string journal_;
 };
+
+// Only the user may have written the journal: undo acts on what it says.
+void CheckOwnership(const struct stat& info, const std::string& path) {
+    if (info.st_uid != ::geteuid()) throw Failure(path + ": it belongs to another user");
+    if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
+        throw Failure(path + ": others than its owner may write to it");
+    }
+}
 
 std::string NotOrdinary(mode_t mode) {
     if (S_ISLNK(mode)) return "Not an ordinary file but a link";
@@ -121,27 +144,47 @@ std::unique_ptr<JournalSink> PosixJournalStore::Begin() {
     std::string temporary = folder_ + "/.last-run.XXXXXX";
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) Fail(temporary, errno);
+    // Held while the sink lives: an undo meanwhile finds the journal busy. The file is new, so
+    // the lock is free; a file system without locks leaves the run unguarded, as before.
+    static_cast<void>(::flock(fd, LOCK_EX | LOCK_NB));
     return std::make_unique<FileSink>(fd, std::move(temporary), folder_ + "/" + kJournalName,
                                       folder_);
 }
 
-// Examined before it is opened (opening a device acts on it), opened without following a link
-// or waiting, and examined again through the open handle.
-std::unique_ptr<ByteSource> PosixJournalStore::Open() {
+// The folder is opened and checked first, then the journal in it is examined before it is opened
+// (opening a device acts on it), opened without following a link or waiting, and examined again
+// through the open handle. The lock a run holds while it writes makes it busy.
+std::unique_ptr<JournalFile> PosixJournalStore::Open() {
     if (folder_.empty()) return nullptr;
     const std::string journal = folder_ + "/" + kJournalName;
-    struct stat info {};
-    if (::lstat(journal.c_str(), &info) != 0) {
+    const int folderFd = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderFd < 0) {
         if (errno == ENOENT || errno == ENOTDIR) return nullptr;
+        Fail(folder_, errno);
+    }
+    struct Closing {
+        int fd;
+        ~Closing() { ::close(fd); }
+    } const folder{folderFd};
+    struct stat info {};
+    if (::fstatat(folder.fd, kJournalName, &info, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (errno == ENOENT) return nullptr;
         Fail(journal, errno);
     }
     if (!S_ISREG(info.st_mode)) throw Failure(journal + ": " + NotOrdinary(info.st_mode));
-    const int fd =
-        ::open(journal.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int fd = ::openat(folder.fd, kJournalName,
+                            O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) Fail(journal, errno);
-    auto source = std::make_unique<FileSource>(fd);
+    auto source = std::make_unique<FileSource>(fd, journal);
     if (::fstat(fd, &info) != 0) Fail(journal, errno);
     if (!S_ISREG(info.st_mode)) throw Failure(journal + ": " + NotOrdinary(info.st_mode));
+    struct stat folderInfo {};
+    if (::fstat(folder.fd, &folderInfo) != 0) Fail(folder_, errno);
+    CheckOwnership(folderInfo, folder_);
+    CheckOwnership(info, journal);
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+        throw JournalBusy(journal + ": in use by a run still in progress, or by another undo");
+    }
     return source;
 }
 

@@ -1,5 +1,6 @@
 // The run journal on POSIX: one file in the user's state folder, $XDG_STATE_HOME/quirebatch/
-// (~/.local/state/quirebatch/ when unset), made readable by the user alone.
+// (~/.local/state/quirebatch/ when unset), made readable by the user alone. A journal being
+// written is held with flock(2), which undo tries.
 #pragma once
 
 #include <string>
@@ -16,7 +17,9 @@ public:
 
     // Makes the folder when missing. The new journal is a file of its own in it until published.
     std::unique_ptr<JournalSink> Begin() override;
-    std::unique_ptr<ByteSource> Open() override;
+    // Refused unless the folder and the journal belong to the user and no one else may write
+    // to them.
+    std::unique_ptr<JournalFile> Open() override;
 
 private:
     std::string folder_;  // empty when the environment names none

@@ -173,8 +173,31 @@ FolderIdentity Win32FileSystem::IdentityOf(const std::string& path) const {
     return Identity(information);
 }
 
+// A path that names no root of its own (".", "Jobs", "C:Jobs", "\\Jobs") is read as the system
+// reads it, from the current folder (of its drive).
+std::string Win32FileSystem::AbsolutePath(const std::string& path) const {
+    const bool full = path.starts_with("\\\\") || path.starts_with("//") ||
+                      (path.size() >= 3 && path[1] == ':' && (path[2] == '\\' || path[2] == '/'));
+    if (full) return path;
+    const std::wstring relative = Wide(path);
+    std::wstring absolute(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetFullPathNameW(relative.c_str(), static_cast<DWORD>(absolute.size()),
+                                              absolute.data(), nullptr);
+        if (length == 0) throw LastErrorFailure();
+        if (length < absolute.size()) {
+            absolute.resize(length);
+            return Utf8(absolute);
+        }
+        absolute.resize(length);
+    }
+}
+
+// File ids of NTFS carry a sequence number, so that a folder made again gets another: the run's
+// end is not needed to tell them apart.
 FileSystem::Removal Win32FileSystem::RemoveEmptyFolder(const std::string& path,
-                                                       const FolderIdentity& identity) {
+                                                       const FolderIdentity& identity,
+                                                       std::uint64_t) {
     const FileHandle entry =
         OpenEntry(path, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
     if (const Removal check = Check(entry, identity); check != Removal::Removed) return check;
@@ -186,7 +209,7 @@ FileSystem::Removal Win32FileSystem::RemoveEmptyFolder(const std::string& path,
 }
 
 FileSystem::Removal Win32FileSystem::PredictRemoval(const std::string& path,
-                                                    const FolderIdentity& identity,
+                                                    const FolderIdentity& identity, std::uint64_t,
                                                     std::size_t removedFirst) const {
     const FileHandle entry =
         OpenEntry(path, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);

@@ -14,6 +14,8 @@ public:
     std::optional<std::thread> StartHelper(std::function<void()> work) const override {
         return std::thread(std::move(work));
     }
+    // GetFullPathNameW, for a path that names no root of its own.
+    std::string AbsolutePath(const std::string& path) const override;
     bool FolderExists(const std::string& path) const override;
     // A path the rules refuse names no folder, whatever is on the disk.
     std::string FolderProblem(const std::string& path) const override;
@@ -34,9 +36,10 @@ public:
     FolderIdentity IdentityOf(const std::string& path) const override;
     // The entry is checked through a handle of its own, held open until RemoveDirectoryW returns,
     // the nearest the removal by name comes to the entry that was checked.
-    Removal RemoveEmptyFolder(const std::string& path, const FolderIdentity& identity) override;
+    Removal RemoveEmptyFolder(const std::string& path, const FolderIdentity& identity,
+                              std::uint64_t madeBy) override;
     Removal PredictRemoval(const std::string& path, const FolderIdentity& identity,
-                           std::size_t removedFirst) const override;
+                           std::uint64_t madeBy, std::size_t removedFirst) const override;
 };
 
 }  // namespace quire::win32

@@ -15,12 +15,73 @@ namespace {
 
 constexpr wchar_t kJournalName[] = L"last-run.journal";
 
-std::wstring LocalApplicationData() {
+std::wstring LocalApplicationDataFolder() {
     wchar_t value[MAX_PATH + 1];
     const DWORD length = GetEnvironmentVariableW(L"LOCALAPPDATA", value, MAX_PATH + 1);
     if (length == 0 || length > MAX_PATH) return {};
-    return std::wstring(value, length) + L"\\" + Wide(product::kCompany) + L"\\" +
-           Wide(product::kName);
+    return std::wstring(value, length);
+}
+
+std::wstring LocalApplicationData() {
+    const std::wstring folder = LocalApplicationDataFolder();
+    if (folder.empty()) return {};
+    return folder + L"\\" + Wide(product::kCompany) + L"\\" + Wide(product::kName);
+}
+
+// A byte far beyond any journal's end, locked by the run that writes the journal: the lock keeps
+// no reader from the journal's bytes, and tells an undo that the run still goes on.
+bool LockRunMark(HANDLE file) {
+    OVERLAPPED at{};
+    at.Offset = 0xFFFFFFFFU;
+    at.OffsetHigh = 0x3FFFFFFFU;
+    return LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at) != 0;
+}
+
+// The path the system gives the open `handle`, after every link and junction on the way.
+std::wstring FinalPath(HANDLE handle) {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetFinalPathNameByHandleW(
+            handle, path.data(), static_cast<DWORD>(path.size()), FILE_NAME_NORMALIZED);
+        if (length == 0) return {};
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(length);
+    }
+}
+
+// True when the file open as `handle` is the same file as the one `path` names now.
+bool SameFile(HANDLE handle, const std::wstring& path) {
+    const FileHandle named(
+        CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                    FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION open{};
+    BY_HANDLE_FILE_INFORMATION now{};
+    return named && GetFileInformationByHandle(handle, &open) &&
+           GetFileInformationByHandle(named.get(), &now) &&
+           open.dwVolumeSerialNumber == now.dwVolumeSerialNumber &&
+           open.nFileIndexHigh == now.nFileIndexHigh && open.nFileIndexLow == now.nFileIndexLow;
+}
+
+// The journal is trusted only inside the user's own profile: its path, links resolved, lies in
+// %LOCALAPPDATA%'s.
+void CheckInProfile(HANDLE journal, const std::string& named) {
+    const std::wstring profile = LocalApplicationDataFolder();
+    const FileHandle folder(CreateFileW(profile.c_str(), FILE_READ_ATTRIBUTES,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
+                                        nullptr));
+    std::wstring inside = folder ? FinalPath(folder.get()) : std::wstring();
+    const std::wstring path = FinalPath(journal);
+    if (!inside.empty() && inside.back() != L'\\') inside += L'\\';
+    if (inside.empty() || path.size() <= inside.size() ||
+        CompareStringOrdinal(path.data(), static_cast<int>(inside.size()), inside.data(),
+                             static_cast<int>(inside.size()), TRUE) != CSTR_EQUAL) {
+        throw Failure(named + "Not inside the user's local application data folder");
+    }
 }
 
 [[noreturn]] void Fail(const std::wstring& path) {
@@ -58,6 +119,9 @@ public:
 
     void Sync() override {
         if (!FlushFileBuffers(file_.get())) Fail(journal_);
+        if (published_ && !SameFile(file_.get(), journal_)) {
+            throw Failure(Utf8(journal_) + ": another program replaced or removed it meanwhile");
+        }
     }
 
 private:
@@ -67,19 +131,29 @@ private:
     bool published_ = false;
 };
 
-class FileSource final : public ByteSource {
+class FileSource final : public JournalFile {
 public:
-    explicit FileSource(FileHandle file) : file_(std::move(file)) {}
+    FileSource(FileHandle file, std::wstring journal)
+        : file_(std::move(file)), journal_(std::move(journal)) {}
 
-    std::optional<std::size_t> Read(char* buffer, std::size_t size) override {
+    std::size_t ReadAt(std::uint64_t offset, char* buffer, std::size_t size) override {
         DWORD got = 0;
+        OVERLAPPED at{};
+        at.Offset = static_cast<DWORD>(offset & 0xFFFFFFFFU);
+        at.OffsetHigh = static_cast<DWORD>(offset >> 32);
         const auto wanted = static_cast<DWORD>(std::min<std::size_t>(size, 1U << 30));
-        if (!ReadFile(file_.get(), buffer, wanted, &got, nullptr)) throw LastErrorFailure();
+        if (!ReadFile(file_.get(), buffer, wanted, &got, &at)) {
+            if (GetLastError() == ERROR_HANDLE_EOF) return 0;
+            throw LastErrorFailure();
+        }
         return got;
     }
 
+    bool StillPublished() override { return SameFile(file_.get(), journal_); }
+
 private:
     FileHandle file_;
+    std::wstring journal_;
 };
 
 }  // namespace
@@ -105,12 +179,14 @@ std::unique_ptr<JournalSink> Win32JournalStore::Begin() {
                                 FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) Fail(temporary);
+    // Held while the sink lives; a new file's lock is free.
+    static_cast<void>(LockRunMark(file.get()));
     return std::make_unique<FileSink>(std::move(file), temporary, folder_ + L"\\" + kJournalName);
 }
 
 // What is there is looked at before it is opened, and again through the open handle: opening a
 // device acts on it, and a pipe could keep the read waiting.
-std::unique_ptr<ByteSource> Win32JournalStore::Open() {
+std::unique_ptr<JournalFile> Win32JournalStore::Open() {
     if (folder_.empty()) return nullptr;
     const std::wstring journal = folder_ + L"\\" + kJournalName;
     const DWORD attributes = GetFileAttributesW(journal.c_str());
@@ -137,7 +213,11 @@ std::unique_ptr<ByteSource> Win32JournalStore::Open() {
          (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0) {
         throw Failure(named + "Not an ordinary file");
     }
-    return std::make_unique<FileSource>(std::move(file));
+    CheckInProfile(file.get(), named);
+    if (!LockRunMark(file.get())) {
+        throw JournalBusy(named + "In use by a run still in progress, or by another undo");
+    }
+    return std::make_unique<FileSource>(std::move(file), journal);
 }
 
 }  // namespace quire::win32

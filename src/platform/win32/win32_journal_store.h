@@ -14,8 +14,10 @@ public:
 
     // Makes the folders when missing. The new journal is a file of its own until published.
     std::unique_ptr<JournalSink> Begin() override;
-    // A link, a junction, a folder or a device in the journal's place is refused unread.
-    std::unique_ptr<ByteSource> Open() override;
+    // A link, a junction, a folder or a device in the journal's place is refused unread, and so
+    // is a journal that does not lie in %LOCALAPPDATA% once links are resolved. A run holds a
+    // byte-range lock (LockFileEx) while it writes; undo tries it.
+    std::unique_ptr<JournalFile> Open() override;
 
 private:
     std::wstring folder_;  // empty when the environment names none

@@ -185,8 +185,8 @@ TEST_F(PosixFileSystemTest, RemovesOnlyTheSameEmptyFolder) {
         files.CreateFolder(folder.string());
         const FolderIdentity identity = files.IdentityOf(folder.string());
         c.change(folder);
-        EXPECT_EQ(files.PredictRemoval(folder.string(), identity, 0), c.removal);
-        EXPECT_EQ(files.RemoveEmptyFolder(folder.string(), identity), c.removal);
+        EXPECT_EQ(files.PredictRemoval(folder.string(), identity, 0, 0), c.removal);
+        EXPECT_EQ(files.RemoveEmptyFolder(folder.string(), identity, 0), c.removal);
         EXPECT_EQ(fs::symlink_status(folder).type() != fs::file_type::not_found,
                   c.removal != Removed && c.removal != Gone);
     }
@@ -201,12 +201,12 @@ TEST_F(PosixFileSystemTest, AMovedTargetLeavesNothingToRemoveThere) {
     files.CreateFolder(At("target/F"));
     const FolderIdentity identity = files.IdentityOf(At("target/F"));
     fs::rename(At("target"), At("moved"));
-    EXPECT_EQ(files.RemoveEmptyFolder(At("target/F"), identity), FileSystem::Removal::Gone);
+    EXPECT_EQ(files.RemoveEmptyFolder(At("target/F"), identity, 0), FileSystem::Removal::Gone);
     fs::create_directory(At("target"));
     fs::create_directory(At("target/F"));
-    EXPECT_EQ(files.RemoveEmptyFolder(At("target/F"), identity), FileSystem::Removal::Changed);
+    EXPECT_EQ(files.RemoveEmptyFolder(At("target/F"), identity, 0), FileSystem::Removal::Changed);
     EXPECT_TRUE(fs::is_directory(At("moved/F")));
-    EXPECT_EQ(files.PredictRemoval(At("moved"), files.IdentityOf(At("moved")), 1),
+    EXPECT_EQ(files.PredictRemoval(At("moved"), files.IdentityOf(At("moved")), 0, 1),
               FileSystem::Removal::Removed);
 }
 
@@ -220,14 +220,14 @@ TEST_F(PosixFileSystemTest, RemovalsShareTheParentTheyOpened) {
     const FolderIdentity b = files.IdentityOf(At("target/B"));
     const FolderIdentity c = files.IdentityOf(At("other/C"));
     const std::unique_ptr<FileSystem::Removals> removals = files.StartRemovals();
-    EXPECT_EQ(removals->Remove(At("target/A"), files.IdentityOf(At("target/A"))),
+    EXPECT_EQ(removals->Remove(At("target/A"), files.IdentityOf(At("target/A")), 0),
               FileSystem::Removal::Removed);
     fs::rename(At("target"), At("moved"));
     fs::create_directories(At("target/B"));
-    EXPECT_EQ(removals->Remove(At("target/B"), b), FileSystem::Removal::Removed);
+    EXPECT_EQ(removals->Remove(At("target/B"), b, 0), FileSystem::Removal::Removed);
     EXPECT_FALSE(fs::exists(At("moved/B")));
     EXPECT_TRUE(fs::is_directory(At("target/B")));
-    EXPECT_EQ(removals->Remove(At("other/C"), c), FileSystem::Removal::Removed);
+    EXPECT_EQ(removals->Remove(At("other/C"), c, 0), FileSystem::Removal::Removed);
 }
 
 }  // namespace

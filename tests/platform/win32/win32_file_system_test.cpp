@@ -183,8 +183,8 @@ TEST_F(Win32FileSystemTest, RemovesOnlyTheSameEmptyFolder) {
         const FolderIdentity identity = files.IdentityOf(folder);
         EXPECT_EQ(files.IdentityOf(folder), identity);
         c.change(folder);
-        EXPECT_EQ(files.PredictRemoval(folder, identity, 0), c.removal);
-        EXPECT_EQ(files.RemoveEmptyFolder(folder, identity), c.removal);
+        EXPECT_EQ(files.PredictRemoval(folder, identity, 0, 0), c.removal);
+        EXPECT_EQ(files.RemoveEmptyFolder(folder, identity, 0), c.removal);
         EXPECT_EQ(files.PathExists(folder), c.removal != Removed && c.removal != Gone);
     }
     files.CreateFolder(scratch / "a");
@@ -199,8 +199,8 @@ TEST_F(Win32FileSystemTest, PredictsARemovalAfterTheEntriesRemovedFirst) {
     files.CreateFolder(scratch / "F");
     files.CreateFolder(scratch / "F\\A");
     const FolderIdentity identity = files.IdentityOf(scratch / "F");
-    EXPECT_EQ(files.PredictRemoval(scratch / "F", identity, 0), FileSystem::Removal::NotEmpty);
-    EXPECT_EQ(files.PredictRemoval(scratch / "F", identity, 1), FileSystem::Removal::Removed);
+    EXPECT_EQ(files.PredictRemoval(scratch / "F", identity, 0, 0), FileSystem::Removal::NotEmpty);
+    EXPECT_EQ(files.PredictRemoval(scratch / "F", identity, 0, 1), FileSystem::Removal::Removed);
     EXPECT_TRUE(files.FolderExists(scratch / "F\\A"));
 }
 
