@@ -2,6 +2,7 @@
 
 #include <map>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "engine/removal_lanes.h"
@@ -23,9 +24,22 @@ bool StillTheJournalOf(JournalStore& store, const RunDescription& run) {
            now->run.target == run.target;
 }
 
-std::string_view ParentOf(const std::string& path, char separator) {
-    const std::size_t at = path.rfind(separator);
-    return at == std::string::npos ? std::string_view() : std::string_view(path).substr(0, at);
+// The folder that holds `path` as the system knows it, whatever the path's spelling (another case,
+// a short name, a "." step, '/' on Windows); nothing where it cannot tell.
+std::optional<std::pair<std::uint64_t, std::uint64_t>> ParentOf(const FileSystem& files,
+                                                                 const std::string& path,
+                                                                 char separator) {
+    const std::string_view separators = separator == '\\' ? "\\/" : "/";
+    const std::size_t end = path.find_last_not_of(separators);
+    std::size_t at = end == std::string::npos ? end : path.find_last_of(separators, end);
+    if (at == std::string::npos) return std::nullopt;
+    if (at == 0 || path[at - 1] == ':') ++at;  // a root keeps its separator
+    try {
+        const FolderIdentity parent = files.IdentityOf(path.substr(0, at));
+        return std::pair(parent.volume, parent.file);
+    } catch (const Failure&) {
+        return std::nullopt;
+    }
 }
 
 }  // namespace
@@ -49,7 +63,7 @@ std::optional<UndoResult> UndoLastRun(FileSystem& files, JournalStore& journal, 
     std::optional<RemovalLanes> lanes;
     if (!dryRun) lanes.emplace(files, order, found->run.target, separator);
     // In a dry run, how many entries of each folder are foreseen removed before it.
-    std::map<std::string_view, std::size_t> foreseenInside;
+    std::map<std::pair<std::uint64_t, std::uint64_t>, std::size_t> foreseenInside;
     UndoResult result;
     std::vector<bool> removed(order.size(), false);
     const auto report = [&](std::size_t index, const RemovalOutcome& outcome) {
@@ -106,11 +120,12 @@ std::optional<UndoResult> UndoLastRun(FileSystem& files, JournalStore& journal, 
         }
         RemovalOutcome outcome;
         try {
-            const auto inside = foreseenInside.find(path);
+            const FolderIdentity& identity = *order[index].identity;
+            const auto inside = foreseenInside.find({identity.volume, identity.file});
             outcome.removal = files.PredictRemoval(
-                path, *order[index].identity, inside == foreseenInside.end() ? 0 : inside->second);
+                path, identity, inside == foreseenInside.end() ? 0 : inside->second);
             if (outcome.removal == FileSystem::Removal::Removed) {
-                ++foreseenInside[ParentOf(path, separator)];
+                if (const auto parent = ParentOf(files, path, separator)) ++foreseenInside[*parent];
             }
         } catch (const Failure& failure) {
             outcome.failure = failure.what();
