@@ -11,10 +11,26 @@
 
 namespace quire {
 
+namespace {
+
+// "C:" alone, a drive's current folder where a separator after it would name the drive's root.
+bool IsDriveAlone(std::string_view target, char separator) {
+    const char letter = static_cast<char>(target.empty() ? 0 : target[0] | 0x20);
+    return separator == '\\' && target.size() == 2 && letter >= 'a' && letter <= 'z' &&
+           target[1] == ':';
+}
+
+}  // namespace
+
+void AppendTargetFolder(std::string& out, std::string_view target, char separator) {
+    out.append(target);
+    if (!IsDriveAlone(target, separator)) out += separator;
+}
+
 std::string TargetProblem(const FileSystem& files, std::string_view target, char separator) {
     if (target.empty()) return files.FolderProblem(std::string());
-    std::string folder(target);
-    folder += separator;
+    std::string folder;
+    AppendTargetFolder(folder, target, separator);
     return files.FolderProblem(folder);
 }
 
@@ -34,11 +50,12 @@ std::optional<RunRefusal> ValidateRun(const FileSystem& files, std::string_view 
     return std::nullopt;
 }
 
-void AppendFolderPath(std::string& out, std::string_view target, char separator,
-                      std::string_view pattern, std::int32_t counter) {
-    out.append(target);
-    out += separator;
+std::size_t AppendFolderPath(std::string& out, std::string_view target, char separator,
+                             std::string_view pattern, std::int32_t counter) {
+    AppendTargetFolder(out, target, separator);
+    const std::size_t names = out.size();
     AppendFolderName(out, pattern, kCounterChar, counter);
+    return names;
 }
 
 std::string CounterRangeProblem(std::int32_t start, std::int32_t step, std::int64_t count) {
@@ -71,7 +88,7 @@ public:
           plan_(plan),
           separator_(separator),
           foresee_(plan.predictOnly && (plan.names != nullptr || !plan.subfolders.empty())),
-          planned_(separator) {}
+          planned_(files, separator) {}
 
     RunEnd Run() {
         const bool listed = plan_.names != nullptr;
@@ -147,40 +164,40 @@ private:
     bool Compose(std::int64_t counter) {
         path_.clear();
         if (plan_.names == nullptr) {
-            AppendFolderPath(path_, target_, separator_, pattern_,
-                             static_cast<std::int32_t>(counter));
+            relative_ = AppendFolderPath(path_, target_, separator_, pattern_,
+                                         static_cast<std::int32_t>(counter));
             return true;
         }
         if (std::string problem = ListedProblem(counter); !problem.empty()) {
-            (path_.append(target_) += separator_).append(listed_.text);
+            AppendTargetFolder(path_, target_, separator_);
+            path_.append(listed_.text);
             lineProblem_ = "line " + std::to_string(listed_.line) + ": " + problem;
             return false;
         }
         const bool counted = listed_.text.find(kCounterChar) != std::string::npos;
-        AppendFolderPath(path_, target_, separator_, listed_.text,
-                         counted ? static_cast<std::int32_t>(counter) : 0);
+        relative_ = AppendFolderPath(path_, target_, separator_, listed_.text,
+                                     counted ? static_cast<std::int32_t>(counter) : 0);
         return true;
     }
 
     void MakeTree() {
-        const std::size_t relative = target_.size() + 1;
         const std::size_t folder = path_.size();
-        Make(relative);
+        Make();
         for (const std::string& subfolder : plan_.subfolders) {
             path_.resize(folder);
             path_ += separator_;
             path_ += subfolder;
-            Make(relative);
+            Make();
         }
         // Numbered folders never meet again; only listed names may repeat or nest.
         if (foresee_ && plan_.names == nullptr) planned_.Clear();
     }
 
-    // The folder at path_, whose names from `relative` on are the run's own.
-    void Make(std::size_t relative) {
+    // The folder at path_, whose names from relative_ on are the run's own.
+    void Make() {
         if (plan_.portable) {
             std::string problem =
-                windows::RelativePathProblem(std::string_view(path_).substr(relative), separator_);
+                windows::RelativePathProblem(std::string_view(path_).substr(relative_), separator_);
             if (!problem.empty()) {
                 host_.FolderFailed(path_, Failure(problem));
                 return;
@@ -202,11 +219,12 @@ private:
     FileSystem::Creation Predict() {
         using enum FileSystem::Creation;
         if (!foresee_) return files_.PredictCreation(path_);
-        if (planned_.Contains(path_)) return Existed;
-        const FileSystem::Creation creation = planned_.ContainsParentOf(path_)
+        const PlannedFolders::Place place = planned_.Find(path_, relative_);
+        if (place.planned) return Existed;
+        const FileSystem::Creation creation = place.inPlanned
                                                   ? files_.PredictCreationInPlannedFolder(path_)
                                                   : files_.PredictCreation(path_);
-        if (creation == Created) planned_.Add(path_);
+        if (creation == Created) planned_.Add(place);
         return creation;
     }
 
@@ -220,6 +238,7 @@ private:
     std::string pattern_;
     std::string target_;
     std::string path_;
+    std::size_t relative_ = 0;  // where the names of path_ that the run makes begin
     std::string lineProblem_;
 };
 

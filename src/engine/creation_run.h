@@ -26,8 +26,14 @@ struct RunRefusal {
     std::string detail;  // for the target: the platform's reason, such as "Not a directory"
 };
 
+// Appends the folder the run's paths are made in: the target and the separator, but a drive alone
+// ("C:") on Windows, which names that drive's current folder as the system reads it, without the
+// separator that would turn it into the drive's root. The one reading of a target, for the window
+// and the command line alike.
+void AppendTargetFolder(std::string& out, std::string_view target, char separator);
+
 // Why the target text cannot hold a run, or the empty text when it can. The folder checked is the
-// one the run's paths are made in, the target followed by the separator, so that the check and
+// one the run's paths are made in (AppendTargetFolder), so that the check and
 // the creation never read the text differently; an empty target is never a folder.
 std::string TargetProblem(const FileSystem& files, std::string_view target, char separator);
 
@@ -37,9 +43,10 @@ std::optional<RunRefusal> ValidateRun(const FileSystem& files, std::string_view 
                                       std::string_view pattern, std::string_view count,
                                       std::string_view decimalSeparator, char separator);
 
-// Appends target, separator and the folder name for `counter`; nothing is trimmed or collapsed.
-void AppendFolderPath(std::string& out, std::string_view target, char separator,
-                      std::string_view pattern, std::int32_t counter);
+// Appends the target's folder (AppendTargetFolder) and the folder name for `counter`; nothing is
+// trimmed or collapsed. Gives the size of `out` where the folder name begins.
+std::size_t AppendFolderPath(std::string& out, std::string_view target, char separator,
+                             std::string_view pattern, std::int32_t counter);
 
 // What a run asks of the one who started it, folder by folder.
 class RunHost {

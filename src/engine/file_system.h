@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -84,6 +85,24 @@ public:
     virtual Creation PredictCreationInPlannedFolder(const std::string& path) const {
         static_cast<void>(path);
         return Creation::Created;
+    }
+
+    // Whether names that differ only in case name one entry inside the folder at `path`
+    // (Windows' folders unless made case-sensitive, FAT), so that a dry run meets a name as the
+    // run would. False where the system cannot tell. Never throws.
+    virtual bool FoldsCase(const std::string& path) const {
+        static_cast<void>(path);
+        return false;
+    }
+
+    // `name` in capitals, as the system compares names where it folds case: two names it takes
+    // for one give the same text. Here by ASCII alone; a platform gives its own table.
+    virtual std::string FoldedCase(std::string_view name) const {
+        std::string folded(name);
+        for (char& c : folded) {
+            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        }
+        return folded;
     }
 
     // The names of the folders directly inside the folder at `path`, in no particular order; links

@@ -1,54 +1,116 @@
 #include "engine/planned_folders.h"
 
+#include <algorithm>
+
 namespace quire {
 namespace {
 
-// The end of `path` without the separators that end it.
-std::size_t EndOfNames(std::string_view path, char separator) {
-    std::size_t end = path.size();
-    while (end > 0 && (path[end - 1] == separator || (separator == '\\' && path[end - 1] == '/'))) {
-        --end;
-    }
-    return end;
+constexpr std::uint64_t kFnvOffset = 0xcbf29ce484222325ULL;
+
+std::uint64_t Mixed(std::uint64_t hash, unsigned char byte) {
+    return (hash ^ byte) * 0x100000001b3ULL;
 }
 
-}  // namespace
-
-// FNV-1a over the path as compared, then a final mix so that the low bits pick slots evenly.
-std::uint64_t PlannedFolders::Fingerprint(std::string_view path) const {
-    const bool windows = separator_ == '\\';
-    std::uint64_t hash = 0xcbf29ce484222325ULL;
-    bool afterSeparator = false;
-    for (std::size_t i = 0, end = EndOfNames(path, separator_); i < end; ++i) {
-        char c = path[i];
-        const bool separator = c == separator_ || (windows && c == '/');
-        if (separator && afterSeparator) continue;
-        afterSeparator = separator;
-        if (separator) c = separator_;
-        if (windows && c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001b3ULL;
-    }
+// A final mix, so that every bit of a key counts; a fingerprint is never 0.
+std::uint64_t Finished(std::uint64_t hash) {
     hash ^= hash >> 33;
     hash *= 0xff51afd7ed558ccdULL;
     hash ^= hash >> 33;
     return hash == 0 ? 1 : hash;
 }
 
-void PlannedFolders::Add(std::string_view path) { fingerprints_.Insert(Fingerprint(path)); }
-
-bool PlannedFolders::Contains(std::string_view path) const {
-    return fingerprints_.Contains(Fingerprint(path));
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-bool PlannedFolders::ContainsParentOf(std::string_view path) const {
-    std::size_t end = EndOfNames(path, separator_);
-    while (end > 0 && path[end - 1] != separator_ &&
-           !(separator_ == '\\' && path[end - 1] == '/')) {
-        --end;
+}  // namespace
+
+// FNV-1a over the parent's key and the name as the folder compares it. ASCII is folded here, as
+// every system folds it; other text is left to the system's own table.
+std::uint64_t PlannedFolders::Below(std::uint64_t parent, std::string_view name,
+                                    bool foldsCase) const {
+    const bool foldHere = foldsCase && IsAscii(name);
+    std::string_view text = name;
+    std::string folded;
+    if (foldsCase && !foldHere) {
+        folded = files_.FoldedCase(name);
+        text = folded;
     }
-    if (end == 0) return false;
-    return Contains(path.substr(0, end));
+    std::uint64_t hash = kFnvOffset;
+    for (int shift = 0; shift < 64; shift += 8) {
+        hash = Mixed(hash, static_cast<unsigned char>(parent >> shift));
+    }
+    for (char c : text) {
+        if (foldHere && c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        hash = Mixed(hash, static_cast<unsigned char>(c));
+    }
+    return Finished(hash);
 }
+
+// The folder at `path` as an anchor: by its identity where the system gives one. The target,
+// which the run has checked, is known by its text where it gives none; any other path is then no
+// anchor.
+const PlannedFolders::Anchor* PlannedFolders::AnchorAt(std::string_view path, bool target) {
+    Anchor& anchor = target ? target_ : inside_;
+    if (!anchor.path.empty() && anchor.path == path) return &anchor;
+    const std::string folder(path);
+    std::uint64_t key = 0;
+    try {
+        const FolderIdentity identity = files_.IdentityOf(folder);
+        std::uint64_t hash = kFnvOffset;
+        for (const std::uint64_t part : {identity.volume, identity.file}) {
+            for (int shift = 0; shift < 64; shift += 8) {
+                hash = Mixed(hash, static_cast<unsigned char>(part >> shift));
+            }
+        }
+        key = Finished(hash);
+    } catch (const Failure&) {
+        if (!target) return nullptr;
+        std::string_view text = path;
+        while (!text.empty() && IsSeparator(text.back())) text.remove_suffix(1);
+        key = Below(0, text, false);
+    }
+    anchor.path = folder;
+    anchor.key = key;
+    anchor.foldsCase = files_.FoldsCase(folder);
+    return &anchor;
+}
+
+PlannedFolders::Place PlannedFolders::Find(std::string_view path, std::size_t relative) {
+    const Anchor* anchor = AnchorAt(path.substr(0, relative), true);
+    std::uint64_t key = anchor->key;
+    bool foldsCase = anchor->foldsCase;
+    bool inPlanned = false;
+    std::size_t end = path.size();
+    while (end > relative && IsSeparator(path[end - 1])) --end;
+    for (std::size_t at = relative; at < end;) {
+        if (IsSeparator(path[at])) {
+            ++at;
+            continue;
+        }
+        std::size_t stop = at;
+        while (stop < end && !IsSeparator(path[stop])) ++stop;
+        const std::string_view name = path.substr(at, stop - at);
+        at = stop;
+        const bool last = stop == end;
+        if (!last && name == ".") continue;
+        const std::uint64_t below = Below(key, name, foldsCase);
+        if (last) return {below, Contains(below), inPlanned};
+        inPlanned = Contains(below);
+        key = below;
+        if (inPlanned) continue;
+        if (const Anchor* existing = AnchorAt(path.substr(0, stop), false)) {
+            key = existing->key;
+            foldsCase = existing->foldsCase;
+        }
+    }
+    return {key, false, false};
+}
+
+void PlannedFolders::Add(const Place& place) { fingerprints_.Insert(place.key); }
+
+bool PlannedFolders::Contains(std::uint64_t key) const { return fingerprints_.Contains(key); }
 
 void PlannedFolders::Clear() { fingerprints_.Clear(); }
 

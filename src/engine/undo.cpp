@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <bit>
-#include <unordered_map>
+#include <map>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "engine/journal_paths.h"
@@ -45,9 +47,23 @@ private:
     std::size_t used_ = 0;
 };
 
-std::string ParentOf(const std::string& path, char separator) {
-    const std::size_t at = path.find_last_of(separator == '\\' ? "\\/" : "/");
-    return at == std::string::npos ? std::string() : path.substr(0, at);
+using FolderKey = std::pair<std::uint64_t, std::uint64_t>;
+
+// The folder that holds `path` as the system knows it, whatever the path's spelling (another case,
+// a short name, a "." step, '/' on Windows); nothing where it cannot tell.
+std::optional<FolderKey> ParentOf(const FileSystem& files, const std::string& path,
+                                  char separator) {
+    const std::string_view separators = separator == '\\' ? "\\/" : "/";
+    const std::size_t end = path.find_last_not_of(separators);
+    std::size_t at = end == std::string::npos ? end : path.find_last_of(separators, end);
+    if (at == std::string::npos) return std::nullopt;
+    if (at == 0 || path[at - 1] == ':') ++at;  // a root keeps its separator
+    try {
+        const FolderIdentity parent = files.IdentityOf(path.substr(0, at));
+        return FolderKey(parent.volume, parent.file);
+    } catch (const Failure&) {
+        return std::nullopt;
+    }
 }
 
 std::shared_ptr<JournalReader> OpenToUndo(JournalStore& store) {
@@ -59,21 +75,25 @@ std::shared_ptr<JournalReader> OpenToUndo(JournalStore& store) {
 }
 
 // The dry run's view of what the undo would have removed before each folder: how many entries
-// inside each folder still to come. A folder's count is dropped once it is met, so that only the
-// folders whose insides are being undone are held.
+// inside each folder still to come, the folders known by identity. A folder's count is dropped
+// once it is met, so that only the folders whose insides are being undone are held.
 class Foreseen {
 public:
-    std::size_t TakeRemovedInside(const std::string& path) {
-        const auto found = inside_.find(path);
+    std::size_t TakeRemovedInside(const FolderIdentity& folder) {
+        const auto found = inside_.find({folder.volume, folder.file});
         if (found == inside_.end()) return 0;
         const std::size_t count = found->second;
         inside_.erase(found);
         return count;
     }
-    void Removed(const std::string& path, char separator) { ++inside_[ParentOf(path, separator)]; }
+    void Removed(const FileSystem& files, const std::string& path, char separator) {
+        if (const std::optional<FolderKey> parent = ParentOf(files, path, separator)) {
+            ++inside_[*parent];
+        }
+    }
 
 private:
-    std::unordered_map<std::string, std::size_t> inside_;
+    std::map<FolderKey, std::size_t> inside_;
 };
 
 }  // namespace
@@ -133,8 +153,8 @@ std::optional<UndoResult> UndoLastRun(FileSystem& files, JournalStore& journal, 
                 removal = removals->Remove(*path, entry.identity, reader->End());
             } else {
                 removal = files.PredictRemoval(*path, entry.identity, reader->End(),
-                                               foreseen.TakeRemovedInside(*path));
-                if (removal == Removed) foreseen.Removed(*path, run.separator);
+                                               foreseen.TakeRemovedInside(entry.identity));
+                if (removal == Removed) foreseen.Removed(files, *path, run.separator);
             }
         } catch (const Failure& failure) {
             ++result.kept;

@@ -40,6 +40,17 @@ unix_dir=$(winepath -u "$install_dir")
 # so the line goes through cmd as one piece.
 run_setup() { wine cmd /c "$(winepath -w "$setup") $*"; }
 
+reg_type() {  # reg_type KEY NAME: the value's registry type
+    wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v v="$2" '$1 == v {print $2}'
+}
+# A user's Path longer than NSIS's strings, with entries that look like the one added (a folder
+# inside it, a name it begins, another case, a separator at the end) and a variable: /PATH adds
+# one whole entry to it, keeps its type, and the uninstall takes exactly that entry away.
+user_path='%USERPROFILE%\bin;C:\Tools;C:\Tools\git\cmd;C:\Ünïcode Programs\Quire Batch\sub;C:\Ünïcode Programs\Quire Bat;'
+while [ ${#user_path} -lt 1500 ]; do user_path+="C:\Program Files\Vendor ${#user_path}\bin;"; done
+user_path+='C:\Last'
+wine reg add 'HKCU\Environment' /v Path /t REG_EXPAND_SZ /d "$user_path" /f >/dev/null 2>&1
+
 check "silent install" run_setup /S /DESKTOP /PATH "/D=$install_dir"
 check "silent install over the same version" run_setup /S /DESKTOP /PATH "/D=$install_dir"
 installed=("Pallisand Quire Batch Utility.exe" HAND-M.CUR x/o.cjs Samples/README.txt Uninstall.exe)
@@ -53,7 +64,9 @@ check "uninstall key: version" test "$(reg_value "$key" DisplayVersion)" = "7.00
 check "uninstall key: publisher" test "$(reg_value "$key" Publisher)" = "Quillmark"
 check "uninstall key: icon" grep -q "Pallisand Quire Batch Utility.exe" <<<"$(reg_value "$key" DisplayIcon)"
 check "uninstall key: size" test -n "$(reg_value "$key" EstimatedSize)"
-check "the tool's folder on PATH" grep -qF 'Quire Batch' <<<"$(reg_value 'HKCU\Environment' Path)"
+check "the tool's folder added once to the whole PATH" \
+    test "$(reg_value 'HKCU\Environment' Path)" = "$user_path;$install_dir"
+check "the PATH keeps its type" test "$(reg_type 'HKCU\Environment' Path)" = REG_EXPAND_SZ
 
 # The program starts from its installed folder; the tool, where there is one, makes a run.
 wine "$unix_dir/Pallisand Quire Batch Utility.exe" >/dev/null 2>&1 &
@@ -89,6 +102,16 @@ wait $! 2>/dev/null
 check "the menu's command shows and stores the folder" \
     test "$(reg_value 'HKCU\Software\Quillmark\Pallisand Quire Batch Utility' Text3)" = "$folder\\"
 wine reg add 'HKCU\Software\Quillmark\Pallisand Quire Batch Utility' /v Text1 /d 'Mine ##' /f >/dev/null 2>&1
+# A drive's root from the background's menu: Explorer quotes "C:\", whose backslash the usual
+# argument rules take for an escape of the quote. A batch file passes the line as Explorer makes
+# it (Wine would quote the arguments it is given anew).
+printf '@%s\r\n' "${command//%V/C:\\}" | iconv -f UTF-8 -t CP437 >"$work/root.bat"  # cmd reads the OEM code page
+wine cmd /c "$(winepath -w "$work/root.bat")" >/dev/null 2>&1 &
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Pallisand Quire Batch Utility$' | head -1)
+[ -n "$window" ] && xdotool windowactivate --sync "$window" key alt+F4 2>/dev/null
+wait $! 2>/dev/null
+check "the menu's command takes a drive's root" \
+    test "$(reg_value 'HKCU\Software\Quillmark\Pallisand Quire Batch Utility' Text3)" = 'C:\'
 mkdir -p "$unix_dir/Samples/Made by the user"
 
 # The uninstaller hands over to a copy of itself and returns at once: wait for the copy's work.
@@ -104,7 +127,8 @@ check "uninstall key removed" bash -c '! wine reg query "$0" >/dev/null 2>&1' "$
 for menu in "${menus[@]}"; do
     check "menu entry removed: $menu" bash -c '! wine reg query "$0" >/dev/null 2>&1' "$menu"
 done
-check "PATH entry removed" bash -c '! grep -qF "Quire Batch" <<<"$0"' "$(reg_value 'HKCU\Environment' Path)"
+check "the PATH is as it was" test "$(reg_value 'HKCU\Environment' Path)" = "$user_path"
+check "the PATH still has its type" test "$(reg_type 'HKCU\Environment' Path)" = REG_EXPAND_SZ
 check "the settings key stays" test "$(reg_value 'HKCU\Software\Quillmark\Pallisand Quire Batch Utility' Text1)" = "Mine ##"
 
 # A folder that cannot be written to, root or not (/proc, through Wine's drive of the root):
@@ -112,5 +136,11 @@ check "the settings key stays" test "$(reg_value 'HKCU\Software\Quillmark\Pallis
 run_setup /S '/D=Z:\proc\Quire Batch'
 check "an unwritable folder is refused with status 2" test $? -eq 2
 check "nothing installed for it" bash -c '! wine reg query "$0" >/dev/null 2>&1' "$key"
+# A file where the folder should be: refused with a status, nothing installed around it.
+mkdir -p "$work/c"
+: >"$work/c/a file"
+run_setup /S "/D=$(winepath -w "$work/c/a file")"
+check "a file as the folder is refused with a status" test $? -ne 0
+check "nothing installed for the file" bash -c '! wine reg query "$0" >/dev/null 2>&1' "$key"
 [ $failures -eq 0 ] && echo "win32 installer: all checks passed"
 exit $((failures > 0))

@@ -12,6 +12,9 @@
 namespace quire::win32 {
 namespace {
 
+// FILE_CS_FLAG_CASE_SENSITIVE_DIR, which mingw-w64's headers do not name.
+constexpr ULONG kCaseSensitiveFolder = 0x1;
+
 // A path with a NUL inside would reach the system cut short and name another entry.
 bool Representable(const std::string& path) { return path.find('\0') == std::string::npos; }
 
@@ -107,6 +110,32 @@ FileSystem::Creation Win32FileSystem::PredictCreationInPlannedFolder(
     const std::string& path) const {
     if (std::string problem = CreationProblem(path); !problem.empty()) throw Failure(problem);
     return Creation::Created;
+}
+
+bool Win32FileSystem::FoldsCase(const std::string& path) const {
+    if (!Representable(path)) return true;
+    const FileHandle folder(CreateFileW(SystemPath(path).c_str(), FILE_READ_ATTRIBUTES,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    FILE_CASE_SENSITIVE_INFO information{};
+    if (!folder || !GetFileInformationByHandleEx(folder.get(), FileCaseSensitiveInfo, &information,
+                                                 sizeof information)) {
+        return true;
+    }
+    return (information.Flags & kCaseSensitiveFolder) == 0;
+}
+
+std::string Win32FileSystem::FoldedCase(std::string_view name) const {
+    const std::wstring wide = Wide(name);
+    if (wide.empty()) return {};
+    std::wstring folded(wide.size(), L'\0');
+    const int length =
+        LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, wide.c_str(),
+                      static_cast<int>(wide.size()), folded.data(),
+                      static_cast<int>(folded.size()), nullptr, nullptr, 0);
+    if (length <= 0) return FileSystem::FoldedCase(name);
+    folded.resize(static_cast<std::size_t>(length));
+    return Utf8(folded);
 }
 
 // A link or junction is left out: a walk through one could lead anywhere, or back into itself.

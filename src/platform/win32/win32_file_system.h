@@ -28,6 +28,12 @@ public:
     Creation PredictCreation(const std::string& path) const override;
     // The names alone.
     Creation PredictCreationInPlannedFolder(const std::string& path) const override;
+    // From the folder's own flag (FileCaseSensitiveInfo); a folder or system that gives none
+    // folds case, as Windows' folders do unless made case-sensitive.
+    bool FoldsCase(const std::string& path) const override;
+    // The system's own capitals (the invariant locale's, the table Windows and Wine compare file
+    // names by).
+    std::string FoldedCase(std::string_view name) const override;
     std::vector<std::string> SubfolderNames(const std::string& path) const override;
     bool PathExists(const std::string& path) const override;
     bool PlainFileExists(const std::string& path) const override;

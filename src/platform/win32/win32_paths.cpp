@@ -101,23 +101,32 @@ std::string PathProblem(std::string_view path, LastComponent last) {
 }
 
 std::string SingleSeparators(std::string_view path) {
-    if (path.starts_with(kVerbatimPrefix)) return std::string(path);
+    const bool verbatim = path.starts_with(kVerbatimPrefix);
     std::string single;
     single.reserve(path.size());
     std::size_t i = 0;
-    if (BeginsWithTwoSeparators(path)) {
+    if (verbatim) {
+        single = kVerbatimPrefix;
+        i = kVerbatimPrefix.size();
+    } else if (BeginsWithTwoSeparators(path)) {
         single = "\\\\";
         i = 2;
     }
-    bool afterSeparator = false;
+    bool afterSeparator = verbatim;  // the prefix ends in one
     for (; i < path.size(); ++i) {
-        const bool separator = IsSeparator(path[i], false);
+        const bool separator = IsSeparator(path[i], verbatim);
         if (!separator) {
             single += path[i];
         } else if (!afterSeparator) {
             single += '\\';
         }
         afterSeparator = separator;
+    }
+    // The system reads a \\?\ path as it stands, and a separator at its end as an empty name.
+    if (verbatim && single.ends_with('\\')) {
+        const std::vector<std::string_view> components =
+            Components(single, kVerbatimPrefix.size(), true);
+        if (components.size() > RootComponents(single, components, true)) single.pop_back();
     }
     return single;
 }

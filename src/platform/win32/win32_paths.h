@@ -25,9 +25,11 @@ std::string PathProblem(std::string_view path, LastComponent last);
 // True when `path` is in the system's device namespace (\\.\ and its forms), not a file's path.
 bool NamesDevice(std::string_view path);
 
-// `path` as Windows reads it, for the system calls: outside a \\?\ path every run of separators
-// after the leading pair of a network path is one backslash. Windows reads a network path so too;
-// Wine does not, and would refuse \\server\share\\name.
+// `path` as Windows reads it, for the system calls: every run of separators after the leading pair
+// of a network path, or after the \\?\ prefix, is one backslash, and a \\?\ path ends in none but
+// at its root. Windows reads a network path so too; Wine does not, and would refuse
+// \\server\share\\name. In a \\?\ path, which the system takes as it stands, the rules read a
+// run of separators as one (PathProblem): so does the system, with this.
 std::string SingleSeparators(std::string_view path);
 
 // `path` from its first character up to and including its last separator before the last name;

@@ -2,9 +2,7 @@
 
 #include <windows.h>
 
-#include <shellapi.h>
-
-#include "platform/win32/win32_handles.h"
+#include "platform/win32/win32_command_line.h"
 #include "platform/win32/win32_system_error.h"
 #include "platform/win32/win32_wide_text.h"
 
@@ -36,11 +34,10 @@ std::string ProgramPath() {
 std::string ProgramFolder() { return FolderOf(ProgramPath()); }
 
 std::vector<std::string> CommandLineArguments() {
-    int count = 0;
-    const LocalMemory list(reinterpret_cast<HLOCAL>(CommandLineToArgvW(GetCommandLineW(), &count)));
     std::vector<std::string> arguments;
-    const auto* words = static_cast<wchar_t**>(list.get());
-    for (int i = 1; words != nullptr && i < count; ++i) arguments.push_back(Utf8(words[i]));
+    for (const std::wstring& word : CommandLineWords(GetCommandLineW())) {
+        arguments.push_back(Utf8(word));
+    }
     return arguments;
 }
 

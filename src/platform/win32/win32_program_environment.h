@@ -15,7 +15,8 @@ std::string ProgramFolder();
 // The folder part of a program path, by the same rule.
 std::string FolderOf(const std::string& programPath);
 
-// The program's arguments, as UTF-8 (the first, the program itself, left out).
+// The program's arguments, as UTF-8 (the first, the program itself, left out), read as
+// CommandLineWords reads them, so that a drive's root from Explorer's menu arrives whole.
 std::vector<std::string> CommandLineArguments();
 
 // The arguments with a folder among them made absolute against the working folder and without

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "cli/cli_run.h"
@@ -36,7 +37,12 @@ std::wstring ProgramPath() {
     return (fs::path(self).parent_path() / L"quirebatch-cli.exe").wstring();
 }
 
-std::wstring Quoted(const std::wstring& argument) { return L"\"" + argument + L"\""; }
+// Quoted for the argument rules: backslashes before the closing quote are doubled.
+std::wstring Quoted(const std::wstring& argument) {
+    const std::size_t last = argument.find_last_not_of(L'\\');
+    const std::size_t trailing = argument.size() - (last == std::wstring::npos ? 0 : last + 1);
+    return L"\"" + argument + std::wstring(trailing, L'\\') + L"\"";
+}
 
 std::string ReadAll(HANDLE pipe) {
     std::string text;
@@ -266,6 +272,88 @@ TEST_F(Win32Cli, UndoRemovesWhatTheLastRunMadeAndOnlyOnce) {
     EXPECT_FALSE(fs::exists(root / L"F 1"));
     EXPECT_TRUE(fs::exists(root / L"F 2" / L"A" / L"note.txt"));
     EXPECT_TRUE(fs::exists(root / L"Mine"));
+}
+
+// The summary line of a run's or a dry run's output: what comes after the paths.
+std::string LastLine(const std::string& out) {
+    const std::size_t end = out.find_last_not_of('\n');
+    const std::size_t start = out.find_last_of('\n', end);
+    return out.substr(start == std::string::npos ? 0 : start + 1, end - start);
+}
+
+std::size_t FoldersUnder(const fs::path& folder) {
+    std::size_t count = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) count += entry.is_directory();
+    return count;
+}
+
+// On a file system that folds names, the dry run meets every spelling as the run does: another
+// case (ASCII or not), a short name, a "." step, a \\?\ target with a separator at its end, a drive
+// alone (its current folder). Undo's dry run then agrees with undo.
+TEST_F(Win32Cli, TheDryRunAndTheRunGiveTheSameLines) {
+    SetEnvironmentVariableW(L"LOCALAPPDATA", (root / L"state").c_str());
+    const struct {
+        std::wstring target;  // <F> the case's folder, <K> its drive
+        std::vector<std::wstring> existing;
+        std::wstring list;  // <SHORT> the short name of the first existing folder
+    } cases[] = {
+        {L"<F>", {L"Long folder name", L"\u00C4"},
+         L"\u00E4\n\u00C4\\1\n\u00E4\\1\n<SHORT>\\x\nLong folder name\\x\nLONG FOLDER NAME\\X\n"},
+        {L"<F>", {}, L"\u00D6\n\u00F6\nA\na\n\u00F6\\x\n\u00D6\\X\nB\n./B/2\nB\\.\\3\nb/3\n"},
+        {L"\\\\?\\<F>\\", {L"old"}, L"a\\\nb\nb\\\\c\nOLD\\d\n"},
+        {L"<K>", {}, L"K\nk\\1\n"},
+    };
+    int index = 0;
+    for (const auto& row : cases) {
+        const fs::path folder = root / std::to_wstring(index++);
+        fs::create_directories(folder);
+        for (const std::wstring& name : row.existing) fs::create_directory(folder / name);
+        std::wstring list = row.list;
+        if (const auto at = list.find(L"<SHORT>"); at != std::wstring::npos) {
+            wchar_t shortPath[MAX_PATH];
+            ASSERT_GT(GetShortPathNameW((folder / row.existing[0]).c_str(), shortPath, MAX_PATH),
+                      0u);
+            list.replace(at, 7, fs::path(shortPath).filename().wstring());
+        }
+        const fs::path listFile = root / (L"list" + std::to_wstring(index) + L".txt");
+        std::FILE* file = _wfopen(listFile.c_str(), L"wb");
+        ASSERT_NE(file, nullptr);
+        const std::string text = Utf8(list);
+        std::fwrite(text.data(), 1, text.size(), file);
+        std::fclose(file);
+        std::wstring target = row.target;
+        if (const auto at = target.find(L"<F>"); at != std::wstring::npos) {
+            target.replace(at, 3, folder.wstring());
+        }
+        if (target == L"<K>") target = folder.wstring().substr(0, 2);
+        SCOPED_TRACE(Utf8(target + L" " + row.list));
+        wchar_t current[MAX_PATH];
+        GetCurrentDirectoryW(MAX_PATH, current);
+        SetCurrentDirectoryW(folder.c_str());
+        const std::size_t before = FoldersUnder(folder);
+        const Finished dry = RunTool({L"--dry-run", L"--names", listFile.wstring(), target});
+        const Finished run = RunTool({L"--names", listFile.wstring(), target});
+        EXPECT_EQ(dry.status, run.status);
+        EXPECT_EQ(dry.err, run.err);
+        EXPECT_EQ(LastLine(dry.out) + "\n", run.out);
+        EXPECT_EQ("created " + std::to_string(FoldersUnder(folder) - before),
+                  run.out.substr(0, run.out.find(',')));
+
+        const Finished undoDry = RunTool({L"undo", L"--dry-run"});
+        const Finished undo = RunTool({L"undo"});
+        SetCurrentDirectoryW(current);
+        EXPECT_EQ(undoDry.err, undo.err);
+        std::string foreseen = LastLine(undoDry.out);
+        for (const auto& [dryWords, words] :
+             {std::pair<std::string, std::string>{"would remove", "removed"}, {"would keep", "kept"}}) {
+            if (const auto at = foreseen.find(dryWords); at != std::string::npos) {
+                foreseen.replace(at, dryWords.size(), words);
+            }
+        }
+        EXPECT_EQ(foreseen + "\n", undo.out);
+        EXPECT_EQ(undoDry.status, undo.status);
+        EXPECT_EQ(FoldersUnder(folder), before);
+    }
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/win32/win32_command_line.h"
+
 #include "platform/win32/win32_wide_text.h"
 #include "win32_test_support.h"
 
@@ -34,6 +36,26 @@ TEST(FolderMenu, RegisterAddsBothEntriesAndUnregisterTakesThemAwayTwice) {
     EXPECT_EQ(Read(L"Software\\Classes\\Directory\\shell\\QuillmarkQuireBatch", nullptr),
               L"<absent>");
     EXPECT_NO_THROW(UnregisterFolderMenu()) << "taking away what is not there is no failure";
+}
+
+// The command line Explorer makes of the entry's command for a folder: a drive's root comes as
+// "C:\", whose backslash must not swallow the quote.
+TEST(FolderMenu, TheFolderArrivesWholeFromTheCommandLine) {
+    const struct {
+        std::wstring line;
+        std::vector<std::wstring> words;
+    } cases[] = {
+        {L"\"C:\\Prog ram\\p.exe\" \"C:\\\"", {L"C:\\"}},
+        {L"\"p.exe\" \"D:\\\" --x", {L"D:\\", L"--x"}},
+        {L"p.exe \"C:\\Jobs 100% \u00DCn\u00EF\\\\\"", {L"C:\\Jobs 100% \u00DCn\u00EF\\\\"}},
+        {L"p.exe  --register\t", {L"--register"}},
+        {L"p.exe \"\\\\server\\share\\\"", {L"\\\\server\\share\\"}},
+        {L"p.exe C:\\a\" b\"\\c", {L"C:\\a b\\c"}},
+        {L"\"p.exe\"", {}},
+    };
+    for (const auto& row : cases) {
+        EXPECT_EQ(CommandLineWords(row.line), row.words) << Utf8(row.line);
+    }
 }
 
 }  // namespace

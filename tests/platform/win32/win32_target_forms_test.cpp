@@ -120,8 +120,9 @@ TEST(TargetForms, EachIsMadeWhereTheCheckSaidOrRefusedOrATrueFailure) {
         {"<S>", "Folder #", false, "", {"Folder 1"}},
         {"<S>\\", "Folder #", false, "", {"Folder 1"}},
         {"<S>\\w\\..", "Folder #", false, "", {"Folder 1"}},
-        {"<K>w", "Folder #", false, "", {"w\\Folder 1"}},  // the drive's current folder
-        {"<D>", "Folder #", false, "", {"Folder 1"}},      // the root, not the current folder
+        {"<K>", "Folder #", false, "", {"Folder 1"}},       // the drive's current folder
+        {"<K>w", "Folder #", false, "", {"w\\Folder 1"}},
+        {"<D>", "Folder #", false, "", {"Folder 1"}},      // current folder, here the root
         {"<D>\\", "Folder #", false, "", {"Folder 1"}},
         {"<D>w", "Folder #", false, "", {"w\\Folder 1"}},
         {"<H>", "Folder #", false, "", {"Folder 1"}},
@@ -148,7 +149,8 @@ TEST(TargetForms, EachIsMadeWhereTheCheckSaidOrRefusedOrATrueFailure) {
         {"<S>\\w.", "Folder #", true, kDropped, {}},
         {"<S>\\NUL", "Folder #", true, kDevice, {}},
         {"<S>\\com1.txt", "Folder #", true, kDevice, {}},
-        {"\\\\?\\<S>\\", "Folder #", true, "", {}},
+        {"\\\\?\\<S>\\", "Folder #", false, "", {"Folder 1"}},
+        {"\\\\?\\<S>\\\\sub\\", "x #", false, "", {"sub\\x 1"}},
         {"\\\\.\\<S>", "Folder #", true, "names a device", {}},
         {"\\", "Root #", true, kNoShare, {}},
         {"/", "srv\\share\\x #", true, kNoShare, {}},
