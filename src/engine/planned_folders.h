@@ -21,7 +21,8 @@ namespace quire {
 // one too.
 class PlannedFolders {
 public:
-    PlannedFolders(const FileSystem& files, char separator) : files_(files), separator_(separator) {}
+    PlannedFolders(const FileSystem& files, char separator)
+        : files_(files), separator_(separator) {}
 
     // Where a path stands in the plan.
     struct Place {

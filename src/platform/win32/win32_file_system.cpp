@@ -116,7 +116,8 @@ bool Win32FileSystem::FoldsCase(const std::string& path) const {
     if (!Representable(path)) return true;
     const FileHandle folder(CreateFileW(SystemPath(path).c_str(), FILE_READ_ATTRIBUTES,
                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+                                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
+                                        nullptr));
     FILE_CASE_SENSITIVE_INFO information{};
     if (!folder || !GetFileInformationByHandleEx(folder.get(), FileCaseSensitiveInfo, &information,
                                                  sizeof information)) {
@@ -129,10 +130,9 @@ std::string Win32FileSystem::FoldedCase(std::string_view name) const {
     const std::wstring wide = Wide(name);
     if (wide.empty()) return {};
     std::wstring folded(wide.size(), L'\0');
-    const int length =
-        LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, wide.c_str(),
-                      static_cast<int>(wide.size()), folded.data(),
-                      static_cast<int>(folded.size()), nullptr, nullptr, 0);
+    const int length = LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, wide.c_str(),
+                                     static_cast<int>(wide.size()), folded.data(),
+                                     static_cast<int>(folded.size()), nullptr, nullptr, 0);
     if (length <= 0) return FileSystem::FoldedCase(name);
     folded.resize(static_cast<std::size_t>(length));
     return Utf8(folded);

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <optional>
 
 #include "app/product.h"
 #include "engine/failure.h"
@@ -52,18 +53,30 @@ std::wstring FinalPath(HANDLE handle) {
     }
 }
 
-// True when the file open as `handle` is the same file as the one `path` names now.
-bool SameFile(HANDLE handle, const std::wstring& path) {
+// Which file is open as `handle`: its volume and index. Wine answers no volume for an open file
+// once it has been renamed, so a file that is renamed while open is known by what it was asked
+// before.
+struct FileId {
+    DWORD volume = 0;
+    DWORD indexHigh = 0;
+    DWORD indexLow = 0;
+    bool operator==(const FileId&) const = default;
+};
+
+std::optional<FileId> IdOf(HANDLE handle) {
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (!GetFileInformationByHandle(handle, &information)) return std::nullopt;
+    return FileId{information.dwVolumeSerialNumber, information.nFileIndexHigh,
+                  information.nFileIndexLow};
+}
+
+// True when `path` names the file `open` now.
+bool SameFile(const std::optional<FileId>& open, const std::wstring& path) {
     const FileHandle named(
         CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                     FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    BY_HANDLE_FILE_INFORMATION open{};
-    BY_HANDLE_FILE_INFORMATION now{};
-    return named && GetFileInformationByHandle(handle, &open) &&
-           GetFileInformationByHandle(named.get(), &now) &&
-           open.dwVolumeSerialNumber == now.dwVolumeSerialNumber &&
-           open.nFileIndexHigh == now.nFileIndexHigh && open.nFileIndexLow == now.nFileIndexLow;
+    return open && named && IdOf(named.get()) == open;
 }
 
 // The journal is trusted only inside the user's own profile: its path, links resolved, lies in
@@ -92,7 +105,10 @@ void CheckInProfile(HANDLE journal, const std::string& named) {
 class FileSink final : public JournalSink {
 public:
     FileSink(FileHandle file, std::wstring temporary, std::wstring journal)
-        : file_(std::move(file)), temporary_(std::move(temporary)), journal_(std::move(journal)) {}
+        : file_(std::move(file)),
+          id_(IdOf(file_.get())),
+          temporary_(std::move(temporary)),
+          journal_(std::move(journal)) {}
     ~FileSink() override {
         file_ = FileHandle();
         if (!published_) DeleteFileW(temporary_.c_str());
@@ -119,13 +135,14 @@ public:
 
     void Sync() override {
         if (!FlushFileBuffers(file_.get())) Fail(journal_);
-        if (published_ && !SameFile(file_.get(), journal_)) {
+        if (published_ && !SameFile(id_, journal_)) {
             throw Failure(Utf8(journal_) + ": another program replaced or removed it meanwhile");
         }
     }
 
 private:
     FileHandle file_;
+    std::optional<FileId> id_;
     std::wstring temporary_;
     std::wstring journal_;
     bool published_ = false;
@@ -149,7 +166,7 @@ public:
         return got;
     }
 
-    bool StillPublished() override { return SameFile(file_.get(), journal_); }
+    bool StillPublished() override { return SameFile(IdOf(file_.get()), journal_); }
 
 private:
     FileHandle file_;
@@ -175,7 +192,8 @@ std::unique_ptr<JournalSink> Win32JournalStore::Begin() {
     const std::wstring temporary = folder_ + L"\\.last-run." +
                                    std::to_wstring(GetCurrentProcessId()) + L"-" +
                                    std::to_wstring(++made) + L".tmp";
-    FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE,
+    // Read-attributes access: the file's identity is asked through this handle.
+    FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE | FILE_READ_ATTRIBUTES,
                                 FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) Fail(temporary);

@@ -115,9 +115,9 @@ PathChange ChangeUserPath(HKEY environment, bool add, std::wstring_view folder) 
         throw Failure("The Path would be longer than the " +
                       std::to_string(kLongestEnvironmentValue) + " characters Windows takes");
     }
-    const LSTATUS status =
-        RegSetValueExW(environment, kValue, 0, type, reinterpret_cast<const BYTE*>(changed->c_str()),
-                       static_cast<DWORD>((changed->size() + 1) * sizeof(wchar_t)));
+    const LSTATUS status = RegSetValueExW(
+        environment, kValue, 0, type, reinterpret_cast<const BYTE*>(changed->c_str()),
+        static_cast<DWORD>((changed->size() + 1) * sizeof(wchar_t)));
     if (status != ERROR_SUCCESS) throw Failure(SystemMessage(static_cast<DWORD>(status)));
     return PathChange::Changed;
 }

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/win32/win32_command_line.h"
-
 #include "platform/win32/win32_wide_text.h"
 #include "win32_test_support.h"
 

@@ -120,9 +120,9 @@ TEST(TargetForms, EachIsMadeWhereTheCheckSaidOrRefusedOrATrueFailure) {
         {"<S>", "Folder #", false, "", {"Folder 1"}},
         {"<S>\\", "Folder #", false, "", {"Folder 1"}},
         {"<S>\\w\\..", "Folder #", false, "", {"Folder 1"}},
-        {"<K>", "Folder #", false, "", {"Folder 1"}},       // the drive's current folder
+        {"<K>", "Folder #", false, "", {"Folder 1"}},  // the drive's current folder
         {"<K>w", "Folder #", false, "", {"w\\Folder 1"}},
-        {"<D>", "Folder #", false, "", {"Folder 1"}},      // current folder, here the root
+        {"<D>", "Folder #", false, "", {"Folder 1"}},  // current folder, here the root
         {"<D>\\", "Folder #", false, "", {"Folder 1"}},
         {"<D>w", "Folder #", false, "", {"w\\Folder 1"}},
         {"<H>", "Folder #", false, "", {"Folder 1"}},

@@ -22,7 +22,8 @@ TEST(UserPath, AddsAndTakesAwayExactlyOneWholeEntry) {
     } cases[] = {
         {L"", L"C:\\Tools", L"<same>"},
         {L"C:\\Tools\\git\\cmd", L"C:\\Tools\\git\\cmd;C:\\Tools", L"<same>"},
-        {L"C:\\Tools\\git\\cmd;C:\\Toolsx;", L"C:\\Tools\\git\\cmd;C:\\Toolsx;C:\\Tools", L"<same>"},
+        {L"C:\\Tools\\git\\cmd;C:\\Toolsx;", L"C:\\Tools\\git\\cmd;C:\\Toolsx;C:\\Tools",
+         L"<same>"},
         {L"C:\\Tools;C:\\Tools\\git\\cmd", L"<same>", L"C:\\Tools\\git\\cmd"},
         {L"C:\\Tools\\git\\cmd;C:\\Tools", L"<same>", L"C:\\Tools\\git\\cmd"},
         {L"a;C:\\Tools;b", L"<same>", L"a;b"},
@@ -30,8 +31,9 @@ TEST(UserPath, AddsAndTakesAwayExactlyOneWholeEntry) {
         {L"a;\"C:\\Tools\";;b", L"<same>", L"a;;b"},
         {L"C:\\Tools;x;C:\\Tools", L"<same>", L"C:\\Tools;x"},
         {L"C:\\Tools", L"<same>", L""},
-        {L"%QUIRE_TEST_HOME%\\bin;%QUIRE_TEST_HOME%", L"%QUIRE_TEST_HOME%\\bin;%QUIRE_TEST_HOME%;"
-                                                     L"C:\\users\\me\\bin\\x",
+        {L"%QUIRE_TEST_HOME%\\bin;%QUIRE_TEST_HOME%",
+         L"%QUIRE_TEST_HOME%\\bin;%QUIRE_TEST_HOME%;"
+         L"C:\\users\\me\\bin\\x",
          L"%QUIRE_TEST_HOME%"},
     };
     for (const auto& row : cases) {
