@@ -21,15 +21,21 @@ std::size_t ReadFully(JournalFile& file, std::uint64_t offset, char* buffer, std
     return got;
 }
 
-// The journal's records from the start, each whole; the bytes of the one in hand are held.
+// The journal's records from the start, each whole, read in pieces: one read a record would cost
+// as much as the undo's removals.
 class ForwardRecords {
 public:
     explicit ForwardRecords(JournalFile& file) : file_(file) {}
 
+    // The `size` bytes at the position reached, or fewer at the end.
     std::string_view Bytes(std::size_t size) {
-        record_.resize(size);
-        record_.resize(ReadFully(file_, at_, record_.data(), size));
-        return record_;
+        if (at_ + size > pieceStart_ + piece_.size()) {
+            piece_.resize(std::max(kPiece, size));
+            piece_.resize(ReadFully(file_, at_, piece_.data(), piece_.size()));
+            pieceStart_ = at_;
+        }
+        const std::size_t from = static_cast<std::size_t>(at_ - pieceStart_);
+        return std::string_view(piece_).substr(from, size);
     }
 
     // The next whole record, or nothing at the end or at a torn one.
@@ -50,7 +56,8 @@ public:
 
 private:
     JournalFile& file_;
-    std::string record_;
+    std::string piece_;  // bytes of the file from pieceStart_
+    std::uint64_t pieceStart_ = 0;
     std::uint64_t at_ = 0;
 };
 

@@ -430,13 +430,13 @@ FileSystem::Removal PosixFileSystem::RemoveEmptyFolder(const std::string& path,
 
 namespace {
 
-// POSIX has no removal on condition of an identity. The entry is checked, then moved aside to a
-// name of this process's own in the same folder, checked again there, and only then removed, so
-// that a folder put in its place after the first check is moved back, not removed; what the
-// system does between the second check and the removal of the name aside is beyond reach. The
-// folders of a run share their parent, which is opened once for all of them (an undo then costs
-// little more than the removals themselves); a parent moved away meanwhile is still the folder
-// its entries were checked in.
+// POSIX has no removal on condition of an identity. The entry is moved aside to a name of this
+// process's own in the same folder, checked there and only then removed, so that a folder put in
+// its place before the move is moved back, not removed; what the system does between the check
+// and the removal of the name aside is beyond reach. Checking after the move, not before it too,
+// keeps an undo to three calls a folder. The folders of a run share their parent, which is opened
+// once for all of them; a parent moved away meanwhile is still the folder its entries were
+// checked in.
 class PosixRemovals final : public FileSystem::Removals {
 public:
     FileSystem::Removal Remove(const std::string& path, const FolderIdentity& identity,
@@ -450,24 +450,34 @@ public:
         entry_.name = std::move(name);
         if (entry_.parent.Fd() < 0) return CheckEntry(entry_, identity, madeBy);
         const int parent = entry_.parent.Fd();
-        const Examined found = Examine(parent, entry_.name.c_str(), 0);
-        if (const FileSystem::Removal check = Compare(found, identity); check != Removed) {
-            return check;
+        // Without a birth time the entry's change time must be read before the rename changes it.
+        if (identity.born == 0) {
+            const Examined found = Examine(parent, entry_.name.c_str(), 0);
+            if (const FileSystem::Removal check = Compare(found, identity); check != Removed) {
+                return check;
+            }
+            const auto before = changedBefore_.find({identity.volume, identity.file});
+            if (!ProvenMade(found, before == changedBefore_.end() ? found.changed : before->second,
+                            madeBy)) {
+                return Changed;
+            }
+            RememberParent(parent);
         }
-        const auto before = changedBefore_.find({identity.volume, identity.file});
-        if (!ProvenMade(found, before == changedBefore_.end() ? found.changed : before->second,
-                        madeBy)) {
-            return Changed;
-        }
-        if (identity.born == 0) RememberParent(parent);
         if (::renameat2(parent, entry_.name.c_str(), parent, aside_.c_str(), RENAME_NOREPLACE) !=
             0) {
             if (errno == ENOENT) return Gone;
-            // No such rename here, or the name aside is taken: the removal follows the check.
+            // No such rename here, or the name aside is taken: the removal follows a check.
             if (errno != EINVAL && errno != ENOSYS && errno != EEXIST) Fail(errno);
+            if (const FileSystem::Removal check =
+                    Compare(Examine(parent, entry_.name.c_str(), 0), identity);
+                check != Removed) {
+                return check;
+            }
             return Outcome(::unlinkat(parent, entry_.name.c_str(), AT_REMOVEDIR));
         }
-        if (Compare(Examine(parent, aside_.c_str(), 0), identity) != Removed) {
+        if (const FileSystem::Removal check = Compare(Examine(parent, aside_.c_str(), 0), identity);
+            check != Removed) {
+            if (check == Gone) return Gone;
             PutBack(parent);
             return Changed;
         }
