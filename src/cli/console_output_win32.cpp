@@ -5,26 +5,11 @@
 #include <cstring>
 #include <string>
 
+#include "engine/utf8.h"
 #include "platform/win32/win32_system_error.h"
 #include "platform/win32/win32_wide_text.h"
 
 namespace quire::cli {
-namespace {
-
-// The length of `text` without an unfinished UTF-8 sequence at its end, which waits for the rest
-// of its bytes: converted alone it would show as a replacement character.
-std::size_t CompleteLength(const char* text, std::size_t length) {
-    std::size_t lead = length;
-    for (std::size_t back = 0; back < 4 && lead > 0; ++back) {
-        const auto byte = static_cast<unsigned char>(text[--lead]);
-        if ((byte & 0xC0) == 0x80) continue;
-        const std::size_t needs = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
-        return length - lead < needs ? lead : length;
-    }
-    return length;
-}
-
-}  // namespace
 
 ConsoleOutput::ConsoleOutput(unsigned long which) : handle_(GetStdHandle(which)) {
     DWORD mode = 0;
@@ -42,7 +27,7 @@ std::string ConsoleOutput::ErrorText() const {
 }
 
 bool ConsoleOutput::WriteToConsole(std::size_t& length) {
-    length = CompleteLength(pbase(), length);
+    length = CompleteUtf8Length(std::string_view(pbase(), length));
     const std::wstring wide = win32::Wide(std::string_view(pbase(), length));
     const wchar_t* next = wide.data();
     std::size_t left = wide.size();

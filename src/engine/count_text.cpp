@@ -4,17 +4,12 @@
 
 #include <limits>
 
+#include "engine/ascii_text.h"
+
 namespace quire {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
 
 // A number in the accepted grammar, its parts as written.
 struct DecimalNumber {
@@ -34,7 +29,7 @@ std::size_t DigitsAt(std::string_view text, std::size_t from) {
 }
 
 std::optional<DecimalNumber> ReadNumber(std::string_view text, std::string_view separator) {
-    text = TrimBlanks(text);
+    text = Trim(text);
     DecimalNumber number;
     std::size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) number.negative = text[i++] == '-';

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "engine/utf8.h"
+
 namespace quire {
 namespace {
 
@@ -10,11 +12,7 @@ namespace {
 constexpr std::size_t kPreview = 64;
 
 std::string Preview(std::string_view text) {
-    std::size_t cut = std::min(text.size(), kPreview);
-    while (cut > 0 && cut < text.size() && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
-        --cut;
-    }
-    return std::string(text.substr(0, cut)) + "\xE2\x80\xA6";
+    return std::string(text.substr(0, Utf8CutBefore(text, kPreview))) + "\xE2\x80\xA6";
 }
 
 std::string LineProblem(const std::string& text, bool tooLong, bool utf16) {
@@ -28,41 +26,6 @@ std::string LineProblem(const std::string& text, bool tooLong, bool utf16) {
 }
 
 }  // namespace
-
-bool IsUtf8(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        std::size_t length = 0;
-        unsigned char low = 0x80;
-        unsigned char high = 0xBF;  // the allowed range of the second byte
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            if (lead == 0xE0) low = 0xA0;
-            if (lead == 0xED) high = 0x9F;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            if (lead == 0xF0) low = 0x90;
-            if (lead == 0xF4) high = 0x8F;
-        } else {
-            return false;
-        }
-        if (i + length > text.size()) return false;
-        const auto second = static_cast<unsigned char>(text[i + 1]);
-        if (second < low || second > high) return false;
-        for (std::size_t k = 2; k < length; ++k) {
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-        }
-        i += length;
-    }
-    return true;
-}
 
 bool NameList::Fill() {
     if (atEnd_) return false;

@@ -54,8 +54,4 @@ private:
     std::int64_t position_ = 0;
 };
 
-// True when `text` is well-formed UTF-8: no stray or missing continuation bytes, no overlong
-// forms, no surrogates, nothing beyond U+10FFFF.
-bool IsUtf8(std::string_view text);
-
 }  // namespace quire

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <utility>
 
+#include "engine/utf8.h"
+
 namespace quire {
 namespace {
 
@@ -25,30 +27,6 @@ bool BeginsAMark(std::string_view start) {
 
 bool IsHigh(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 bool IsLow(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
-
-// Writes `code` as UTF-8 would, a surrogate too (which no UTF-8 reader takes); the bytes written.
-std::size_t Encode(char32_t code, char* out) {
-    if (code < 0x80) {
-        out[0] = static_cast<char>(code);
-        return 1;
-    }
-    if (code < 0x800) {
-        out[0] = static_cast<char>(0xC0 | (code >> 6));
-        out[1] = static_cast<char>(0x80 | (code & 0x3F));
-        return 2;
-    }
-    if (code < 0x10000) {
-        out[0] = static_cast<char>(0xE0 | (code >> 12));
-        out[1] = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out[2] = static_cast<char>(0x80 | (code & 0x3F));
-        return 3;
-    }
-    out[0] = static_cast<char>(0xF0 | (code >> 18));
-    out[1] = static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-    out[2] = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out[3] = static_cast<char>(0x80 | (code & 0x3F));
-    return 4;
-}
 
 }  // namespace
 
@@ -105,7 +83,7 @@ std::optional<std::size_t> NameListDecoder::ReadUtf16(char* buffer, std::size_t 
             continue;
         }
         if (rawEnd_ - rawBegin_ < 2) {  // the end of the list
-            if (high_ != 0) out += Encode(std::exchange(high_, 0), buffer + out);
+            if (high_ != 0) out += EncodeUtf8(std::exchange(high_, 0), buffer + out);
             if (rawEnd_ > rawBegin_) buffer[out++] = '\xFF';
             rawBegin_ = rawEnd_;
             return out;
@@ -126,16 +104,16 @@ std::size_t NameListDecoder::Put(char16_t unit, char* out) {
     if (high_ != 0) {
         const char16_t high = std::exchange(high_, 0);
         if (IsLow(unit)) {
-            return Encode(0x10000 + ((char32_t{high} - 0xD800) << 10) + (char32_t{unit} - 0xDC00),
-                          out);
+            return EncodeUtf8(
+                0x10000 + ((char32_t{high} - 0xD800) << 10) + (char32_t{unit} - 0xDC00), out);
         }
-        written = Encode(high, out);
+        written = EncodeUtf8(high, out);
     }
     if (IsHigh(unit)) {
         high_ = unit;
         return written;
     }
-    return written + Encode(unit, out + written);
+    return written + EncodeUtf8(unit, out + written);
 }
 
 }  // namespace quire

@@ -3,6 +3,9 @@
 
 #include <array>
 
+#include "engine/ascii_text.h"
+#include "engine/utf8.h"
+
 namespace quire::windows {
 namespace {
 
@@ -26,22 +29,9 @@ bool Refused(char c) {
 std::string Shown(char c) {
     const auto code = static_cast<unsigned char>(c);
     if (code >= 0x20) return std::string(1, c);
-    constexpr char kHex[] = "0123456789ABCDEF";
     std::string shown = "U+00";
-    shown += kHex[code >> 4];
-    shown += kHex[code & 0xF];
+    AppendHex(shown, code, 2, true);
     return shown;
-}
-
-// The name's length in UTF-16 code units, the measure of the system's limit: a character beyond
-// U+FFFF (four bytes in UTF-8) takes two.
-std::size_t Utf16Length(std::string_view name) {
-    std::size_t units = 0;
-    for (const char c : name) {
-        const auto byte = static_cast<unsigned char>(c);
-        if ((byte & 0xC0) != 0x80) units += byte >= 0xF0 ? 2 : 1;
-    }
-    return units;
 }
 
 }  // namespace

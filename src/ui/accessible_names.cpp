@@ -1,18 +1,9 @@
 #include "ui/accessible_names.h"
 
+#include "engine/ascii_text.h"
 #include "ui/form1_design.h"
 
 namespace quire {
-namespace {
-
-// A caption without the blanks that pad it in the design.
-std::string Trimmed(std::string_view caption) {
-    while (!caption.empty() && caption.front() == ' ') caption.remove_prefix(1);
-    while (!caption.empty() && caption.back() == ' ') caption.remove_suffix(1);
-    return std::string(caption);
-}
-
-}  // namespace
 
 std::string AccessibleName(ControlId id) {
     switch (id) {
@@ -23,8 +14,9 @@ std::string AccessibleName(ControlId id) {
         default: break;
     }
     const ControlDesign& design = DesignOf(id);
-    if (design.kind == ControlKind::TextBox) return Trimmed(DesignOf(design.container).caption);
-    return Trimmed(design.caption);
+    if (design.kind == ControlKind::TextBox)
+        return std::string(Trim(DesignOf(design.container).caption));
+    return std::string(Trim(design.caption));
 }
 
 }  // namespace quire

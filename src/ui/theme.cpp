@@ -2,24 +2,14 @@
 
 #include <string>
 
+#include "engine/ascii_text.h"
 #include "engine/failure.h"
 
 namespace quire {
 namespace {
 
-std::string_view Trim(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
-    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
+// A carriage return too: a theme file may have Windows line ends.
+constexpr std::string_view kBlanks = " \t\r";
 
 std::optional<Colour>* Slot(Theme& theme, std::string_view section, std::string_view key) {
     if (section == "Window" && key == "Face") return &theme.windowFace;
@@ -48,7 +38,7 @@ std::optional<Colour> ParseHexColour(std::string_view text) {
     if (text.size() != 7 || text[0] != '#') return std::nullopt;
     Colour rgb = 0;
     for (std::size_t i = 1; i < 7; ++i) {
-        const int digit = HexDigit(text[i]);
+        const int digit = HexValue(text[i]);
         if (digit < 0) return std::nullopt;
         rgb = rgb << 4 | static_cast<Colour>(digit);
     }
@@ -62,20 +52,21 @@ Theme ParseTheme(std::string_view text) {
     int lineNumber = 0;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
-        std::string_view line = Trim(text.substr(0, end));
+        std::string_view line = Trim(text.substr(0, end), kBlanks);
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         ++lineNumber;
-        if (lineNumber == 1 && line.substr(0, 3) == "\xEF\xBB\xBF") line = Trim(line.substr(3));
+        if (lineNumber == 1 && line.substr(0, 3) == "\xEF\xBB\xBF")
+            line = Trim(line.substr(3), kBlanks);
         if (line.empty() || line.front() == ';') continue;
         if (line.front() == '[') {
             if (line.back() != ']' || line.size() < 3) Malformed(lineNumber, "bad section header");
-            section = Trim(line.substr(1, line.size() - 2));
+            section = Trim(line.substr(1, line.size() - 2), kBlanks);
             continue;
         }
         const std::size_t equals = line.find('=');
         if (equals == std::string_view::npos) Malformed(lineNumber, "expected Key = Value");
-        const std::string_view key = Trim(line.substr(0, equals));
-        const std::string_view value = Trim(line.substr(equals + 1));
+        const std::string_view key = Trim(line.substr(0, equals), kBlanks);
+        const std::string_view value = Trim(line.substr(equals + 1), kBlanks);
         if (key.empty()) Malformed(lineNumber, "missing key");
         std::optional<Colour>* slot = Slot(theme, section, key);
         if (slot == nullptr) continue;

@@ -102,11 +102,13 @@ check "10,000 subfolders" "0 created 20002, skipped 0, failed 0" "$status $out"
 
 # An unreadable folder in the template is refused before anything is made, as a user who cannot
 # read it (root reads everything).
-if [[ $(id -u) -eq 0 ]]; then as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups); else as_user=(); fi
-mkdir -p "$work/locked/open/shut" && chmod 000 "$work/locked/open/shut"
-fresh && chmod 777 "$work/t"
-err=$("${as_user[@]}" "$cli" --template "$work/locked" "L#" 2 "$work/t" 2>&1 >/dev/null); status=$?
-check "unreadable template" "2 quirebatch-cli: --template $work/locked/open/shut: Permission denied 0" "$status $err $(count)"
+source "$(dirname "$0")/../as_nobody.sh"
+if [[ -n $nobody_runs ]]; then
+  mkdir -p "$work/locked/open/shut" && chmod 000 "$work/locked/open/shut"
+  fresh && chmod 777 "$work/t"
+  err=$("${as_user[@]}" "$cli" --template "$work/locked" "L#" 2 "$work/t" 2>&1 >/dev/null); status=$?
+  check "unreadable template" "2 quirebatch-cli: --template $work/locked/open/shut: Permission denied 0" "$status $err $(count)"
+fi
 
 # The help names every option on one line each and gives three examples.
 help=$("$cli" --help)

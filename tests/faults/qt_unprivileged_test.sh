@@ -5,11 +5,11 @@
 set -u
 tests=$(readlink -f "$1")
 filter='QtUnprivileged.*:QtUnwritableSettings.*'
-as_user=()
+source "$(dirname "$0")/../as_nobody.sh"
+[[ -n $nobody_runs ]] || exit 77
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-if [[ $(id -u) -eq 0 ]]; then
-    as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+if [[ ${#as_user[@]} -gt 0 ]]; then
     # A copy nobody may run wherever the build tree lies, and a home and temporary folder of its own.
     cp "$tests" "$work/qt_faults_tests"
     tests=$work/qt_faults_tests

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "engine/ascii_text.h"
+#include "engine/utf8.h"
+
 namespace quire::ini {
 namespace {
 
@@ -14,67 +17,20 @@ bool IsControl(char c) {
     return static_cast<unsigned char>(c) < 0x20 && c != '\t' && !IsLineBreak(c);
 }
 
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
-char HexDigit(unsigned value, bool upper) {
-    return "0123456789abcdef0123456789ABCDEF"[(value & 0xF) + (upper ? 16 : 0)];
-}
-
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
 // One UTF-16 unit of an escape as UTF-8; a lone surrogate stands for no character.
 void AppendUnit(std::string& out, std::uint32_t unit) {
     unit &= 0xFFFF;
-    if (unit >= 0xD800 && unit <= 0xDFFF) unit = 0xFFFD;
-    if (unit < 0x80) {
-        out += static_cast<char>(unit);
-    } else if (unit < 0x800) {
-        out += static_cast<char>(0xC0 | unit >> 6);
-        out += static_cast<char>(0x80 | (unit & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | unit >> 12);
-        out += static_cast<char>(0x80 | (unit >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (unit & 0x3F));
-    }
+    AppendUtf8(out, unit >= 0xD800 && unit <= 0xDFFF ? 0xFFFD : unit);
 }
 
-// The code points of a UTF-8 text, and whether each was well formed; a byte that starts no valid
-// sequence stands for itself.
+// The code points of a UTF-8 text; a byte that starts no well-formed sequence stands for itself.
 template <class Visit>
 void ForEachCodePoint(std::string_view text, Visit&& visit) {
     for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80         ? 1
-                                   : lead >> 5 == 0x6  ? 2
-                                   : lead >> 4 == 0xE  ? 3
-                                   : lead >> 3 == 0x1E ? 4
-                                                       : 0;
-        std::uint32_t point = length == 1   ? lead
-                              : length == 2 ? lead & 0x1Fu
-                              : length == 3 ? lead & 0x0Fu
-                                            : lead & 0x07u;
-        bool valid = length != 0 && i + length <= text.size();
-        for (std::size_t k = 1; valid && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            valid = (next & 0xC0) == 0x80;
-            point = point << 6 | (next & 0x3Fu);
-        }
-        if (!valid) {
-            visit(static_cast<std::uint32_t>(lead), false);
-            ++i;
-        } else {
-            visit(point, true);
-            i += length;
-        }
+        const Utf8Sequence sequence = DecodeUtf8(text, i);
+        visit(sequence.length == 0 ? static_cast<unsigned char>(text[i])
+                                   : static_cast<std::uint32_t>(sequence.point));
+        i += sequence.length == 0 ? 1 : sequence.length;
     }
 }
 
@@ -107,14 +63,6 @@ std::size_t Unescape(std::string_view raw, std::size_t i, std::string& out) {
     // A line break after a backslash continues the line; any other character is dropped.
     if (IsLineBreak(c) && i < raw.size() && IsLineBreak(raw[i]) && raw[i] != c) ++i;
     return i;
-}
-
-bool IsUtf8(std::string_view text) {
-    bool valid = true;
-    ForEachCodePoint(text, [&](std::uint32_t point, bool wellFormed) {
-        valid = valid && (wellFormed || point < 0x80);
-    });
-    return valid;
 }
 
 }  // namespace
@@ -228,7 +176,7 @@ std::string EncodeValue(std::string_view text) {
 
 std::string EncodeName(std::string_view name) {
     std::string out;
-    ForEachCodePoint(name, [&](std::uint32_t point, bool) {
+    ForEachCodePoint(name, [&](std::uint32_t point) {
         const auto c = static_cast<char>(point);
         if (point == '/') {
             out += '\\';
