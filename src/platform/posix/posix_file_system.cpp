@@ -19,6 +19,7 @@
 #include <utility>
 
 #include "engine/failure.h"
+#include "platform/posix/posix_files.h"
 
 namespace quire {
 namespace {
@@ -27,39 +28,6 @@ namespace {
 bool Representable(const std::string& path) { return path.find('\0') == std::string::npos; }
 
 [[noreturn]] void Fail(int error) { throw Failure(std::strerror(error)); }
-
-// An open descriptor, closed with its holder; `error` tells why there is none.
-class Descriptor {
-public:
-    Descriptor() = default;
-    explicit Descriptor(int fd, int error = 0) : fd_(fd), error_(error) {}
-    Descriptor(Descriptor&& other) noexcept
-        : fd_(std::exchange(other.fd_, -1)), error_(other.error_) {}
-    Descriptor& operator=(Descriptor&& other) noexcept {
-        std::swap(fd_, other.fd_);
-        error_ = other.error_;
-        return *this;
-    }
-    ~Descriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-
-    int Fd() const { return fd_; }
-    int Error() const { return error_; }
-    // Hands the descriptor to another owner, such as a directory stream.
-    int Release() { return std::exchange(fd_, -1); }
-
-private:
-    int fd_ = -1;
-    int error_ = 0;
-};
-
-Descriptor OpenAt(int directory, const char* path, int flags) {
-    const int fd = ::openat(directory, path, flags | O_CLOEXEC);
-    return fd >= 0 ? Descriptor(fd) : Descriptor(-1, errno);
-}
 
 // The folder at `path`, reached one component at a time, so that no single call gets a path
 // longer than the system takes whole.
@@ -110,12 +78,11 @@ int MakeDirectory(const std::string& path) {
     });
 }
 
-std::string NotOrdinary(mode_t mode) {
-    if (S_ISDIR(mode)) return std::strerror(EISDIR);
-    if (S_ISFIFO(mode)) return "Not an ordinary file but a named pipe";
-    if (S_ISSOCK(mode)) return "Not an ordinary file but a socket";
-    if (S_ISCHR(mode) || S_ISBLK(mode)) return "Not an ordinary file but a device";
-    return "Not an ordinary file";
+// A folder named where a file is read is told in the system's own words, as the tool's other
+// errors are.
+void RefuseUnlessOrdinary(mode_t mode) {
+    if (S_ISDIR(mode)) Fail(EISDIR);
+    if (!S_ISREG(mode)) throw Failure(NotOrdinaryFile(mode));
 }
 
 // The entry at `path` in its parent folder, held open, so that the name is looked at and acted on
@@ -350,7 +317,7 @@ std::string PosixFileSystem::ReadSmallFile(const std::string& path, std::size_t 
         if (error == ENOENT) throw Failure("File not found");
         Fail(error);
     }
-    if (!S_ISREG(info.st_mode)) throw Failure(NotOrdinary(info.st_mode));
+    RefuseUnlessOrdinary(info.st_mode);
 
     Descriptor file;
     if (const int error = AtPath(path,
@@ -363,7 +330,7 @@ std::string PosixFileSystem::ReadSmallFile(const std::string& path, std::size_t 
         Fail(error);
     }
     if (::fstat(file.Fd(), &info) != 0) Fail(errno);
-    if (!S_ISREG(info.st_mode)) throw Failure(NotOrdinary(info.st_mode));
+    RefuseUnlessOrdinary(info.st_mode);
     const std::string tooLarge = "The file is larger than " + SizeText(limit);
     if (static_cast<unsigned long long>(info.st_size) > limit) throw Failure(tooLarge);
 

@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "engine/failure.h"
+#include "platform/posix/posix_files.h"
 
 namespace quire {
 namespace {
@@ -37,24 +38,15 @@ std::string StateFolder() {
     return {};
 }
 
-// Makes `folder` and the folders above it that are missing, for the user alone.
-void MakeFolders(const std::string& folder) {
-    for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
-        const std::string step = folder.substr(0, slash);
-        if (::mkdir(step.c_str(), 0700) != 0 && errno != EEXIST) Fail(step, errno);
-        if (slash == std::string::npos) return;
-    }
-}
-
 class FileSink final : public JournalSink {
 public:
-    FileSink(int fd, std::string temporary, std::string journal, std::string folder)
-        : fd_(fd),
+    FileSink(Descriptor fd, std::string temporary, std::string journal, std::string folder)
+        : fd_(std::move(fd)),
           temporary_(std::move(temporary)),
           journal_(std::move(journal)),
           folder_(std::move(folder)) {}
     ~FileSink() override {
-        ::close(fd_);
+        fd_ = Descriptor();
         if (!published_) ::unlink(temporary_.c_str());
     }
     FileSink(const FileSink&) = delete;
@@ -62,7 +54,7 @@ public:
 
     void Write(std::string_view bytes) override {
         while (!bytes.empty()) {
-            const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
+            const ssize_t written = ::write(fd_.Fd(), bytes.data(), bytes.size());
             if (written < 0 && errno == EINTR) continue;
             if (written < 0) Fail(journal_, errno);
             bytes.remove_prefix(static_cast<std::size_t>(written));
@@ -76,19 +68,18 @@ public:
 
     // The folder too, so that the rename that made the journal is on the disk as well.
     void Sync() override {
-        if (::fsync(fd_) != 0) Fail(journal_, errno);
-        const int folder = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (folder >= 0) {
-            ::fsync(folder);
-            ::close(folder);
+        if (::fsync(fd_.Fd()) != 0) Fail(journal_, errno);
+        if (const Descriptor folder = OpenAt(AT_FDCWD, folder_.c_str(), O_RDONLY | O_DIRECTORY);
+            folder.Fd() >= 0) {
+            ::fsync(folder.Fd());
         }
-        if (published_ && !SameFile(fd_, journal_)) {
+        if (published_ && !SameFile(fd_.Fd(), journal_)) {
             throw Failure(journal_ + ": another program replaced or removed it meanwhile");
         }
     }
 
 private:
-    int fd_;
+    Descriptor fd_;
     std::string temporary_;
     std::string journal_;
     std::string folder_;
@@ -97,23 +88,21 @@ private:
 
 class FileSource final : public JournalFile {
 public:
-    FileSource(int fd, std::string journal) : fd_(fd), journal_(std::move(journal)) {}
-    ~FileSource() override { ::close(fd_); }
-    FileSource(const FileSource&) = delete;
-    FileSource& operator=(const FileSource&) = delete;
+    FileSource(Descriptor fd, std::string journal)
+        : fd_(std::move(fd)), journal_(std::move(journal)) {}
 
     std::size_t ReadAt(std::uint64_t offset, char* buffer, std::size_t size) override {
         for (;;) {
-            const ssize_t got = ::pread(fd_, buffer, size, static_cast<off_t>(offset));
+            const ssize_t got = ::pread(fd_.Fd(), buffer, size, static_cast<off_t>(offset));
             if (got >= 0) return static_cast<std::size_t>(got);
             if (errno != EINTR) throw Failure(std::strerror(errno));
         }
     }
 
-    bool StillPublished() override { return SameFile(fd_, journal_); }
+    bool StillPublished() override { return SameFile(fd_.Fd(), journal_); }
 
 private:
-    int fd_;
+    Descriptor fd_;
     std::string journal_;
 };
 
@@ -125,14 +114,6 @@ void CheckOwnership(const struct stat& info, const std::string& path) {
     }
 }
 
-std::string NotOrdinary(mode_t mode) {
-    if (S_ISLNK(mode)) return "Not an ordinary file but a link";
-    if (S_ISDIR(mode)) return "Not an ordinary file but a folder";
-    if (S_ISFIFO(mode)) return "Not an ordinary file but a named pipe";
-    if (S_ISCHR(mode) || S_ISBLK(mode)) return "Not an ordinary file but a device";
-    return "Not an ordinary file";
-}
-
 }  // namespace
 
 PosixJournalStore::PosixJournalStore(std::string folder)
@@ -140,15 +121,15 @@ PosixJournalStore::PosixJournalStore(std::string folder)
 
 std::unique_ptr<JournalSink> PosixJournalStore::Begin() {
     if (folder_.empty()) throw Failure("Neither XDG_STATE_HOME nor HOME names a folder");
-    MakeFolders(folder_);
+    MakeFolders(folder_, 0700);  // for the user alone
     std::string temporary = folder_ + "/.last-run.XXXXXX";
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0) Fail(temporary, errno);
+    Descriptor fd = Opened(::mkostemp(temporary.data(), O_CLOEXEC));
+    if (fd.Fd() < 0) Fail(temporary, fd.Error());
     // Held while the sink lives: an undo meanwhile finds the journal busy. The file is new, so
     // the lock is free; a file system without locks leaves the run unguarded, as before.
-    static_cast<void>(::flock(fd, LOCK_EX | LOCK_NB));
-    return std::make_unique<FileSink>(fd, std::move(temporary), folder_ + "/" + kJournalName,
-                                      folder_);
+    static_cast<void>(::flock(fd.Fd(), LOCK_EX | LOCK_NB));
+    return std::make_unique<FileSink>(std::move(fd), std::move(temporary),
+                                      folder_ + "/" + kJournalName, folder_);
 }
 
 // The folder is opened and checked first, then the journal in it is examined before it is opened
@@ -157,29 +138,26 @@ std::unique_ptr<JournalSink> PosixJournalStore::Begin() {
 std::unique_ptr<JournalFile> PosixJournalStore::Open() {
     if (folder_.empty()) return nullptr;
     const std::string journal = folder_ + "/" + kJournalName;
-    const int folderFd = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folderFd < 0) {
-        if (errno == ENOENT || errno == ENOTDIR) return nullptr;
-        Fail(folder_, errno);
+    const Descriptor folder = OpenAt(AT_FDCWD, folder_.c_str(), O_RDONLY | O_DIRECTORY);
+    if (folder.Fd() < 0) {
+        if (folder.Error() == ENOENT || folder.Error() == ENOTDIR) return nullptr;
+        Fail(folder_, folder.Error());
     }
-    struct Closing {
-        int fd;
-        ~Closing() { ::close(fd); }
-    } const folder{folderFd};
     struct stat info {};
-    if (::fstatat(folder.fd, kJournalName, &info, AT_SYMLINK_NOFOLLOW) != 0) {
+    if (::fstatat(folder.Fd(), kJournalName, &info, AT_SYMLINK_NOFOLLOW) != 0) {
         if (errno == ENOENT) return nullptr;
         Fail(journal, errno);
     }
-    if (!S_ISREG(info.st_mode)) throw Failure(journal + ": " + NotOrdinary(info.st_mode));
-    const int fd = ::openat(folder.fd, kJournalName,
-                            O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) Fail(journal, errno);
-    auto source = std::make_unique<FileSource>(fd, journal);
+    if (!S_ISREG(info.st_mode)) throw Failure(journal + ": " + NotOrdinaryFile(info.st_mode));
+    Descriptor opened =
+        OpenAt(folder.Fd(), kJournalName, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY);
+    if (opened.Fd() < 0) Fail(journal, opened.Error());
+    const int fd = opened.Fd();
+    auto source = std::make_unique<FileSource>(std::move(opened), journal);
     if (::fstat(fd, &info) != 0) Fail(journal, errno);
-    if (!S_ISREG(info.st_mode)) throw Failure(journal + ": " + NotOrdinary(info.st_mode));
+    if (!S_ISREG(info.st_mode)) throw Failure(journal + ": " + NotOrdinaryFile(info.st_mode));
     struct stat folderInfo {};
-    if (::fstat(folder.fd, &folderInfo) != 0) Fail(folder_, errno);
+    if (::fstat(folder.Fd(), &folderInfo) != 0) Fail(folder_, errno);
     CheckOwnership(folderInfo, folder_);
     CheckOwnership(info, journal);
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {

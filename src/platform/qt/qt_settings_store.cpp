@@ -17,6 +17,7 @@
 #include "app/product.h"
 #include "engine/failure.h"
 #include "platform/posix/posix_file_system.h"
+#include "platform/posix/posix_files.h"
 #include "platform/qt/qt_ini_document.h"
 
 namespace quire::qt {
@@ -40,15 +41,6 @@ bool NothingAt(const std::string& path) {
     return ::lstat(path.c_str(), &info) != 0 && errno == ENOENT;
 }
 
-// Creates the missing folders above the file, as the user's umask allows.
-void MakeFolders(const std::string& folder) {
-    if (folder.empty() || folder == "/" || folder == "." || !NothingAt(folder)) return;
-    MakeFolders(Folder(folder));
-    if (::mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST) {
-        throw Failure(std::string(std::strerror(errno)) + ": " + folder);
-    }
-}
-
 // The lock beside the file, the one Qt's settings class takes too, held with flock so that a
 // holder that dies lets go of it. It is removed by the holder, so a file that was removed while
 // we waited is no lock and we take the lock anew.
@@ -57,22 +49,22 @@ public:
     explicit SettingsLock(std::string path) : path_(std::move(path)) {
         const auto deadline = std::chrono::steady_clock::now() + kLockPatience;
         for (;;) {
-            fd_ =
-                ::open(path_.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
-            if (fd_ < 0) Refuse(std::strerror(errno));
+            fd_ = Opened(::open(path_.c_str(),
+                                O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666));
+            if (fd_.Fd() < 0) Refuse(std::strerror(fd_.Error()));
             struct stat held {};
-            if (::fstat(fd_, &held) != 0 || !S_ISREG(held.st_mode)) {
+            if (::fstat(fd_.Fd(), &held) != 0 || !S_ISREG(held.st_mode)) {
                 Release();
                 Refuse("it is no ordinary file");
             }
-            if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
+            if (::flock(fd_.Fd(), LOCK_EX | LOCK_NB) == 0) {
                 struct stat named {};
                 if (::stat(path_.c_str(), &named) == 0 && named.st_dev == held.st_dev &&
                     named.st_ino == held.st_ino) {
                     const std::string owner = std::to_string(::getpid()) + "\nquirebatch\n";
-                    if (::ftruncate(fd_, 0) == 0) {
+                    if (::ftruncate(fd_.Fd(), 0) == 0) {
                         [[maybe_unused]] const ssize_t written =
-                            ::write(fd_, owner.data(), owner.size());
+                            ::write(fd_.Fd(), owner.data(), owner.size());
                     }
                     return;
                 }
@@ -89,7 +81,7 @@ public:
         }
     }
     ~SettingsLock() {
-        if (fd_ < 0) return;
+        if (fd_.Fd() < 0) return;
         ::unlink(path_.c_str());
         Release();
     }
@@ -97,16 +89,13 @@ public:
     SettingsLock& operator=(const SettingsLock&) = delete;
 
 private:
-    void Release() {
-        if (fd_ >= 0) ::close(fd_);
-        fd_ = -1;
-    }
+    void Release() { fd_ = Descriptor(); }
     [[noreturn]] void Refuse(const std::string& why) {
         throw Failure("the lock " + path_ + " cannot be taken: " + why);
     }
 
     std::string path_;
-    int fd_ = -1;
+    Descriptor fd_;
 };
 
 // The ordinary file that a write replaces: the file itself, or the one a link leads to; nothing
@@ -132,27 +121,6 @@ mode_t NewFileMode() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
-}
-
-// Writes `text` to a new file beside `destination`, on disk, and renames it over it.
-void ReplaceFile(const std::string& destination, const std::string& text, mode_t mode) {
-    std::string temporary = destination + ".XXXXXX";
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0) throw Failure(std::strerror(errno));
-    int error = ::fchmod(fd, mode) == 0 ? 0 : errno;
-    for (std::size_t done = 0; error == 0 && done < text.size();) {
-        const ssize_t wrote = ::write(fd, text.data() + done, text.size() - done);
-        if (wrote < 0 && errno == EINTR) continue;
-        if (wrote < 0) error = errno;
-        if (wrote > 0) done += static_cast<std::size_t>(wrote);
-    }
-    if (error == 0 && ::fsync(fd) != 0) error = errno;
-    if (::close(fd) != 0 && error == 0) error = errno;
-    if (error == 0 && ::rename(temporary.c_str(), destination.c_str()) != 0) error = errno;
-    if (error != 0) {
-        ::unlink(temporary.c_str());
-        throw Failure(std::strerror(error));
-    }
 }
 
 }  // namespace
@@ -183,7 +151,7 @@ std::string QtSettingsStore::ReadSetting(std::string_view key, std::string_view 
 
 void QtSettingsStore::WriteSetting(std::string_view key, std::string_view value) {
     try {
-        MakeFolders(Folder(file_));
+        MakeFolders(Folder(file_), 0777);
         const SettingsLock lock(file_ + ".lock");
         const std::optional<std::string> destination = Destination(file_);
         std::string text;

@@ -10,13 +10,12 @@
 namespace quire {
 
 WatchedPoll::WatchedPoll(PollFunction poll) : poll_(poll) {
-    kick_ = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
-    if (kick_ < 0) return;  // every question then goes to the system
+    kick_ = Opened(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK));
+    if (kick_.Fd() < 0) return;  // every question then goes to the system
     try {
         watcher_ = std::thread([this] { Run(); });
     } catch (const std::system_error&) {
-        ::close(kick_);
-        kick_ = -1;
+        kick_ = Descriptor();
     }
 }
 
@@ -28,7 +27,6 @@ WatchedPoll::~WatchedPoll() {
     }
     Kick();
     watcher_.join();
-    ::close(kick_);
 }
 
 int WatchedPoll::Poll(pollfd* descriptors, nfds_t count, int timeout) {
@@ -67,7 +65,7 @@ void WatchedPoll::StartWatching(const pollfd* descriptors, nfds_t count) {
 void WatchedPoll::Kick() const {
     const std::uint64_t one = 1;
     // Fails only when the counter is full, and then the watcher is woken already.
-    [[maybe_unused]] const ssize_t written = ::write(kick_, &one, sizeof one);
+    [[maybe_unused]] const ssize_t written = ::write(kick_.Fd(), &one, sizeof one);
 }
 
 void WatchedPoll::Run() {
@@ -86,14 +84,14 @@ void WatchedPoll::Run() {
                 state_.store(Watch::Watching, std::memory_order_release);
             }
         }
-        set.push_back({kick_, POLLIN, 0});
+        set.push_back({kick_.Fd(), POLLIN, 0});
         int ready = 0;
         do {
             ready = ::poll(set.data(), set.size(), -1);
         } while (ready < 0 && errno == EINTR);
         if (ready > 0 && set.back().revents != 0) {
             std::uint64_t kicks = 0;
-            [[maybe_unused]] const ssize_t read = ::read(kick_, &kicks, sizeof kicks);
+            [[maybe_unused]] const ssize_t read = ::read(kick_.Fd(), &kicks, sizeof kicks);
             continue;
         }
         const std::lock_guard lock(mutex_);

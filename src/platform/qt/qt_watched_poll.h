@@ -13,6 +13,8 @@
 #include <thread>
 #include <vector>
 
+#include "platform/posix/posix_files.h"
+
 namespace quire {
 
 class WatchedPoll {
@@ -41,7 +43,7 @@ private:
     void Run();
 
     PollFunction poll_;
-    int kick_ = -1;  // wakes the watcher when the set changes or it must stop
+    Descriptor kick_;  // wakes the watcher when the set changes or it must stop
     std::mutex mutex_;
     std::vector<pollfd> watched_;  // written by the polling thread under mutex_
     std::uint64_t generation_ = 0;

@@ -1,0 +1,56 @@
+// The POSIX file chores that more than one part of the program needs: owning a descriptor,
+// saying what an entry is when it is no ordinary file, making the folders above a file, and
+// replacing a file whole.
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace quire {
+
+// An open descriptor, closed with its holder; `Error` tells why there is none.
+class Descriptor {
+public:
+    Descriptor() = default;
+    explicit Descriptor(int fd, int error = 0) : fd_(fd), error_(error) {}
+    Descriptor(Descriptor&& other) noexcept
+        : fd_(std::exchange(other.fd_, -1)), error_(other.error_) {}
+    Descriptor& operator=(Descriptor&& other) noexcept {
+        std::swap(fd_, other.fd_);
+        error_ = other.error_;
+        return *this;
+    }
+    ~Descriptor();
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    int Fd() const { return fd_; }
+    int Error() const { return error_; }
+    // Hands the descriptor to another owner, such as a directory stream.
+    int Release() { return std::exchange(fd_, -1); }
+
+private:
+    int fd_ = -1;
+    int error_ = 0;
+};
+
+// The descriptor a call just gave, or its error: `Opened(::open(...))`.
+Descriptor Opened(int fd);
+// `openat` with O_CLOEXEC; the error in the result when it fails.
+Descriptor OpenAt(int directory, const char* path, int flags);
+
+// Why an entry of type `mode` is no ordinary file, in the words the program shows.
+std::string NotOrdinaryFile(mode_t mode);
+
+// Makes `folder` and the folders above it that are missing, with `mode` (less the umask). Throws
+// Failure naming the step that failed.
+void MakeFolders(const std::string& folder, mode_t mode);
+
+// Writes `text` to a new file beside `destination`, with `mode`, on the disk, and renames it over
+// `destination`: a reader meets the old file or the new one, never a part. Throws Failure.
+void ReplaceFile(const std::string& destination, std::string_view text, mode_t mode);
+
+}  // namespace quire
