@@ -101,6 +101,7 @@ std::pair<std::string, std::string> SplitParent(const std::string& path) {
     return {entry.substr(0, slash == 0 ? 1 : slash), entry.substr(slash + 1)};
 }
 
+// The folder at `path`, held open: whole where the system takes the path, else name by name.
 Descriptor OpenFolder(const std::string& path) {
     return path.size() < PATH_MAX ? OpenAt(AT_FDCWD, path.c_str(), O_PATH | O_DIRECTORY)
                                   : OpenFolderByComponents(path);
@@ -218,9 +219,7 @@ FileSystem::Creation PosixFileSystem::PredictCreation(const std::string& path) c
     const std::size_t slash = entry.rfind('/');
     const std::string parentPath =
         slash == std::string::npos ? std::string(".") : entry.substr(0, slash == 0 ? 1 : slash);
-    const Descriptor parent = parentPath.size() < PATH_MAX
-                                  ? OpenAt(AT_FDCWD, parentPath.c_str(), O_PATH | O_DIRECTORY)
-                                  : OpenFolderByComponents(parentPath);
+    const Descriptor parent = OpenFolder(parentPath);
     if (parent.Fd() < 0) Fail(parent.Error());
     const std::size_t nameLength = entry.size() - (slash == std::string::npos ? 0 : slash + 1);
     const long nameMax = ::fpathconf(parent.Fd(), _PC_NAME_MAX);
@@ -249,9 +248,7 @@ FileSystem::Creation PosixFileSystem::PredictCreationInPlannedFolder(
         while (above.size() > 1 && above.back() == '/') above.pop_back();
         if (above == "/" || FolderExists(above)) break;
     }
-    const Descriptor folder = above.size() < PATH_MAX
-                                  ? OpenAt(AT_FDCWD, above.c_str(), O_PATH | O_DIRECTORY)
-                                  : OpenFolderByComponents(above);
+    const Descriptor folder = OpenFolder(above);
     const long nameMax = folder.Fd() >= 0 ? ::fpathconf(folder.Fd(), _PC_NAME_MAX) : NAME_MAX;
     if (nameMax > 0 && nameLength > static_cast<std::size_t>(nameMax)) Fail(ENAMETOOLONG);
     return Creation::Created;
@@ -260,9 +257,7 @@ FileSystem::Creation PosixFileSystem::PredictCreationInPlannedFolder(
 // Entries are told apart without following links: a link to a folder is not one of the tree's.
 std::vector<std::string> PosixFileSystem::SubfolderNames(const std::string& path) const {
     if (!Representable(path)) Fail(EINVAL);
-    Descriptor reached = path.size() < PATH_MAX
-                             ? OpenAt(AT_FDCWD, path.c_str(), O_PATH | O_DIRECTORY)
-                             : OpenFolderByComponents(path);
+    Descriptor reached = OpenFolder(path);
     if (reached.Fd() < 0) Fail(reached.Error());
     Descriptor listing = OpenAt(reached.Fd(), ".", O_RDONLY | O_DIRECTORY);
     if (listing.Fd() < 0) Fail(listing.Error());
