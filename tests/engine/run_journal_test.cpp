@@ -302,8 +302,15 @@ TEST_P(BothWays, TwoRunsAtOnceNeverMix) {
     Create(second, "/two/B");
     first.Finish();
     second.Finish();
-    ASSERT_EQ(unwritable.size(), 1U) << "the run whose journal was replaced says so, once";
-    EXPECT_NE(unwritable[0].find("replaced"), std::string::npos) << unwritable[0];
+    // With threads the first may have written its journal whole before the second replaced it:
+    // that is an ordinary later run, nothing to say.
+    if (!sharedFiles.threads) {
+        EXPECT_EQ(unwritable.size(), 1U) << "the run whose journal was replaced says so";
+    }
+    ASSERT_LE(unwritable.size(), 1U) << "once";
+    if (!unwritable.empty()) {
+        EXPECT_NE(unwritable[0].find("replaced"), std::string::npos) << unwritable[0];
+    }
     const std::string target = ReadJournal(store)->run.target;
     if (!sharedFiles.threads) {
         EXPECT_EQ(target, "/two");
