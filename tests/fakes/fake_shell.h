@@ -15,7 +15,7 @@ public:
     std::vector<std::string> opened;
     std::vector<ShellCommand> commands;
     std::string desktop = "C:\\Users\\ada\\Desktop";
-    std::string home;  // unknown unless a test names it
+    std::string home;                                              // unknown unless a test names it
     std::string picked;                                            // empty: the user cancels
     std::vector<std::pair<std::string, std::string>> pickerCalls;  // title, initial folder
     bool failCommands = false;

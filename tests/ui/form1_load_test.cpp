@@ -113,7 +113,7 @@ TEST(FormLoad, AStartUpDrawThatCannotLaunchIsReportedAs110) {
 TEST(FormLoad, TheStartupDrawSettingTurnsTheDrawOffAndOnlyThat) {
     const std::vector<std::pair<std::string, bool>> cases{
         {"0", false}, {"off", false}, {" OFF\t", false}, {"No", false}, {"false", false},
-        {"1", true},  {"", true},     {"on", true},       {"00", true},  {"offline", true}};
+        {"1", true},  {"", true},     {"on", true},      {"00", true},  {"offline", true}};
     for (const auto& [value, opens] : cases) {
         Form1Harness h;
         h.settings.values = {{"StartupDraw", value}};

@@ -90,8 +90,8 @@ void CopyFile(int fromFolder, const std::string& name, int toFolder) {
         if (got < 0) Fail(errno);
         if (got == 0) break;
         for (ssize_t written = 0; written < got;) {
-            const ssize_t put = ::write(to.Get(), buffer + written,
-                                        static_cast<std::size_t>(got - written));
+            const ssize_t put =
+                ::write(to.Get(), buffer + written, static_cast<std::size_t>(got - written));
             if (put < 0 && errno == EINTR) continue;
             if (put < 0) Fail(errno);
             written += put;
@@ -148,8 +148,8 @@ Fd MakeParents(const std::string& path) {
             if (::mkdirat(folder.Get(), component.c_str(), 0700) != 0 && errno != EEXIST) {
                 Fail(errno);
             }
-            folder = Fd(::openat(folder.Get(), component.c_str(),
-                                 O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+            folder =
+                Fd(::openat(folder.Get(), component.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         }
         start = end + 1;
     }
@@ -193,8 +193,8 @@ void PosixFileSystem::CopyFolder(const std::string& original, const std::string&
         } else if (errno != ENOENT) {
             Fail(errno);
         }
-        if (::renameat2(parent.Get(), part.c_str(), parent.Get(), name.c_str(),
-                        RENAME_NOREPLACE) != 0) {
+        if (::renameat2(parent.Get(), part.c_str(), parent.Get(), name.c_str(), RENAME_NOREPLACE) !=
+            0) {
             const int error = errno;
             struct stat info {};
             const bool madeMeanwhile =

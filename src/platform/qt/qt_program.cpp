@@ -1,5 +1,7 @@
 #include "platform/qt/qt_program.h"
 
+#include <sys/stat.h>
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QLineEdit>
@@ -8,8 +10,6 @@
 #include <QStandardPaths>
 #include <QTime>
 #include <QWindow>
-#include <sys/stat.h>
-
 #include <filesystem>
 #include <system_error>
 
@@ -35,15 +35,15 @@ ProgramSetup DesktopSetup() {
         static_cast<std::uint32_t>(QTime::currentTime().msecsSinceStartOfDay() / 1000);
     // $XDG_DATA_HOME, by default ~/.local/share.
     const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return ProgramSetup{
-        FilesFolder(ProgramFolder(), QUIRE_FILES_FROM_PROGRAM),
-        DefaultSettingsFile(),
-        SeededUniformSource(secondsSinceMidnight),
-        QtShell::DesktopHooks(),
-        [] { QCoreApplication::exit(0); },
-        nullptr,
-        dataHome.isEmpty() ? std::string()
-                           : QFile::encodeName(dataHome).toStdString() + "/quirebatch/Samples"};
+    return ProgramSetup{FilesFolder(ProgramFolder(), QUIRE_FILES_FROM_PROGRAM),
+                        DefaultSettingsFile(),
+                        SeededUniformSource(secondsSinceMidnight),
+                        QtShell::DesktopHooks(),
+                        [] { QCoreApplication::exit(0); },
+                        nullptr,
+                        dataHome.isEmpty()
+                            ? std::string()
+                            : QFile::encodeName(dataHome).toStdString() + "/quirebatch/Samples"};
 }
 
 Program::Program(ProgramSetup setup)
@@ -54,10 +54,9 @@ Program::Program(ProgramSetup setup)
     Dialogs& dialogs = setup.dialogs ? *setup.dialogs : realDialogs_;
     const Form1Ports ports{view_, files_, dialogs, pump_, settings_, shell_, skin_, journal_};
     form_ = std::make_unique<Form1>(
-        ports,
-        Form1Environment{std::move(setup.programFolder), kPosixTraits,
-                         QLocale::system().decimalPoint().toStdString(), std::move(setup.uniform),
-                         std::move(setup.userSamplesFolder)});
+        ports, Form1Environment{std::move(setup.programFolder), kPosixTraits,
+                                QLocale::system().decimalPoint().toStdString(),
+                                std::move(setup.uniform), std::move(setup.userSamplesFolder)});
     window_.Attach(*form_);
 }
 

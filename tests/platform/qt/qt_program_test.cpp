@@ -48,8 +48,10 @@ protected:
 TEST_F(QtProgram, FirstStartShowsTheDefaultsAndStoresThem) {
     Program program(fixture_.Setup());
     program.Start();
-    std::string desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation).toStdString();
-    if (!QFileInfo(QString::fromStdString(desktop)).isDir()) desktop = QDir::homePath().toStdString();
+    std::string desktop =
+        QStandardPaths::writableLocation(QStandardPaths::DesktopLocation).toStdString();
+    if (!QFileInfo(QString::fromStdString(desktop)).isDir())
+        desktop = QDir::homePath().toStdString();
     desktop += "/";
     EXPECT_EQ(program.View().Text(ControlId::Text1), "Folder ###");
     EXPECT_EQ(program.View().Text(ControlId::Text2), "20");

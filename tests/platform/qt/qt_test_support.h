@@ -126,17 +126,12 @@ struct ProgramFixture {
     }
 
     ProgramSetup Setup() {
-        return ProgramSetup{programFolder.Path(),
-                            SettingsFile(),
-                            [this] { return drawn; },
-                            desktop.Hooks(),
-                            [this] { ++exits; },
-                            &dialogs,
+        return ProgramSetup{programFolder.Path(), SettingsFile(),      [this] { return drawn; },
+                            desktop.Hooks(),      [this] { ++exits; }, &dialogs,
                             UserSamples()};
     }
 
-    std::string UserSamples() const { return dataHome.Sub("quirebatch/Samples");
-    }
+    std::string UserSamples() const { return dataHome.Sub("quirebatch/Samples"); }
 };
 
 // Polls for a modal widget every few milliseconds and hands it to `act`, which must close it.
