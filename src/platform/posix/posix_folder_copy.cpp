@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "engine/failure.h"
+#include "platform/posix/posix_descriptor.h"
 #include "platform/posix/posix_file_system.h"
 
 namespace quire {
@@ -24,36 +25,19 @@ constexpr int kDeepest = 64;
 
 [[noreturn]] void Fail(int error) { throw Failure(std::strerror(error)); }
 
-class Fd {
-public:
-    explicit Fd(int fd) : fd_(fd) {}
-    Fd(Fd&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-    Fd& operator=(Fd&& other) noexcept {
-        std::swap(fd_, other.fd_);
-        return *this;
-    }
-    ~Fd() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    int Get() const { return fd_; }
-    int Release() { return std::exchange(fd_, -1); }
+using posix::Descriptor;
+using posix::OpenAt;
 
-private:
-    int fd_;
-};
-
-Fd OpenFolderAt(int parent, const char* name) {
-    return Fd(::openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+Descriptor OpenFolderAt(int parent, const char* name) {
+    return OpenAt(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
 }
 
 // The entries of an open folder but "." and "..", each handed to `each(name)`.
 template <class Each>
 void ForEachEntry(int folder, Each&& each) {
-    Fd listing(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (listing.Get() < 0) Fail(errno);
-    DIR* const directory = ::fdopendir(listing.Get());
+    Descriptor listing = OpenAt(folder, ".", O_RDONLY | O_DIRECTORY);
+    if (listing.Fd() < 0) Fail(listing.Error());
+    DIR* const directory = ::fdopendir(listing.Fd());
     if (directory == nullptr) Fail(errno);
     static_cast<void>(listing.Release());
     try {
@@ -76,28 +60,30 @@ void ForEachEntry(int folder, Each&& each) {
 
 void CopyFile(int fromFolder, const std::string& name, int toFolder) {
     // Never waits on a pipe or a device that took the file's place meanwhile.
-    Fd from(::openat(fromFolder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-    if (from.Get() < 0) Fail(errno);
+    const Descriptor from = OpenAt(fromFolder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK);
+    if (from.Fd() < 0) Fail(from.Error());
     struct stat info {};
-    if (::fstat(from.Get(), &info) != 0) Fail(errno);
+    if (::fstat(from.Fd(), &info) != 0) Fail(errno);
     if (!S_ISREG(info.st_mode)) return;
-    Fd to(::openat(toFolder, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-    if (to.Get() < 0) Fail(errno);
+    const int created =
+        ::openat(toFolder, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (created < 0) Fail(errno);
+    Descriptor to(created);
     char buffer[64 * 1024];
     for (;;) {
-        const ssize_t got = ::read(from.Get(), buffer, sizeof buffer);
+        const ssize_t got = ::read(from.Fd(), buffer, sizeof buffer);
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) Fail(errno);
         if (got == 0) break;
         for (ssize_t written = 0; written < got;) {
             const ssize_t put =
-                ::write(to.Get(), buffer + written, static_cast<std::size_t>(got - written));
+                ::write(to.Fd(), buffer + written, static_cast<std::size_t>(got - written));
             if (put < 0 && errno == EINTR) continue;
             if (put < 0) Fail(errno);
             written += put;
         }
     }
-    if (::close(to.Release()) != 0) Fail(errno);
+    if (::close(to.Release()) != 0) Fail(errno);  // a full disk may tell only now
 }
 
 void CopyEntries(int fromFolder, int toFolder, int depth) {
@@ -109,10 +95,11 @@ void CopyEntries(int fromFolder, int toFolder, int depth) {
             CopyFile(fromFolder, name, toFolder);
         } else if (S_ISDIR(info.st_mode)) {
             if (::mkdirat(toFolder, name.c_str(), 0777) != 0) Fail(errno);
-            const Fd from = OpenFolderAt(fromFolder, name.c_str());
-            const Fd to = OpenFolderAt(toFolder, name.c_str());
-            if (from.Get() < 0 || to.Get() < 0) Fail(errno);
-            CopyEntries(from.Get(), to.Get(), depth + 1);
+            const Descriptor from = OpenFolderAt(fromFolder, name.c_str());
+            if (from.Fd() < 0) Fail(from.Error());
+            const Descriptor to = OpenFolderAt(toFolder, name.c_str());
+            if (to.Fd() < 0) Fail(to.Error());
+            CopyEntries(from.Fd(), to.Fd(), depth + 1);
         }
     });
 }
@@ -120,12 +107,12 @@ void CopyEntries(int fromFolder, int toFolder, int depth) {
 // Removes what a copy cut short left under its private name; links are removed, not followed.
 void RemoveTree(int parent, const std::string& name, int depth) {
     if (depth <= kDeepest) {
-        const Fd folder = OpenFolderAt(parent, name.c_str());
-        if (folder.Get() >= 0) {
+        const Descriptor folder = OpenFolderAt(parent, name.c_str());
+        if (folder.Fd() >= 0) {
             try {
-                ForEachEntry(folder.Get(), [&](const std::string& entry) {
-                    if (::unlinkat(folder.Get(), entry.c_str(), 0) != 0) {
-                        RemoveTree(folder.Get(), entry, depth + 1);
+                ForEachEntry(folder.Fd(), [&](const std::string& entry) {
+                    if (::unlinkat(folder.Fd(), entry.c_str(), 0) != 0) {
+                        RemoveTree(folder.Fd(), entry, depth + 1);
                     }
                 });
             } catch (const Failure&) {
@@ -138,22 +125,21 @@ void RemoveTree(int parent, const std::string& name, int depth) {
 
 // The folder at `path`, made with its missing parents: those only for the user (as the XDG base
 // directories are to be made), the last one as the umask allows.
-Fd MakeParents(const std::string& path) {
-    Fd folder(::open(path.front() == '/' ? "/" : ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+Descriptor MakeParents(const std::string& path) {
+    Descriptor folder = OpenAt(AT_FDCWD, path.front() == '/' ? "/" : ".", O_RDONLY | O_DIRECTORY);
     std::size_t start = 0;
-    while (folder.Get() >= 0 && start < path.size()) {
+    while (folder.Fd() >= 0 && start < path.size()) {
         const std::size_t end = std::min(path.find('/', start), path.size());
         if (end > start) {
             const std::string component = path.substr(start, end - start);
-            if (::mkdirat(folder.Get(), component.c_str(), 0700) != 0 && errno != EEXIST) {
+            if (::mkdirat(folder.Fd(), component.c_str(), 0700) != 0 && errno != EEXIST) {
                 Fail(errno);
             }
-            folder =
-                Fd(::openat(folder.Get(), component.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+            folder = OpenAt(folder.Fd(), component.c_str(), O_RDONLY | O_DIRECTORY);
         }
         start = end + 1;
     }
-    if (folder.Get() < 0) Fail(errno);
+    if (folder.Fd() < 0) Fail(folder.Error());
     return folder;
 }
 
@@ -174,38 +160,38 @@ void PosixFileSystem::CopyFolder(const std::string& original, const std::string&
     const std::size_t slash = entry.rfind('/');
     const std::string name = slash == std::string::npos ? entry : entry.substr(slash + 1);
     if (name.empty() || name == "/" || name == "." || name == "..") Fail(EINVAL);
-    const Fd parent = MakeParents(slash == std::string::npos ? "."
-                                  : slash == 0               ? "/"
-                                                             : entry.substr(0, slash));
+    const Descriptor parent = MakeParents(slash == std::string::npos ? "."
+                                          : slash == 0               ? "/"
+                                                                     : entry.substr(0, slash));
 
     std::string part;
     for (int attempt = 0;; ++attempt) {
         part = "." + name + ".part-" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
-        if (::mkdirat(parent.Get(), part.c_str(), 0777) == 0) break;
+        if (::mkdirat(parent.Fd(), part.c_str(), 0777) == 0) break;
         if (errno != EEXIST || attempt == 100) Fail(errno);
     }
     try {
-        const Fd to = OpenFolderAt(parent.Get(), part.c_str());
-        if (to.Get() < 0) Fail(errno);
-        const Fd from = OpenFolderAt(AT_FDCWD, original.c_str());
-        if (from.Get() >= 0) {
-            CopyEntries(from.Get(), to.Get(), 0);
-        } else if (errno != ENOENT) {
-            Fail(errno);
+        const Descriptor to = OpenFolderAt(parent.Fd(), part.c_str());
+        if (to.Fd() < 0) Fail(to.Error());
+        const Descriptor from = OpenFolderAt(AT_FDCWD, original.c_str());
+        if (from.Fd() >= 0) {
+            CopyEntries(from.Fd(), to.Fd(), 0);
+        } else if (from.Error() != ENOENT) {
+            Fail(from.Error());
         }
-        if (::renameat2(parent.Get(), part.c_str(), parent.Get(), name.c_str(), RENAME_NOREPLACE) !=
+        if (::renameat2(parent.Fd(), part.c_str(), parent.Fd(), name.c_str(), RENAME_NOREPLACE) !=
             0) {
             const int error = errno;
             struct stat info {};
             const bool madeMeanwhile =
                 error == EEXIST &&
-                ::fstatat(parent.Get(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+                ::fstatat(parent.Fd(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
                 S_ISDIR(info.st_mode);
             if (!madeMeanwhile) Fail(error);
-            RemoveTree(parent.Get(), part, 0);
+            RemoveTree(parent.Fd(), part, 0);
         }
     } catch (...) {
-        RemoveTree(parent.Get(), part, 0);
+        RemoveTree(parent.Fd(), part, 0);
         throw;
     }
 }
