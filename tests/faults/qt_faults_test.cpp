@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,8 +33,10 @@ QStringList EntriesIn(const QString& path) {
     return QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
 }
 
+// The first start's target: the desktop folder, or the home folder where none exists.
 std::string Desktop() {
-    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation).toStdString() + "/";
+    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    return (QFileInfo(desktop).isDir() ? desktop : QDir::homePath()).toStdString() + "/";
 }
 
 // The boxes of one run, sorted: reports of statement 126 by description, questions, the rest.
