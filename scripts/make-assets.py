@@ -406,9 +406,10 @@ Text = #18222E
 SAMPLES_README = """\
 Sample folder
 
-This folder ships beside Pallisand Quire Batch Utility. Pressing "Load Sample/Example Folder"
-points the target folder at it, so a trial run creates its numbered folders here, where they
-are easy to look at and to delete afterwards.
+This folder ships with Pallisand Quire Batch Utility. Pressing "Load Sample/Example Folder"
+points the target folder at it (where you may not make folders in it, at your own copy of it),
+so a trial run creates its numbered folders here, where they are easy to look at and to delete
+afterwards.
 """
 
 DESKTOP_ENTRY = """\
@@ -422,7 +423,6 @@ Icon=quirebatch
 Terminal=false
 Categories=Utility;FileTools;
 Keywords=folder;batch;numbered;create;
-MimeType=inode/directory;
 """
 
 

@@ -13,6 +13,9 @@ inline constexpr std::string_view kPattern = "Text1";
 inline constexpr std::string_view kCount = "Text2";
 inline constexpr std::string_view kTarget = "Text3";
 inline constexpr std::string_view kLastPicked = "LastFolderDot";
+// Our own key, never written: "0", "off", "no" or "false" (any case) keeps the start-up draw from
+// opening the maker's home page.
+inline constexpr std::string_view kStartupDraw = "StartupDraw";
 inline constexpr std::string_view kDefaultPattern = "Folder ###";
 inline constexpr std::string_view kDefaultCount = "20";
 }  // namespace setting

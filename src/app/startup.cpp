@@ -1,5 +1,7 @@
 #include "app/startup.h"
 
+#include <algorithm>
+#include <array>
 #include <random>
 
 #include "app/product.h"
@@ -18,9 +20,13 @@ std::string ApplicationTitle(std::string_view productName) {
     return title;
 }
 
-std::string DefaultTargetFolder(Shell& shell, char separator) {
+std::string DefaultTargetFolder(Shell& shell, const FileSystem& files, char separator) {
     std::string desktop = shell.SpecialFolderPath(kDesktopFolder);
     if (desktop.empty()) throw Failure("Invalid procedure call or argument");
+    if (!files.FolderExists(desktop)) {
+        std::string home = shell.SpecialFolderPath(kHomeFolder);
+        if (!home.empty()) desktop = std::move(home);
+    }
     desktop += separator;
     return desktop;
 }
@@ -33,6 +39,24 @@ UniformSource SeededUniformSource(std::uint32_t secondsSinceMidnight) {
 
 int DrawStartupNumber(const UniformSource& uniform) {
     return static_cast<int>(uniform() * 100.0) + 1;
+}
+
+bool StartupDrawWanted(SettingsStore& settings) {
+    std::string value;
+    try {
+        value = settings.ReadSetting(setting::kStartupDraw, "");
+    } catch (const Failure&) {
+        return true;
+    }
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!value.empty() && blank(value.back())) value.pop_back();
+    value.erase(0, static_cast<std::size_t>(std::find_if_not(value.begin(), value.end(), blank) -
+                                            value.begin()));
+    for (char& c : value) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    constexpr std::array<std::string_view, 4> kOff{"0", "off", "no", "false"};
+    return std::find(kOff.begin(), kOff.end(), value) == kOff.end();
 }
 
 void StartupDraw(const UniformSource& uniform, Shell& shell, std::string_view webOpener) {

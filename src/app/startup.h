@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/settings_store.h"
+#include "engine/file_system.h"
 #include "shell/shell.h"
 
 namespace quire {
@@ -15,9 +17,10 @@ namespace quire {
 // Throws Failure when a cut is due and no blank is left.
 std::string ApplicationTitle(std::string_view productName);
 
-// The desktop folder's path with one separator appended. Throws Failure when the desktop folder
-// cannot be resolved.
-std::string DefaultTargetFolder(Shell& shell, char separator);
+// The desktop folder's path with one separator appended; where no folder stands there (a Linux
+// desktop without one) and the home folder is known, the home folder's. Throws Failure when the
+// desktop folder cannot be resolved.
+std::string DefaultTargetFolder(Shell& shell, const FileSystem& files, char separator);
 
 // A source of numbers drawn uniformly from [0, 1).
 using UniformSource = std::function<double()>;
@@ -29,6 +32,10 @@ UniformSource SeededUniformSource(std::uint32_t secondsSinceMidnight);
 int DrawStartupNumber(const UniformSource& uniform);
 
 inline constexpr int kStartupDrawHit = 7;
+
+// Whether the user left the start-up draw on (setting::kStartupDraw). A store that cannot be read
+// leaves it on: the restores after it report the store.
+bool StartupDrawWanted(SettingsStore& settings);
 
 // Draws once; on a hit starts the web opener on the maker's home page and does not wait.
 void StartupDraw(const UniformSource& uniform, Shell& shell, std::string_view webOpener);

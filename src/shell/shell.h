@@ -9,6 +9,7 @@
 namespace quire {
 
 inline constexpr int kDesktopFolder = 0;
+inline constexpr int kHomeFolder = 40;  // the user's profile folder, as Windows numbers it
 inline constexpr int kShowMinimizedWithFocus = 2;
 
 // A program started on its own, with one argument.

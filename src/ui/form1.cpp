@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/product.h"
+#include "app/sample_folder.h"
 #include "app/statement_guard.h"
 #include "engine/creation_run.h"
 #include "engine/name_pattern.h"
@@ -81,6 +82,7 @@ void Form1::Form_Load() {
         guard.Step(108, [&] { view.SetMouseIcon(ProgramFile(product::kCursorFile)); });
     }
     guard.Step(110, [&] {
+        if (!StartupDrawWanted(ports_.settings)) return;
         StartupDraw(environment_.uniform, ports_.shell, environment_.traits.webOpener);
     });
     guard.Step(128, [&] {
@@ -92,7 +94,7 @@ void Form1::Form_Load() {
                      ports_.settings.ReadSetting(setting::kCount, setting::kDefaultCount));
     });
     guard.Step(132, [&] {
-        const std::string fallback = DefaultTargetFolder(ports_.shell, separator);
+        const std::string fallback = DefaultTargetFolder(ports_.shell, ports_.files, separator);
         view.SetText(ControlId::Text3, ports_.settings.ReadSetting(setting::kTarget, fallback));
     });
     guard.Step(134, [&] { ShowPreview(); });
@@ -138,8 +140,11 @@ void Form1::Text3_Change() {
 
 void Form1::PushButton2_Click() {
     StatementGuard guard(ports_.dialogs, product::kSampleContext);
-    guard.Step(
-        100, [&] { ports_.view.SetText(ControlId::Text3, ProgramFile(product::kSamplesFolder)); });
+    guard.Step(100, [&] {
+        ports_.view.SetText(ControlId::Text3,
+                            SampleFolder(ports_.files, ProgramFile(product::kSamplesFolder),
+                                         environment_.userSamplesFolder));
+    });
 }
 
 void Form1::PushButton6_Click() {

@@ -35,10 +35,15 @@ struct Form1Ports {
 };
 
 struct Form1Environment {
-    std::string programFolder;  // no trailing separator except at a root
+    // Where the shipped files (cursor, theme, sample folder) are found: the program's own folder,
+    // or the shared data folder of an installed program. No trailing separator except at a root.
+    std::string programFolder;
     PlatformTraits traits;
     std::string decimalSeparator;  // the locale's, for the count
     UniformSource uniform;         // the start-up draw's generator
+    // The user's own sample folder, for where the shipped one cannot be written to; empty: the
+    // shipped one always.
+    std::string userSamplesFolder;
 };
 
 class Form1 {

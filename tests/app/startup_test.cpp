@@ -6,6 +6,7 @@
 
 #include "app/product.h"
 #include "engine/failure.h"
+#include "fakes/fake_file_system.h"
 #include "fakes/fake_shell.h"
 
 namespace quire {
@@ -23,11 +24,26 @@ TEST(ApplicationTitle, CutsAtTheLastBlankAtLeastOnce) {
 
 TEST(DefaultTargetFolder, AppendsOneSeparatorToTheDesktop) {
     fakes::FakeShell shell;
-    EXPECT_EQ(DefaultTargetFolder(shell, '\\'), "C:\\Users\\ada\\Desktop\\");
+    fakes::FakeFileSystem files;
+    files.folders = {"C:\\Users\\ada\\Desktop", "/home/ada/Desktop"};
+    EXPECT_EQ(DefaultTargetFolder(shell, files, '\\'), "C:\\Users\\ada\\Desktop\\");
     shell.desktop = "/home/ada/Desktop";
-    EXPECT_EQ(DefaultTargetFolder(shell, '/'), "/home/ada/Desktop/");
+    shell.home = "/home/ada";
+    EXPECT_EQ(DefaultTargetFolder(shell, files, '/'), "/home/ada/Desktop/");
     shell.desktop.clear();
-    EXPECT_THROW(DefaultTargetFolder(shell, '/'), Failure);
+    EXPECT_THROW(DefaultTargetFolder(shell, files, '/'), Failure);
+}
+
+// A desktop without a Desktop folder: the home folder, which exists, rather than a folder that
+// the first run would refuse.
+TEST(DefaultTargetFolder, IsTheHomeFolderWhereNoDesktopFolderExists) {
+    fakes::FakeShell shell;
+    fakes::FakeFileSystem files;
+    shell.desktop = "/home/ada/Desktop";
+    shell.home = "/home/ada";
+    EXPECT_EQ(DefaultTargetFolder(shell, files, '/'), "/home/ada/");
+    shell.home.clear();  // nothing better known: the desktop as the system names it
+    EXPECT_EQ(DefaultTargetFolder(shell, files, '/'), "/home/ada/Desktop/");
 }
 
 TEST(StartupDraw, OpensTheHomePageOnlyOnSeven) {

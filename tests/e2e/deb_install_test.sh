@@ -61,6 +61,14 @@ check "desktop entry" desktop-file-validate /usr/share/applications/quirebatch.d
 # KDE's service menus are of its own type, which desktop-file-validate reads as an application's.
 check "Dolphin's service menu" bash -c '! desktop-file-validate /usr/share/kio/servicemenus/quirebatch.desktop | grep -v "while this key is only valid for type \"Application\"" | grep -q error'
 check "Nemo's action" grep -q "^Exec=quirebatch %F$" /usr/share/nemo/actions/quirebatch.nemo_action
+check "Nemo's action for the folder shown" grep -q "^Exec=quirebatch %P$" /usr/share/nemo/actions/quirebatch-here.nemo_action
+check "the file-manager/actions entry" grep -q "^Exec=quirebatch %f$" /usr/share/file-manager/actions/quirebatch.desktop
+for loader in nautilus-python thunarx-python; do
+    check "the $loader extension" python3 -c 'import ast, sys; ast.parse(open(sys.argv[1]).read())' \
+        /usr/share/$loader/extensions/quirebatch.py
+done
+check "no desktop entry of ours claims a file type" bash -c "! grep -l '^MimeType=' \$(grep '^/usr/share/applications/.*\.desktop$' '$work/files')"
+check "the shared files" test -s /usr/share/quirebatch/HAND-M.CUR -a -s /usr/share/quirebatch/x/o.cjs
 if command -v Xvfb >/dev/null && command -v openbox >/dev/null && command -v xdotool >/dev/null; then
     source "$here/qt_display.sh"
     if qt_display_start 1024x600x24; then

@@ -28,6 +28,32 @@ public:
     mutable std::vector<std::string> calls;  // "exists PATH", "create PATH", ...
     std::vector<std::string> created;
 
+    std::set<std::string> readOnly;  // folders in which nothing can be made
+
+    bool CanCreateIn(const std::string& path) const override {
+        return FolderExists(path) && readOnly.count(path) == 0;
+    }
+
+    // The copy takes the folders and files below `original` along, under `copy`.
+    void CopyFolder(const std::string& original, const std::string& copy) override {
+        calls.push_back("copy " + original + " " + copy);
+        if (const auto it = failures.find(copy); it != failures.end()) throw Failure(it->second);
+        const auto below = [&](const std::set<std::string>& entries) {
+            std::set<std::string> copied;
+            for (const std::string& entry : entries) {
+                if (entry.size() > original.size() && entry.starts_with(original)) {
+                    copied.insert(copy + entry.substr(original.size()));
+                }
+            }
+            return copied;
+        };
+        const std::set<std::string> copiedFolders = below(folders);
+        const std::set<std::string> copiedFiles = below(files);
+        folders.insert(copy);
+        folders.insert(copiedFolders.begin(), copiedFolders.end());
+        files.insert(copiedFiles.begin(), copiedFiles.end());
+    }
+
     // A folder is named with or without its trailing separators, as by the system.
     bool FolderExists(const std::string& path) const override {
         calls.push_back("exists " + path);

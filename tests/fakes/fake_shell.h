@@ -15,6 +15,7 @@ public:
     std::vector<std::string> opened;
     std::vector<ShellCommand> commands;
     std::string desktop = "C:\\Users\\ada\\Desktop";
+    std::string home;                                              // unknown unless a test names it
     std::string picked;                                            // empty: the user cancels
     std::vector<std::pair<std::string, std::string>> pickerCalls;  // title, initial folder
     bool failCommands = false;
@@ -34,7 +35,8 @@ public:
     }
 
     std::string SpecialFolderPath(int folder) override {
-        return folder == kDesktopFolder ? desktop : std::string();
+        if (folder == kDesktopFolder) return desktop;
+        return folder == kHomeFolder ? home : std::string();
     }
 
     std::string PickFolder(const std::string& title, const std::string& initialFolder) override {

@@ -29,10 +29,11 @@ struct Form1Harness {
     Form1 form;
 
     explicit Form1Harness(PlatformTraits traits = kWindowsTraits,
-                          std::string programFolder = "C:\\Program Files\\Quire")
+                          std::string programFolder = "C:\\Program Files\\Quire",
+                          std::string userSamplesFolder = "")
         : form(Form1Ports{view, files, dialogs, pump, settings, shell, skin, journal},
                Form1Environment{std::move(programFolder), traits, ".",
-                                [this] { return NextDraw(); }}) {
+                                [this] { return NextDraw(); }, std::move(userSamplesFolder)}) {
         view.form = &form;
     }
 

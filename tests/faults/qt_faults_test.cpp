@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,8 +33,10 @@ QStringList EntriesIn(const QString& path) {
     return QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
 }
 
+// The first start's target: the desktop folder, or the home folder where none exists.
 std::string Desktop() {
-    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation).toStdString() + "/";
+    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    return (QFileInfo(desktop).isDir() ? desktop : QDir::homePath()).toStdString() + "/";
 }
 
 // The boxes of one run, sorted: reports of statement 126 by description, questions, the rest.
@@ -222,6 +225,25 @@ TEST_F(QtUnprivileged, AReadOnlyTargetFailsEveryNewFolderWithPermissionDenied) {
     EXPECT_EQ(boxes.failures, (std::map<std::string, int>{{"Permission denied", 3}}));
     EXPECT_EQ(boxes.questions, 1);
     EXPECT_EQ(FoldersIn(target), QStringList{"Folder 002"});
+}
+
+// An installed sample folder belongs to root: the button gives the user's own copy, which a run
+// fills without a report, where the shipped one gave one "Permission denied" per folder.
+TEST_F(QtUnprivileged, ASampleFolderTheUserCannotWriteGivesTheirOwnCopy) {
+    const std::string shipped = fixture_.programFolder.Sub("Samples");
+    test::WriteFile(shipped + "/README.txt", "what it is for");
+    QFile::setPermissions(QString::fromStdString(shipped), QFile::ReadOwner | QFile::ExeOwner);
+    program_.Window().Button(ControlId::PushButton2)->click();
+    const std::string copy = program_.View().Text(ControlId::Text3);
+    Run("Folder ###", 3, QString::fromStdString(copy));
+    QFile::setPermissions(QString::fromStdString(shipped),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(copy, fixture_.UserSamples());
+    EXPECT_EQ(FoldersIn(QString::fromStdString(copy)),
+              (QStringList{"Folder 001", "Folder 002", "Folder 003"}));
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(copy + "/README.txt")));
+    EXPECT_EQ(Sort(fixture_.dialogs.shown).failures.size(), 0u);
+    EXPECT_EQ(FoldersIn(QString::fromStdString(shipped)), QStringList{});
 }
 
 // A settings file the program did not write, or cannot write.

@@ -73,6 +73,43 @@ TEST(SampleButton, ARefusedTextIsReportedWith100) {
     EXPECT_EQ(h.view.texts[ControlId::Text3], "");
 }
 
+// An installed program's samples belong to root: the user's own copy, made once and then kept
+// as the user left it; a shipped folder the user may write to stays the one used.
+TEST(SampleButton, UsesTheUsersCopyWhereTheShippedFolderCannotBeWritten) {
+    const std::string shipped = "/usr/share/quirebatch/Samples";
+    const std::string copy = "/home/ada/.local/share/quirebatch/Samples";
+    Form1Harness h(kPosixTraits, "/usr/share/quirebatch", copy);
+    h.files.folders = {shipped};
+    h.files.files = {shipped + "/README.txt"};
+    h.files.readOnly = {shipped};
+    h.form.PushButton2_Click();
+    EXPECT_EQ(h.view.texts[ControlId::Text3], copy);
+    EXPECT_EQ(h.settings.values["Text3"], copy);
+    EXPECT_EQ(h.files.files.count(copy + "/README.txt"), 1u);
+
+    h.files.files.erase(copy + "/README.txt");  // the user's changes stay
+    h.view.SetText(ControlId::Text3, "/elsewhere");
+    h.form.PushButton2_Click();
+    EXPECT_EQ(h.view.texts[ControlId::Text3], copy);
+    EXPECT_EQ(h.files.files.count(copy + "/README.txt"), 0u);
+    EXPECT_TRUE(h.dialogs.shown.empty());
+
+    h.files.readOnly.clear();
+    h.form.PushButton2_Click();
+    EXPECT_EQ(h.view.texts[ControlId::Text3], shipped);
+}
+
+TEST(SampleButton, ACopyThatCannotBeMadeIsReportedWith100AndLeavesTheTarget) {
+    const std::string copy = "/home/ada/.local/share/quirebatch/Samples";
+    Form1Harness h(kPosixTraits, "/usr/share/quirebatch", copy);
+    h.files.failures = {{copy, "Read-only file system"}};
+    h.view.SetText(ControlId::Text3, "/home/ada/Jobs/");
+    h.form.PushButton2_Click();  // the shipped folder is missing: nothing can be made in it
+    ASSERT_EQ(h.dialogs.shown.size(), 1u);
+    EXPECT_NE(h.dialogs.shown[0].text.find("Read-only file system"), std::string::npos);
+    EXPECT_EQ(h.view.texts[ControlId::Text3], "/home/ada/Jobs/");
+}
+
 TEST(HelpButton, AsksAndOpensTheCompanionPageOnlyOnYes) {
     Form1Harness h;
     h.form.PushButton6_Click();

@@ -109,6 +109,31 @@ TEST(FormLoad, AStartUpDrawThatCannotLaunchIsReportedAs110) {
     EXPECT_EQ(h.view.texts[ControlId::Text2], "20");
 }
 
+// The draw's setting, as a user may type it into the settings file or the registry.
+TEST(FormLoad, TheStartupDrawSettingTurnsTheDrawOffAndOnlyThat) {
+    const std::vector<std::pair<std::string, bool>> cases{
+        {"0", false}, {"off", false}, {" OFF\t", false}, {"No", false}, {"false", false},
+        {"1", true},  {"", true},     {"on", true},      {"00", true},  {"offline", true}};
+    for (const auto& [value, opens] : cases) {
+        Form1Harness h;
+        h.settings.values = {{"StartupDraw", value}};
+        h.draws = {0.065};  // a hit
+        h.form.Form_Load();
+        EXPECT_EQ(h.shell.commands.size(), opens ? 1u : 0u) << '"' << value << '"';
+        EXPECT_EQ(h.settings.values.size(), 4u) << "the key is read, never written";
+    }
+}
+
+TEST(FormLoad, AStoreThatCannotBeReadLeavesTheDrawOnAndReportsOnlyTheRestores) {
+    Form1Harness h;
+    h.settings.unreadable = {"StartupDraw", "Text1"};
+    h.draws = {0.065};
+    h.form.Form_Load();
+    EXPECT_EQ(h.shell.commands.size(), 1u);
+    ASSERT_EQ(h.dialogs.shown.size(), 1u);
+    EXPECT_EQ(ReportedLine(h.dialogs.shown[0]), "128");
+}
+
 TEST(FormLoad, AnUnreadableStoreLeavesThatBoxAtItsDesign) {
     Form1Harness h;
     h.settings.unreadable = {"Text1", "Text2"};

@@ -22,6 +22,11 @@ public:
     // The longest name the nearest existing folder's file system takes.
     Creation PredictCreationInPlannedFolder(const std::string& path) const override;
     std::vector<std::string> SubfolderNames(const std::string& path) const override;
+    // As the calling user, by the effective ids (faccessat with AT_EACCESS).
+    bool CanCreateIn(const std::string& path) const override;
+    // Made beside `copy` under a private name and renamed into place (RENAME_NOREPLACE); parents
+    // made for the user alone. Ordinary files are read without waiting on what is no file.
+    void CopyFolder(const std::string& original, const std::string& copy) override;
     bool PathExists(const std::string& path) const override;
     bool PlainFileExists(const std::string& path) const override;
     std::string ReadSmallFile(const std::string& path, std::size_t limit) const override;

@@ -59,6 +59,17 @@ void SetColours(QWidget& widget, QPalette::ColorRole back, QPalette::ColorRole f
     widget.setPalette(palette);
 }
 
+// The three input boxes look alike under any desktop theme: white fields, as the design's white
+// boxes are, with text that reads on them. The design's third box takes the window background
+// colour, which was that white where it was drawn; a dark desktop theme would turn it alone dark,
+// amid surfaces that stay light, skinned or not.
+void SetBoxColours(QLineEdit& box, const ControlDesign& design) {
+    QPalette palette = box.palette();
+    palette.setColor(QPalette::Base, ToQColor(colour::kWhite));
+    palette.setColor(QPalette::Text, ReadableOn(colour::kWhite, design.fore));
+    box.setPalette(palette);
+}
+
 }  // namespace
 
 QtMainWindow::QtMainWindow()
@@ -140,7 +151,7 @@ QWidget* QtMainWindow::Create(ControlId id) {
         case ControlKind::TextBox: {
             auto* box = new QLineEdit(Caption(design), parent);
             box->setMaxLength(std::numeric_limits<int>::max());  // no length limit
-            SetColours(*box, QPalette::Base, QPalette::Text, design);
+            SetBoxColours(*box, design);
             connect(box, &QLineEdit::textChanged, this, [this, id] {
                 if (form_) DispatchEvent(*form_, id, FormEvent::Change);
             });

@@ -1,10 +1,13 @@
 #include "platform/qt/qt_program.h"
 
+#include <sys/stat.h>
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QLocale>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTime>
 #include <QWindow>
 #include <filesystem>
@@ -16,15 +19,31 @@
 
 namespace quire::qt {
 
+std::string FilesFolder(const std::string& programFolder, const std::string& fromProgram) {
+    if (programFolder.empty() || fromProgram.empty()) return programFolder;
+    // The program's folder has its links resolved, so ".." steps can be taken as written.
+    std::string shared =
+        (std::filesystem::path(programFolder) / fromProgram).lexically_normal().native();
+    while (shared.size() > 1 && shared.back() == '/') shared.pop_back();
+    struct stat info {};
+    if (::stat(shared.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) return shared;
+    return programFolder;
+}
+
 ProgramSetup DesktopSetup() {
     const auto secondsSinceMidnight =
         static_cast<std::uint32_t>(QTime::currentTime().msecsSinceStartOfDay() / 1000);
-    return ProgramSetup{ProgramFolder(),
+    // $XDG_DATA_HOME, by default ~/.local/share.
+    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return ProgramSetup{FilesFolder(ProgramFolder(), QUIRE_FILES_FROM_PROGRAM),
                         DefaultSettingsFile(),
                         SeededUniformSource(secondsSinceMidnight),
                         QtShell::DesktopHooks(),
                         [] { QCoreApplication::exit(0); },
-                        nullptr};
+                        nullptr,
+                        dataHome.isEmpty()
+                            ? std::string()
+                            : QFile::encodeName(dataHome).toStdString() + "/quirebatch/Samples"};
 }
 
 Program::Program(ProgramSetup setup)
@@ -35,9 +54,9 @@ Program::Program(ProgramSetup setup)
     Dialogs& dialogs = setup.dialogs ? *setup.dialogs : realDialogs_;
     const Form1Ports ports{view_, files_, dialogs, pump_, settings_, shell_, skin_, journal_};
     form_ = std::make_unique<Form1>(
-        ports,
-        Form1Environment{std::move(setup.programFolder), kPosixTraits,
-                         QLocale::system().decimalPoint().toStdString(), std::move(setup.uniform)});
+        ports, Form1Environment{std::move(setup.programFolder), kPosixTraits,
+                                QLocale::system().decimalPoint().toStdString(),
+                                std::move(setup.uniform), std::move(setup.userSamplesFolder)});
     window_.Attach(*form_);
 }
 

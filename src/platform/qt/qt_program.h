@@ -30,10 +30,16 @@ struct ProgramSetup {
     QtShell::Hooks shellHooks;         // how the desktop is reached
     std::function<void()> exitAction;  // how closing the window ends the program
     Dialogs* dialogs = nullptr;        // message boxes; the real ones when null
+    std::string userSamplesFolder;     // for where Samples/ cannot be written to
 };
 
-// The setup of the installed program: its own folder, the user's settings, the real desktop.
+// The setup of the installed program: its files, the user's settings, the real desktop.
 ProgramSetup DesktopSetup();
+
+// Where the program's files are: the shared data folder `fromProgram` names relative to the
+// program's folder (an installed program), when it is there, else the program's folder itself
+// (the build tree, a copy unpacked anywhere). Without a trailing separator.
+std::string FilesFolder(const std::string& programFolder, const std::string& fromProgram);
 
 // The command line's arguments with a folder among them made absolute against the working folder
 // and without trailing separators, as the folder picker gives a folder ("/" stays "/"); options

@@ -49,7 +49,10 @@ void QtShell::RunShellCommand(const ShellCommand& command) {
     }
 }
 
+// The desktop as the user's XDG settings name it (XDG_DESKTOP_DIR in user-dirs.dirs, else
+// ~/Desktop), whether or not a folder is there.
 std::string QtShell::SpecialFolderPath(int folder) {
+    if (folder == kHomeFolder) return QFile::encodeName(QDir::homePath()).toStdString();
     if (folder != kDesktopFolder) return {};
     return QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation))
         .toStdString();

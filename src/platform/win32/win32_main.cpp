@@ -73,8 +73,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         // Left empty: the files beside the program are then simply not found.
     }
     Form1 form(Form1Ports{window, files, dialogs, pump, settings, shell, skin, journal},
+               // The per-user install's folder is the user's own: the shipped samples always.
                Form1Environment{programFolder, kWindowsTraits, DecimalSeparator(),
-                                SeededUniformSource(SecondsSinceMidnight())});
+                                SeededUniformSource(SecondsSinceMidnight()), ""});
     window.Attach(form);
     form.Form_Load();
     form.TakeStartFolder(FolderArguments(arguments));

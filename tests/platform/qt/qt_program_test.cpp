@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -47,8 +48,11 @@ protected:
 TEST_F(QtProgram, FirstStartShowsTheDefaultsAndStoresThem) {
     Program program(fixture_.Setup());
     program.Start();
-    const std::string desktop =
-        QStandardPaths::writableLocation(QStandardPaths::DesktopLocation).toStdString() + "/";
+    std::string desktop =
+        QStandardPaths::writableLocation(QStandardPaths::DesktopLocation).toStdString();
+    if (!QFileInfo(QString::fromStdString(desktop)).isDir())
+        desktop = QDir::homePath().toStdString();
+    desktop += "/";
     EXPECT_EQ(program.View().Text(ControlId::Text1), "Folder ###");
     EXPECT_EQ(program.View().Text(ControlId::Text2), "20");
     EXPECT_EQ(program.View().Text(ControlId::Text3), desktop);
@@ -118,12 +122,64 @@ TEST_F(QtProgram, TheStartupDrawOpensTheHomePageOnlyOnSeven) {
 }
 
 TEST_F(QtProgram, TheSampleButtonPointsAtTheFolderBesideTheProgram) {
+    const std::string samples = fixture_.programFolder.Path() + "/Samples";
+    ::mkdir(samples.c_str(), 0700);
     Program program(fixture_.Setup());
     program.Start();
     program.Window().Button(ControlId::PushButton2)->click();
-    const std::string samples = fixture_.programFolder.Path() + "/Samples";
     EXPECT_EQ(program.View().Text(ControlId::Text3), samples);
     EXPECT_EQ(Stored("Text3"), QString::fromStdString(samples));
+}
+
+// Without a sample folder it could write to, the user's own in $XDG_DATA_HOME, which a run fills
+// without a report.
+TEST_F(QtProgram, TheSampleButtonMakesTheUsersOwnFolderWhereNoneCanBeWritten) {
+    Program program(fixture_.Setup());
+    program.Start();
+    program.Window().Button(ControlId::PushButton2)->click();
+    EXPECT_EQ(program.View().Text(ControlId::Text3), fixture_.UserSamples());
+    program.Window().TextBox(ControlId::Text2)->setText(QStringLiteral("2"));
+    fixture_.dialogs.answers = {BoxAnswer::No};
+    program.Window().Button(ControlId::PushButton1)->click();
+    struct stat made {};
+    EXPECT_EQ(::stat((fixture_.UserSamples() + "/Folder 002").c_str(), &made), 0);
+    ASSERT_EQ(fixture_.dialogs.shown.size(), 1u);  // the question at the end, no report
+}
+
+// The desktop folder as xdg-user-dirs names it, in the user's language, when it is there; else
+// the home folder, never a folder that the first run would refuse.
+TEST_F(QtProgram, TheFirstTargetIsTheXdgDesktopFolderWhenItExistsElseHome) {
+    const test::TempFolder home;
+    const QByteArray savedHome = qgetenv("HOME");
+    const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", QFile::encodeName(home.QPath()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.QPath() + QStringLiteral("/.config")));
+    test::WriteFile(home.Sub(".config/user-dirs.dirs"), "XDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n");
+    std::string first[2];
+    for (std::string& target : first) {
+        QFile::remove(fixture_.SettingsFile());
+        Program program(fixture_.Setup());
+        program.Start();
+        target = program.View().Text(ControlId::Text3);
+        ::mkdir(home.Sub("Schreibtisch").c_str(), 0700);
+    }
+    qputenv("HOME", savedHome);
+    qputenv("XDG_CONFIG_HOME", savedConfig);
+    EXPECT_EQ(first[0], home.Path() + "/");
+    EXPECT_EQ(first[1], home.Sub("Schreibtisch/"));
+    EXPECT_TRUE(fixture_.dialogs.shown.empty());
+}
+
+TEST(QtFilesFolder, IsTheSharedFolderWhenInstalledElseTheProgramsOwn) {
+    const test::TempFolder prefix;
+    ::mkdir(prefix.Sub("bin").c_str(), 0700);
+    EXPECT_EQ(FilesFolder(prefix.Sub("bin"), "../share/quirebatch"), prefix.Sub("bin"));
+    for (const char* made : {"share", "share/quirebatch"}) ::mkdir(prefix.Sub(made).c_str(), 0700);
+    EXPECT_EQ(FilesFolder(prefix.Sub("bin"), "../share/quirebatch"),
+              prefix.Sub("share/quirebatch"));
+    EXPECT_EQ(FilesFolder(prefix.Sub("bin"), "../share/quirebatch/"),
+              prefix.Sub("share/quirebatch"));
+    EXPECT_EQ(FilesFolder("", "../share/quirebatch"), "") << "no record of the program";
 }
 
 // A program folder whose name is no UTF-8: its files are found, and the sample folder reaches the

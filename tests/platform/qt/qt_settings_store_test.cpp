@@ -92,6 +92,14 @@ TEST_F(QtSettings, AHandWrittenFileIsRead) {
     EXPECT_EQ(store_.ReadSetting("Text3", "-"), "-");
 }
 
+// A setting the user adds by hand, such as the start-up draw's, outlives the program's writes.
+TEST_F(QtSettings, AHandAddedKeyOfTheGroupIsKeptThroughWrites) {
+    test::WriteFile(path_, "[Pallisand%20Quire%20Batch%20Utility]\nStartupDraw = 0\n");
+    store_.WriteSetting("Text1", "Job ##");
+    EXPECT_EQ(store_.ReadSetting("StartupDraw", "-"), "0");
+    EXPECT_EQ(store_.ReadSetting("Text1", "-"), "Job ##");
+}
+
 TEST_F(QtSettings, AWriteInAMissingFolderCreatesIt) {
     QtSettingsStore nested(folder_.Path() + "/new/sub/Quillmark.conf", kGroup);
     nested.WriteSetting("Text2", "5");

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QStandardPaths>
 #include <QWidget>
 
@@ -73,6 +74,7 @@ TEST_F(QtShellTest, TheDesktopFolderIsTheUsersAndOtherFoldersAreUnknown) {
     EXPECT_EQ(shell_.SpecialFolderPath(kDesktopFolder),
               QStandardPaths::writableLocation(QStandardPaths::DesktopLocation).toStdString());
     EXPECT_FALSE(shell_.SpecialFolderPath(kDesktopFolder).empty());
+    EXPECT_EQ(shell_.SpecialFolderPath(kHomeFolder), QDir::homePath().toStdString());
     EXPECT_EQ(shell_.SpecialFolderPath(5), "");
 }
 

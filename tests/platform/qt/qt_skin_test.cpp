@@ -38,6 +38,28 @@ TEST_F(QtSkin, WithoutTheThemeFileTheWindowKeepsItsDesign) {
     EXPECT_TRUE(fixture_.dialogs.shown.empty());
 }
 
+// A dark desktop theme (as GTK's Adwaita:dark gives Qt): the three input boxes share one look,
+// the white fields of the light surfaces around them, skinned or not, each text readable.
+TEST_F(QtSkin, TheThreeBoxesTakeTheirColoursFromOneRuleInADarkTheme) {
+    const QPalette saved = QApplication::palette();
+    QPalette dark = saved;
+    dark.setColor(QPalette::Base, QColor(0x2d, 0x2d, 0x2d));
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+    QApplication::setPalette(dark);
+    for (const bool skinned : {false, true}) {
+        if (skinned) WriteTheme(kTheme);
+        Program program(fixture_.Setup());
+        program.Start();
+        for (const ControlId id : {ControlId::Text1, ControlId::Text2, ControlId::Text3}) {
+            const QPalette box = program.Window().TextBox(id)->palette();
+            EXPECT_EQ(box.color(QPalette::Base), QColor(Qt::white)) << skinned << ControlName(id);
+            EXPECT_EQ(box.color(QPalette::Text), QColor(Qt::black)) << skinned << ControlName(id);
+        }
+    }
+    QApplication::setPalette(saved);
+}
+
 TEST_F(QtSkin, TheThemeRecoloursTheSurfacesAndSkinsTheButtons) {
     WriteTheme(kTheme);
     Program program(fixture_.Setup());

@@ -115,6 +115,7 @@ struct DesktopRecord {
 struct ProgramFixture {
     TempFolder programFolder;
     TempFolder configFolder;
+    TempFolder dataHome;  // as $XDG_DATA_HOME
     RecordingDialogs dialogs;
     DesktopRecord desktop;
     double drawn = 0.5;  // the start-up draw's number from [0, 1)
@@ -126,8 +127,11 @@ struct ProgramFixture {
 
     ProgramSetup Setup() {
         return ProgramSetup{programFolder.Path(), SettingsFile(),      [this] { return drawn; },
-                            desktop.Hooks(),      [this] { ++exits; }, &dialogs};
+                            desktop.Hooks(),      [this] { ++exits; }, &dialogs,
+                            UserSamples()};
     }
+
+    std::string UserSamples() const { return dataHome.Sub("quirebatch/Samples"); }
 };
 
 // Polls for a modal widget every few milliseconds and hands it to `act`, which must close it.

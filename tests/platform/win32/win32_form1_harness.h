@@ -39,10 +39,10 @@ struct Form1Harness {
           pump(window),
           painter(window),
           skin(painter, files != nullptr ? *files : realFiles),
-          form(
-              Form1Ports{window, files != nullptr ? *files : realFiles, dialogs, pump, settings,
-                         shell, skin, journal},
-              Form1Environment{std::move(programFolder), kWindowsTraits, ".", [] { return 0.5; }}) {
+          form(Form1Ports{window, files != nullptr ? *files : realFiles, dialogs, pump, settings,
+                          shell, skin, journal},
+               Form1Environment{std::move(programFolder), kWindowsTraits, ".", [] { return 0.5; },
+                                ""}) {
         window.Attach(form);
     }
 
