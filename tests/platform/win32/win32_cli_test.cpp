@@ -117,7 +117,7 @@ TEST_F(Win32Cli, ExitStatusesAndMessagesAreThoseOfLinux) {
     } cases[] = {
         {{L"F #.", L"1", root.wstring()},
          1,
-         "error: " + Root() +
+         "quirebatch-cli: error: " + Root() +
              "\\F 1.: The name \"F 1.\" ends in a dot or blank, which Windows "
              "would drop\n"},
         {{L"--step", L"0", L"F #", L"1", root.wstring()},
@@ -256,11 +256,13 @@ TEST_F(Win32Cli, UndoRemovesWhatTheLastRunMadeAndOnlyOnce) {
         {{L"undo", L"--dry-run"},
          1,
          Root() + "\\F 1\\A\n" + Root() + "\\F 1\n" + "would remove 2, would keep 2\n",
-         "kept: " + Root() + "\\F 2\\A: not empty\nkept: " + Root() + "\\F 2: not empty\n"},
+         "quirebatch-cli: kept: " + Root() +
+             "\\F 2\\A: not empty\nquirebatch-cli: kept: " + Root() + "\\F 2: not empty\n"},
         {{L"undo"},
          1,
          "removed 2, kept 2\n",
-         "kept: " + Root() + "\\F 2\\A: not empty\nkept: " + Root() + "\\F 2: not empty\n"},
+         "quirebatch-cli: kept: " + Root() +
+             "\\F 2\\A: not empty\nquirebatch-cli: kept: " + Root() + "\\F 2: not empty\n"},
         {{L"undo"}, 2, "", "quirebatch-cli: nothing to undo\n"},
     };
     for (const auto& step : steps) {
@@ -283,7 +285,8 @@ std::string LastLine(const std::string& out) {
 
 std::size_t FoldersUnder(const fs::path& folder) {
     std::size_t count = 0;
-    for (const auto& entry : fs::recursive_directory_iterator(folder)) count += entry.is_directory();
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        count += entry.is_directory();
     return count;
 }
 
@@ -297,7 +300,8 @@ TEST_F(Win32Cli, TheDryRunAndTheRunGiveTheSameLines) {
         std::vector<std::wstring> existing;
         std::wstring list;  // <SHORT> the short name of the first existing folder
     } cases[] = {
-        {L"<F>", {L"Long folder name", L"\u00C4"},
+        {L"<F>",
+         {L"Long folder name", L"\u00C4"},
          L"\u00E4\n\u00C4\\1\n\u00E4\\1\n<SHORT>\\x\nLong folder name\\x\nLONG FOLDER NAME\\X\n"},
         {L"<F>", {}, L"\u00D6\n\u00F6\nA\na\n\u00F6\\x\n\u00D6\\X\nB\n./B/2\nB\\.\\3\nb/3\n"},
         {L"\\\\?\\<F>\\", {L"old"}, L"a\\\nb\nb\\\\c\nOLD\\d\n"},
@@ -345,7 +349,8 @@ TEST_F(Win32Cli, TheDryRunAndTheRunGiveTheSameLines) {
         EXPECT_EQ(undoDry.err, undo.err);
         std::string foreseen = LastLine(undoDry.out);
         for (const auto& [dryWords, words] :
-             {std::pair<std::string, std::string>{"would remove", "removed"}, {"would keep", "kept"}}) {
+             {std::pair<std::string, std::string>{"would remove", "removed"},
+              {"would keep", "kept"}}) {
             if (const auto at = foreseen.find(dryWords); at != std::string::npos) {
                 foreseen.replace(at, dryWords.size(), words);
             }
