@@ -225,13 +225,19 @@ private:
 };
 
 // Makes the folders --parents makes before the run, outermost first, and tells the host of each
-// as of any folder. False when one of them fails: the run's folders could not be made.
+// as of any folder; a dry run foresees them, each but the first made in one foreseen before it.
+// False when one of them fails: the run's folders could not be made.
 bool MakeMissingTarget(const MissingTarget& target, const RunOptions& options, CliContext& context,
                        CliHost& host) {
+    using enum FileSystem::Creation;
+    bool first = true;
     for (const std::string& path : target.missing) {
         try {
-            if (options.dryRun ||
-                context.files.CreateFolderUnlessExists(path) == FileSystem::Creation::Created) {
+            const FileSystem::Creation creation =
+                !options.dryRun ? context.files.CreateFolderUnlessExists(path)
+                : first         ? context.files.PredictCreation(path)
+                                : context.files.PredictCreationInPlannedFolder(path);
+            if (creation == Created) {
                 host.FolderCreated(path);
             } else {
                 host.FolderSkipped(path);
@@ -240,6 +246,7 @@ bool MakeMissingTarget(const MissingTarget& target, const RunOptions& options, C
             host.FolderFailed(path, failure);
             return false;
         }
+        first = false;
     }
     return true;
 }

@@ -328,6 +328,12 @@ TEST_F(CliParents, ADryRunForeseesTheTargetMadeAndMakesNothing) {
               "/t/a\n/t/a/b\n/t/a/b/F1\n/t/a/b/F1/S\n/t/a/b/F1/S/T\n/t/a/b/F2\n/t/a/b/F2/S\n"
               "/t/a/b/F2/S/T\ncreated 8, skipped 0, failed 0\n");
     EXPECT_EQ(err.str(), "");
+    // As the run would meet them: the first in an existing folder, the next in a foreseen one.
+    out.str("");
+    files.failures = {{"/t/a", "Permission denied"}};
+    EXPECT_EQ(RunParents("/t/a/b", true), kExitFailed);
+    EXPECT_EQ(err.str(), "quirebatch-cli: error: /t/a: Permission denied\n");
+    EXPECT_EQ(out.str(), "created 0, skipped 0, failed 1\n");
 }
 
 TEST_F(CliParents, AFileInTheWayOrAParentThatFailsStopsBeforeTheRun) {

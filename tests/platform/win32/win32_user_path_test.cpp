@@ -103,7 +103,9 @@ TEST(UserPath, KeepsTheValuesTypeWholeAndRefusesToGrowPastTheLimit) {
         DWORD kind = 0;
         EXPECT_EQ(RegQueryValueExW(key, L"Path", nullptr, &kind, nullptr, nullptr) == ERROR_SUCCESS,
                   !own.empty());
-        if (!own.empty()) EXPECT_EQ(read(kind), own);
+        if (!own.empty()) {
+            EXPECT_EQ(read(kind), own);
+        }
     }
     // An empty value the user had stays: the plain removal never deletes it.
     write(L"", REG_SZ);
