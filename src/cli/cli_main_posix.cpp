@@ -11,6 +11,7 @@
 #include "cli/names_input.h"
 #include "cli/standard_descriptors.h"
 #include "cli/stop_signals.h"
+#include "cli/terminal_width.h"
 #include "platform/posix/posix_file_system.h"
 #include "platform/posix/posix_journal_store.h"
 
@@ -34,7 +35,8 @@ int main(int argc, char** argv) {
                                ::isatty(STDERR_FILENO) == 1,
                                '/',
                                [](const std::string& file) { return OpenNamesInput(file); },
-                               &journal};
+                               &journal,
+                               TerminalColumns};
             return CliMain(arguments, context, CatchStopSignals);
         },
         err);

@@ -11,6 +11,7 @@
 #include "cli/exit_status.h"
 #include "cli/names_input.h"
 #include "cli/stop_signals.h"
+#include "cli/terminal_width.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_journal_store.h"
 #include "platform/win32/win32_wide_text.h"
@@ -36,7 +37,8 @@ int wmain(int argc, wchar_t** argv) {
                                errBuffer.ShowsProgress(),
                                '\\',
                                [](const std::string& file) { return OpenNamesInput(file); },
-                               &journal};
+                               &journal,
+                               TerminalColumns};
             return CliMain(arguments, context, CatchStopSignals);
         },
         err);

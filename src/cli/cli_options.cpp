@@ -1,7 +1,11 @@
 #include "cli/cli_options.h"
 
+#include <algorithm>
 #include <charconv>
+#include <iterator>
 #include <limits>
+
+#include "engine/count_text.h"
 
 namespace quire::cli {
 namespace {
@@ -11,18 +15,32 @@ enum class Takes { Nothing, Value };
 struct OptionSpec {
     std::string_view name;
     Takes takes;
+    char letter = 0;  // the short spelling, if any
 };
 
 constexpr OptionSpec kOptions[] = {
-    {"--dry-run", Takes::Nothing},  {"--quiet", Takes::Nothing}, {"--null", Takes::Nothing},
-    {"--portable", Takes::Nothing}, {"--help", Takes::Nothing},  {"--version", Takes::Nothing},
-    {"--start", Takes::Value},      {"--step", Takes::Value},    {"--each", Takes::Value},
-    {"--template", Takes::Value},   {"--names", Takes::Value},   {"--no-journal", Takes::Nothing},
+    {"--dry-run", Takes::Nothing, 'n'}, {"--quiet", Takes::Nothing, 'q'},
+    {"--null", Takes::Nothing, '0'},    {"--portable", Takes::Nothing},
+    {"--help", Takes::Nothing, 'h'},    {"--version", Takes::Nothing, 'V'},
+    {"--parents", Takes::Nothing, 'p'}, {"--start", Takes::Value},
+    {"--step", Takes::Value},           {"--each", Takes::Value},
+    {"--template", Takes::Value},       {"--names", Takes::Value},
+    {"--no-journal", Takes::Nothing},
 };
+
+// What `undo` takes besides itself.
+constexpr std::string_view kUndoOptions[] = {"--dry-run", "--quiet"};
 
 const OptionSpec* FindOption(std::string_view name) {
     for (const OptionSpec& option : kOptions) {
         if (option.name == name) return &option;
+    }
+    return nullptr;
+}
+
+const OptionSpec* FindLetter(char letter) {
+    for (const OptionSpec& option : kOptions) {
+        if (option.letter == letter) return &option;
     }
     return nullptr;
 }
@@ -50,12 +68,14 @@ public:
     // The empty text when the option was taken, or why not.
     std::string Take(std::string_view name, std::optional<std::string_view> value) {
         const std::string named(name);
+        given.push_back(name);
         if (value && !Once(name)) return named + " is given twice";
         if (name == "--dry-run") options.dryRun = true;
         if (name == "--quiet") options.quiet = true;
         if (name == "--null") options.nullSeparated = true;
         if (name == "--portable") options.portable = true;
         if (name == "--no-journal") options.noJournal = true;
+        if (name == "--parents") options.parents = true;
         if (name == "--each") options.each.emplace_back(*value);
         if (name == "--template") options.templateFolder = std::string(*value);
         if (name == "--names") options.namesFile = std::string(*value);
@@ -73,6 +93,7 @@ public:
     }
 
     RunOptions options;
+    std::vector<std::string_view> given;  // every option taken, in order
 
 private:
     bool Once(std::string_view name) {
@@ -87,40 +108,76 @@ private:
     std::vector<std::string_view> seen_;
 };
 
-Command ParseUndo(std::span<const std::string_view> arguments) {
-    UndoOptions options;
-    for (const std::string_view argument : arguments) {
-        if (argument == "--help" || argument == "-h") return ShowHelp{};
-        if (argument == "--dry-run") {
-            options.dryRun = true;
-        } else if (argument == "--quiet") {
-            options.quiet = true;
-        } else {
-            return UsageError{"undo takes --dry-run and --quiet alone, not " +
-                              std::string(argument)};
+Command Undo(const Parser& parser, std::span<const std::string_view> operands) {
+    for (const std::string_view option : parser.given) {
+        if (std::find(std::begin(kUndoOptions), std::end(kUndoOptions), option) ==
+            std::end(kUndoOptions)) {
+            return UsageError{"undo takes --dry-run and --quiet alone, not " + std::string(option)};
         }
     }
-    return options;
+    if (operands.size() > 1) {
+        return UsageError{"undo takes --dry-run and --quiet alone, not " +
+                          std::string(operands[1])};
+    }
+    return UndoOptions{parser.options.dryRun, parser.options.quiet};
+}
+
+// What a word after one dash is: "-" alone and a number are operands, anything else short
+// options, each letter one.
+struct ShortWord {
+    bool operand = false;
+    std::string unknown{};  // the first letter that is no option, spelt as one ("-x")
+    std::vector<const OptionSpec*> options{};
+};
+
+ShortWord ReadShortWord(std::string_view word) {
+    if (word == "-" || (word != "-0" && IsNumber(word, "."))) return {true, {}, {}};
+    ShortWord read;
+    for (const char letter : word.substr(1)) {
+        const OptionSpec* option = FindLetter(letter);
+        if (option == nullptr || option->takes == Takes::Value) {
+            read.unknown = std::string("-") + letter;
+            break;
+        }
+        read.options.push_back(option);
+    }
+    return read;
 }
 
 }  // namespace
 
 Command ParseCommandLine(std::span<const std::string_view> arguments) {
-    if (!arguments.empty() && arguments.front() == "undo") return ParseUndo(arguments.subspan(1));
     Parser parser;
     std::vector<std::string_view> operands;
     bool optionsEnded = false;
+    const auto take = [&](const OptionSpec& option,
+                          std::optional<std::string_view> value) -> std::optional<Command> {
+        if (option.name == "--help") return ShowHelp{};
+        if (option.name == "--version") return ShowVersion{};
+        if (std::string problem = parser.Take(option.name, value); !problem.empty()) {
+            return UsageError{std::move(problem)};
+        }
+        return std::nullopt;
+    };
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
-        if (optionsEnded || argument.size() <= 2 || !argument.starts_with("--")) {
-            if (!optionsEnded && argument == "--") {
-                optionsEnded = true;
-            } else if (!optionsEnded && argument == "-h") {
-                return ShowHelp{};
-            } else if (!optionsEnded && argument == "-0") {
-                parser.Take("--null", std::nullopt);
-            } else {
+        if (optionsEnded || !argument.starts_with('-')) {
+            operands.push_back(argument);
+            continue;
+        }
+        if (argument == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (!argument.starts_with("--")) {
+            const ShortWord word = ReadShortWord(argument);
+            if (word.operand) {
                 operands.push_back(argument);
+                continue;
+            }
+            if (!word.unknown.empty()) return UsageError{"unknown option " + word.unknown};
+            for (const OptionSpec* option : word.options) {
+                if (auto command = take(*option, std::nullopt)) return *command;
             }
             continue;
         }
@@ -128,8 +185,6 @@ Command ParseCommandLine(std::span<const std::string_view> arguments) {
         const std::string_view name = argument.substr(0, equals);
         const OptionSpec* option = FindOption(name);
         if (option == nullptr) return UsageError{"unknown option " + std::string(name)};
-        if (name == "--help") return ShowHelp{};
-        if (name == "--version") return ShowVersion{};
         std::optional<std::string_view> value;
         if (option->takes == Takes::Value) {
             if (equals != std::string_view::npos) {
@@ -142,10 +197,9 @@ Command ParseCommandLine(std::span<const std::string_view> arguments) {
         } else if (equals != std::string_view::npos) {
             return UsageError{std::string(name) + " takes no value"};
         }
-        if (std::string problem = parser.Take(name, value); !problem.empty()) {
-            return UsageError{std::move(problem)};
-        }
+        if (auto command = take(*option, value)) return *command;
     }
+    if (!operands.empty() && operands.front() == "undo") return Undo(parser, operands);
     RunOptions& options = parser.options;
     if (options.namesFile) {
         if (operands.size() == 3)
@@ -178,19 +232,21 @@ std::string_view UsageText() {
            "  --each PATH      make PATH inside every folder, parents first (repeatable)\n"
            "  --template DIR   make the tree of folders under DIR inside every folder\n"
            "  --names FILE     one folder per line of FILE (- for standard input)\n"
+           "  -p, --parents    make a missing TARGET and its parents first (undo removes them)\n"
            "  --portable       refuse names Windows cannot hold, on every system\n"
-           "  --dry-run        create (undo: remove) nothing; list what would be and why not\n"
+           "  -n, --dry-run    create (undo: remove) nothing; list what would be and why not\n"
            "  -0, --null       with --dry-run: paths as they are, NUL-ended; summary on stderr\n"
            "  --no-journal     keep no journal of the run: undo will not know it\n"
-           "  --quiet          print no progress and no summary\n"
-           "  --help           show this text\n"
-           "  --version        show the version\n"
-           "  --               end of options (for a PATTERN that starts with --)\n"
+           "  -q, --quiet      print no progress and no summary\n"
+           "  -h, --help       show this text\n"
+           "  -V, --version    show the version\n"
+           "  --               end of options (for a PATTERN that starts with -)\n"
            "\n"
            "Examples:\n"
-           "  quirebatch-cli \"Invoice ##\" 12 ~/Jobs\n"
+           "  quirebatch-cli -p \"Invoice ##\" 12 ~/Jobs\n"
            "  quirebatch-cli --start 10 --step 10 --each RAW --each Edits/Final \"Shoot ###\" 5 .\n"
-           "  quirebatch-cli --names clients.txt --template ~/Skeleton --dry-run ~/Clients\n"
+           "  printf 'Acme\\nZenith\\n' | quirebatch-cli -p --names - --template ~/Jobs ~/Clients\n"
+           "  quirebatch-cli undo --dry-run\n"
            "\n"
            "Folders outside TARGET (a \"..\" in PATTERN, a line or a subfolder) are refused.\n"
            "Exit status: 0 all done, 1 a folder or the output failed (undo: a folder was kept,\n"

@@ -26,6 +26,7 @@ struct RunOptions {
     std::optional<std::string> namesFile{};       // one folder per line instead of PATTERN COUNT
     bool portable = false;                        // names Windows keeps, on every platform
     bool noJournal = false;                       // undo will not know this run
+    bool parents = false;  // a missing target is made first, with its parents, as mkdir -p does
 };
 
 // `undo`: removes what the last run made, as far as it is still empty and unchanged.
@@ -42,13 +43,15 @@ struct UsageError {
 
 using Command = std::variant<RunOptions, UndoOptions, ShowHelp, ShowVersion, UsageError>;
 
-// PATTERN COUNT TARGET, or --names FILE TARGET, with options anywhere; or `undo` first, with
-// --dry-run and --quiet only (a pattern "undo" has no # and could make no run); "--" ends them. An
-// option with a value takes the next argument whatever it is (--step -2), or the text after "=".
-// Any other argument, "-4" included, is an operand; a count of -0 goes after "--". Refused: an
-// unknown option, an option without its value, an option with a value given twice (--each may
-// be repeated), a --start or --step that is no whole number in the 32-bit range, a --start below
-// 0, a --step of 0, and operands that do not fit the form.
+// PATTERN COUNT TARGET, or --names FILE TARGET, with options anywhere; or the one operand `undo`,
+// with --dry-run and --quiet only (a pattern "undo" has no # and could make no run); "--" ends
+// them. An option with a value takes the next argument whatever it is (--step -2), or the text
+// after "=". Short options without a value may be bundled (-qn). A word after one dash is an
+// operand only when it is a number ("-4"; a count of -0 goes after "--"). Refused: an unknown
+// option (any other word after one dash too), a value given to an option that takes none
+// (--help=x), an option without its value, an option with a value given twice (--each may be
+// repeated), a --start or --step that is no whole number in the 32-bit range, a --start below 0,
+// a --step of 0, and operands that do not fit the form.
 Command ParseCommandLine(std::span<const std::string_view> arguments);
 
 std::string_view UsageText();

@@ -6,11 +6,22 @@
 #include "cli/printable_text.h"
 #include "engine/count_text.h"
 #include "engine/creation_run.h"
+#include "engine/missing_target.h"
+#include "engine/name_pattern.h"
 #include "engine/run_journal.h"
 #include "engine/subfolders.h"
 
 namespace quire::cli {
 namespace {
+
+// A line of the tool's own, named as every tool's messages are.
+std::string Said(std::string_view text) { return "quirebatch-cli: " + std::string(text); }
+
+// The folder the run's first folder is made in: the target, or the one --parents starts from.
+std::string MadeIn(const std::string& target, const MissingTarget& missing) {
+    if (missing.missing.empty()) return target;
+    return missing.existing.empty() ? std::string(".") : missing.existing;
+}
 
 class CliHost final : public RunHost {
 public:
@@ -52,8 +63,8 @@ public:
     void FolderFailed(const std::string& path, const Failure& failure) override {
         ++failed;
         if (progress_) progress_->Finish();
-        context_.err << "error: " + Printable(path, context_.separator) + ": " + failure.what() +
-                            '\n';
+        context_.err << "quirebatch-cli: error: " + Printable(path, context_.separator) + ": " +
+                            failure.what() + '\n';
     }
     void CounterOverflow() override {}
     void ListFailed(const Failure& failure) override {
@@ -70,14 +81,14 @@ private:
     RunJournal* journal_;
 };
 
-std::unique_ptr<RunJournal> StartJournal(const RunOptions& options, CliContext& context,
-                                         const RunPlan& plan,
+std::unique_ptr<RunJournal> StartJournal(const RunOptions& options, const std::string& target,
+                                         CliContext& context, const RunPlan& plan,
                                          std::optional<ProgressPrinter>& progress) {
     if (options.dryRun || options.noJournal || context.journal == nullptr) return nullptr;
     const bool listed = plan.names != nullptr;
     return std::make_unique<RunJournal>(
         context.files, *context.journal,
-        DescribeRun(options.target, listed ? std::string() : options.pattern, listed, plan.count,
+        DescribeRun(target, listed ? std::string() : options.pattern, listed, plan.count,
                     context.separator),
         [&context, &progress](const Failure& failure) {
             if (progress) progress->Finish();
@@ -92,6 +103,7 @@ struct Prepared {
     RunPlan plan;
     std::unique_ptr<ByteSource> source;
     std::optional<NameList> names;
+    MissingTarget target;  // what --parents makes before the run
 };
 
 class Preparation {
@@ -101,6 +113,17 @@ public:
 
     // The reason a run does not start, or nothing when it may.
     std::optional<std::string> Prepare(Prepared& prepared) {
+        if (options_.parents) {
+            try {
+                prepared.target = FindMissingTarget(context_.files, options_.target, separator_);
+            } catch (const Failure&) {
+                // Something that is no folder stands in the way: the target check says what.
+            }
+        }
+        // With folders to make, the inputs are checked against the folder they are made in.
+        const MissingTarget& target = prepared.target;
+        checked_ = MadeIn(options_.target, target);
+        prepared.plan.targetPlanned = options_.dryRun && !target.missing.empty();
         if (auto refusal = options_.namesFile ? TargetRefusal() : CountedRefusal(prepared.plan)) {
             return refusal;
         }
@@ -122,36 +145,53 @@ public:
 
 private:
     std::string Named(std::string_view text) const {
-        return "quirebatch-cli: " +
-               (text.empty() ? std::string("''") : Printable(text, separator_));
+        return Said(text.empty() ? std::string("''") : Printable(text, separator_));
     }
 
     std::optional<std::string> TargetRefusal() const {
-        const std::string problem = TargetProblem(context_.files, options_.target, separator_);
+        const std::string problem = TargetProblem(context_.files, checked_, separator_);
         if (problem.empty()) return std::nullopt;
-        return Named(options_.target) + ": " + problem + '\n' + std::string(kInvalidFolderMessage);
+        return Named(options_.target) + ": " + problem + '\n' + Said(kInvalidFolderMessage);
+    }
+
+    // A refusal that the operands in another order would likely not have met (a pattern where
+    // the count goes, a number where the target goes) says the order on a line of its own.
+    std::string WithOrderHint(std::string refusal) const {
+        const auto patternLike = [](std::string_view text) {
+            return text.find(kCounterChar) != std::string_view::npos;
+        };
+        if (patternLike(options_.count) || patternLike(options_.target) ||
+            IsNumber(options_.pattern, ".") || IsNumber(options_.target, ".")) {
+            refusal +=
+                "\nquirebatch-cli: the order is PATTERN COUNT TARGET, as in: "
+                "quirebatch-cli \"Folder ###\" 20 ~/Jobs";
+        }
+        return refusal;
     }
 
     // In the window's order (target, pattern, count), with the tool's own refusal of a pattern
     // that leaves the target before the count, and of counters out of range after it.
     std::optional<std::string> CountedRefusal(RunPlan& plan) const {
-        const auto refusal = ValidateRun(context_.files, options_.target, options_.pattern,
-                                         options_.count, ".", separator_);
+        const auto refusal = ValidateRun(context_.files, checked_, options_.pattern, options_.count,
+                                         ".", separator_);
         using enum RunRefusal::Input;
-        if (refusal && refusal->input == Target) return TargetRefusal();
-        if (refusal && refusal->input == Pattern) return refusal->message;
+        if (refusal && refusal->input == Target) return WithOrderHint(*TargetRefusal());
+        if (refusal && refusal->input == Pattern) return WithOrderHint(Said(refusal->message));
         if (HasParentStep(options_.pattern, separator_)) {
             return Named(options_.pattern) +
                    ": a \"..\" in the pattern would put folders outside the target folder";
         }
         if (refusal) {
-            return Printable(options_.count, separator_).append(kNotANumberSuffix);
+            return WithOrderHint(
+                Said(Printable(options_.count, separator_).append(kNotANumberSuffix)));
         }
         const std::optional<std::int32_t> count = ConvertCount(options_.count, ".");
-        if (!count) return Printable(options_.count, separator_) + " does not fit a 32-bit count.";
+        if (!count) {
+            return Said(Printable(options_.count, separator_) + " does not fit a 32-bit count.");
+        }
         if (std::string problem = CounterRangeProblem(options_.start, options_.step, *count);
             !problem.empty()) {
-            return "quirebatch-cli: --start " + std::to_string(options_.start) + " --step " +
+            return Said("--start ") + std::to_string(options_.start) + " --step " +
                    std::to_string(options_.step) + ": " + problem;
         }
         plan.count = *count;
@@ -181,7 +221,35 @@ private:
     const RunOptions& options_;
     CliContext& context_;
     char separator_;
+    std::string checked_;  // the folder the target check is made of
 };
+
+// Makes the folders --parents makes before the run, outermost first, and tells the host of each
+// as of any folder; a dry run foresees them, each but the first made in one foreseen before it.
+// False when one of them fails: the run's folders could not be made.
+bool MakeMissingTarget(const MissingTarget& target, const RunOptions& options, CliContext& context,
+                       CliHost& host) {
+    using enum FileSystem::Creation;
+    bool first = true;
+    for (const std::string& path : target.missing) {
+        try {
+            const FileSystem::Creation creation =
+                !options.dryRun ? context.files.CreateFolderUnlessExists(path)
+                : first         ? context.files.PredictCreation(path)
+                                : context.files.PredictCreationInPlannedFolder(path);
+            if (creation == Created) {
+                host.FolderCreated(path);
+            } else {
+                host.FolderSkipped(path);
+            }
+        } catch (const Failure& failure) {
+            host.FolderFailed(path, failure);
+            return false;
+        }
+        first = false;
+    }
+    return true;
+}
 
 }  // namespace
 
@@ -197,11 +265,17 @@ int RunFromCommandLine(const RunOptions& options, CliContext& context) {
     if (context.progress && !options.quiet) {
         const auto folders = static_cast<std::int64_t>(plan.subfolders.size() + 1);
         progress.emplace(context.err, plan.names != nullptr ? 0 : plan.count * folders,
-                         ProgressPrinter::Clock::now());
+                         ProgressPrinter::Clock::now(), context.columns);
     }
-    const std::unique_ptr<RunJournal> journal = StartJournal(options, context, plan, progress);
+    const MissingTarget& target = prepared.target;
+    // A run that makes its target is journaled as one in the folder it made it in, so that undo
+    // takes the target and its parents too, after their insides, when they are empty.
+    const std::unique_ptr<RunJournal> journal =
+        StartJournal(options, MadeIn(options.target, target), context, plan, progress);
     CliHost host(options, context, progress, journal.get());
-    const RunEnd end = RunCreationLoop(context.files, host, plan, context.separator);
+    const RunEnd end = MakeMissingTarget(target, options, context, host)
+                           ? RunCreationLoop(context.files, host, plan, context.separator)
+                           : RunEnd::Stopped;
     if (journal) journal->Finish();
     if (progress) progress->Finish();
 

@@ -25,6 +25,7 @@ struct CliContext {
     // Opens the list of --names ("-" is standard input). Throws Failure when it cannot.
     std::function<std::unique_ptr<ByteSource>(const std::string& file)> openNames{};
     JournalStore* journal = nullptr;  // where runs are kept for undo; none: no journal
+    std::function<int()> columns{};   // the terminal's width for the progress line; 0: not known
 };
 
 // Runs and returns the exit status. Every input is checked before anything is made: the

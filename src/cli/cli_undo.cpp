@@ -17,7 +17,9 @@ public:
     bool BeforeFolder(std::int64_t done, std::int64_t total) override {
         if (context_.stopSignal() != 0 || (options_.dryRun && !context_.out)) return false;
         if (context_.progress && !options_.quiet) {
-            if (!progress_) progress_.emplace(context_.err, total, ProgressPrinter::Clock::now());
+            if (!progress_)
+                progress_.emplace(context_.err, total, ProgressPrinter::Clock::now(),
+                                  context_.columns);
             progress_->Update(done, ProgressPrinter::Clock::now());
         }
         return true;
@@ -29,7 +31,7 @@ public:
 
     void Kept(const std::string& path, std::string_view reason) override {
         Finish();
-        context_.err << "kept: " + Printable(path, context_.separator) + ": " +
+        context_.err << "quirebatch-cli: kept: " + Printable(path, context_.separator) + ": " +
                             std::string(reason) + '\n';
     }
 

@@ -1,7 +1,9 @@
 #include "cli/progress_printer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <string_view>
 
 namespace quire::cli {
 namespace {
@@ -38,9 +40,13 @@ void ProgressPrinter::Update(std::int64_t done, Clock::time_point now) {
     char of[32] = "";
     if (total_ > 0) std::snprintf(of, sizeof of, "/%lld", static_cast<long long>(total_));
     char line[192];
-    std::snprintf(line, sizeof line, "\r%lld%s folders, %.0f/s%s%s", static_cast<long long>(done),
-                  of, rate, left, kClearToEnd);
-    out_ << line << std::flush;
+    const int length = std::snprintf(line, sizeof line, "%lld%s folders, %.0f/s%s",
+                                     static_cast<long long>(done), of, rate, left);
+    const int columns = columns_ ? columns_() : 0;
+    const int whole = std::min(length, static_cast<int>(sizeof line) - 1);
+    const int shown = columns > 0 ? std::min(whole, columns - 1) : whole;
+    out_ << '\r' << std::string_view(line, static_cast<std::size_t>(std::max(shown, 0)))
+         << kClearToEnd << std::flush;
     lastShown_ = now;
     shown_ = true;
 }

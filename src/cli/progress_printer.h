@@ -3,7 +3,9 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <ostream>
+#include <utility>
 
 namespace quire::cli {
 
@@ -12,8 +14,11 @@ public:
     using Clock = std::chrono::steady_clock;
 
     // A total of 0 is not known beforehand (a list being read): the line shows what is done.
-    ProgressPrinter(std::ostream& out, std::int64_t total, Clock::time_point start)
-        : out_(out), total_(total), start_(start) {}
+    // `columns` gives the terminal's width, asked at every line (0 or none: not known); the line
+    // is cut to one column less, so that it never wraps onto a row it cannot clear.
+    ProgressPrinter(std::ostream& out, std::int64_t total, Clock::time_point start,
+                    std::function<int()> columns = {})
+        : out_(out), total_(total), start_(start), columns_(std::move(columns)) {}
 
     // Shows the line only once the run has lasted half a second, then at most ten times a second.
     void Update(std::int64_t done, Clock::time_point now);
@@ -25,6 +30,7 @@ private:
     std::ostream& out_;
     std::int64_t total_;
     Clock::time_point start_;
+    std::function<int()> columns_;
     Clock::time_point lastShown_{};
     bool shown_ = false;
 };

@@ -1,6 +1,7 @@
 // The validation order and the per-folder loop shared by the window and the command line.
 #include "engine/creation_run.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "engine/count_text.h"
@@ -218,14 +219,28 @@ private:
 
     FileSystem::Creation Predict() {
         using enum FileSystem::Creation;
-        if (!foresee_) return files_.PredictCreation(path_);
+        const bool inPlannedTarget = plan_.targetPlanned && NamedInTarget();
+        const auto predict = [&](bool inPlanned) {
+            return inPlanned ? files_.PredictCreationInPlannedFolder(path_)
+                             : files_.PredictCreation(path_);
+        };
+        if (!foresee_) return predict(inPlannedTarget);
         const PlannedFolders::Place place = planned_.Find(path_, relative_);
         if (place.planned) return Existed;
-        const FileSystem::Creation creation = place.inPlanned
-                                                  ? files_.PredictCreationInPlannedFolder(path_)
-                                                  : files_.PredictCreation(path_);
+        const FileSystem::Creation creation = predict(place.inPlanned || inPlannedTarget);
         if (creation == Created) planned_.Add(place);
         return creation;
+    }
+
+    // True when path_ names a folder directly inside the target: one name after it.
+    bool NamedInTarget() const {
+        const auto isSeparator = [this](char c) {
+            return c == separator_ || (separator_ == '\\' && c == '/');
+        };
+        std::size_t end = path_.size();
+        while (end > relative_ && isSeparator(path_[end - 1])) --end;
+        return std::none_of(path_.begin() + static_cast<std::ptrdiff_t>(relative_),
+                            path_.begin() + static_cast<std::ptrdiff_t>(end), isSeparator);
     }
 
     FileSystem& files_;

@@ -87,6 +87,7 @@ struct RunPlan {
                                             // (Subfolders::Paths)
     bool portable = false;                  // every name made must also be one Windows keeps
     bool predictOnly = false;               // the dry run: nothing is made, every outcome foretold
+    bool targetPlanned = false;  // the dry run: the target is missing, made by the run first
 };
 
 // Why the counters of `count` folders from `start` by `step` do not all lie between 0 and the

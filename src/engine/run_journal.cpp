@@ -93,9 +93,19 @@ void JournalWriter::Finish() {
     });
 }
 
+// A path the run made in the target as typed gets the target's full path before its names; any
+// other (a folder made above a relative target, a name after a drive alone) is made full itself.
 std::string JournalWriter::Journaled(const std::string& path) const {
-    if (run_.target == typedTarget_ || !path.starts_with(typedTarget_)) return path;
-    return run_.target + path.substr(typedTarget_.size());
+    if (run_.target == typedTarget_) return path;
+    const auto isSeparator = [this](char c) {
+        return c == run_.separator || (run_.separator == '\\' && c == '/');
+    };
+    const std::size_t typed = typedTarget_.size();
+    if (path.starts_with(typedTarget_) && typed > 0 &&
+        (isSeparator(typedTarget_.back()) || (path.size() > typed && isSeparator(path[typed])))) {
+        return run_.target + path.substr(typed);
+    }
+    return files_.AbsolutePath(path);
 }
 
 void JournalWriter::Write() {

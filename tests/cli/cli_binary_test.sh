@@ -24,7 +24,7 @@ touch "$work/Folder 005"
 out=$("$cli" "Folder ###" 6 "$work" 2>"$work.err"); status=$?
 check "failure status" 1 "$status"
 check "failure summary" "created 2, skipped 3, failed 1" "$out"
-check "failure line" "error: $work/Folder 005: File exists" "$(cat "$work.err")"
+check "failure line" "quirebatch-cli: error: $work/Folder 005: File exists" "$(cat "$work.err")"
 
 out=$("$cli" "New ##" 3 "$work" --dry-run 2>/dev/null); status=$?
 check "dry-run status" 0 "$status"
@@ -33,15 +33,15 @@ check "dry-run creates nothing" "" "$(cd "$work" && ls -d New* 2>/dev/null)"
 
 err=$("$cli" "A#B#" 3 "$work" 2>&1 >/dev/null); status=$?
 check "pattern status" 2 "$status"
-check "pattern message" "You must have a single block of #'s present in your naming scheme." "$err"
+check "pattern message" "quirebatch-cli: You must have a single block of #'s present in your naming scheme." "$err"
 err=$("$cli" "F#" 1e400 "$work" 2>&1 >/dev/null); status=$?
-check "count message" "1e400 does not fit a 32-bit count." "$err"
+check "count message" "quirebatch-cli: 1e400 does not fit a 32-bit count." "$err"
 "$cli" "F#" 3 "$work/Folder 005" >/dev/null 2>&1; status=$?
 check "file as target" 2 "$status"
 mkfifo "$work/pipe" && ln -s nowhere "$work/broken" && ln -s "$work/Folder 005" "$work/to-file"
 for target in "pipe: Not a directory" "broken: No such file or directory" "to-file: Not a directory"; do
   err=$("$cli" "T #" 1 "$work/${target%%:*}" 2>&1 >/dev/null); status=$?
-  check "${target%%:*} as target" "2 quirebatch-cli: $work/$target Folder does not appear to be valid" "$status $(echo $err)"
+  check "${target%%:*} as target" "2 quirebatch-cli: $work/$target quirebatch-cli: Folder does not appear to be valid" "$status $(echo $err)"
 done
 ln -s "$work" "$work/to-folder"
 check "link to a folder as target" "created 1, skipped 0, failed 0" "$("$cli" "L #" 1 "$work/to-folder")"
@@ -119,7 +119,7 @@ check "deep: longer than PATH_MAX" 1 "$(( ${#deep} > $(getconf PATH_MAX /) ))"
 out=$("$cli" "D #" 3 "$deep" 2>&1); check "deep run" "0 created 3, skipped 0, failed 0" "$? $out"
 out=$("$cli" "D #" 4 "$deep" --dry-run 2>&1); check "deep dry run" "0 $deep/D 4 created 1, skipped 3, failed 0" "$? $(echo $out)"
 err=$("$cli" "D #" 3 "$deep/none" 2>&1); status=$?
-check "deep refusal" "2 quirebatch-cli: $deep/none: No such file or directory Folder does not appear to be valid" "$status $(echo $err)"
+check "deep refusal" "2 quirebatch-cli: $deep/none: No such file or directory quirebatch-cli: Folder does not appear to be valid" "$status $(echo $err)"
 
 rm -f "$work.err" "$work.out"
 exit $((failures > 0))

@@ -40,9 +40,9 @@ fresh
 out=$("$cli" --names "$work/list" "$work/t" 2>"$work/err"); status=$?
 check "bad lines: status" 1 "$status"
 check "bad lines: summary" "created 2, skipped 0, failed 3" "$out"
-check "bad lines: said" "error: $work/t/a\\x00b: line 1: the line holds a NUL byte
-error: $work/t/\\xff\\xfe: line 3: the line is not UTF-8
-error: $work/t/$(printf 'x%.0s' {1..64})…: line 4: the line is longer than 32768 bytes" "$(cat "$work/err")"
+check "bad lines: said" "quirebatch-cli: error: $work/t/a\\x00b: line 1: the line holds a NUL byte
+quirebatch-cli: error: $work/t/\\xff\\xfe: line 3: the line is not UTF-8
+quirebatch-cli: error: $work/t/$(printf 'x%.0s' {1..64})…: line 4: the line is longer than 32768 bytes" "$(cat "$work/err")"
 check "bad lines: disk" "ok 1 ok 2" "$(cd "$work/t" && echo *)"
 
 # Standard input.
@@ -73,7 +73,7 @@ for signal in INT:130 TERM:143; do
   waited=$(( ($(date +%s%N) - began) / 1000000 - 300 ))
   check "endless line, SIG${signal%:*}" "${signal#*:} created 0, skipped 0, failed 1 1" \
     "$status $(cat "$work/out") $((waited < 1000))"
-  check "endless line, SIG${signal%:*}: said" "error: $work/t/$(printf '\\x00%.0s' {1..64})…: line 1: the line is longer than 32768 bytes" "$(cat "$work/err")"
+  check "endless line, SIG${signal%:*}: said" "quirebatch-cli: error: $work/t/$(printf '\\x00%.0s' {1..64})…: line 1: the line is longer than 32768 bytes" "$(cat "$work/err")"
 done
 
 # A list that starts with a byte order mark is read in its encoding.
@@ -110,11 +110,12 @@ if [[ -n $nobody_runs ]]; then
   check "unreadable template" "2 quirebatch-cli: --template $work/locked/open/shut: Permission denied 0" "$status $err $(count)"
 fi
 
-# The help names every option on one line each and gives three examples.
+# The help names every option on one line each, with its short spelling, and gives examples.
 help=$("$cli" --help)
-for option in --start --step --each --template --names --portable --dry-run --null --quiet --help --version; do
-  check "help: $option" 1 "$(grep -c -- "^  \(-0, \)\?$option " <<<"$help")"
+for option in --start --step --each --template --names -p,\ --parents --portable -n,\ --dry-run \
+  -0,\ --null -q,\ --quiet -h,\ --help -V,\ --version; do
+  check "help: $option" 1 "$(grep -c -- "^  $option " <<<"$help")"
 done
-check "help: examples" 3 "$(grep -c '^  quirebatch-cli ' <<<"$help")"
+check "help: examples" 4 "$(grep -cE '^  (printf .*\| )?quirebatch-cli ' <<<"$help")"
 
 exit $((failures > 0))

@@ -103,3 +103,52 @@ TEST(ParseCommandLine, RefusesEachMistakeWithOneLine) {
 
 }  // namespace
 }  // namespace quire::cli
+
+namespace quire::cli {
+namespace {
+
+// A word after one dash is short options unless it is a number; `undo` is the command wherever
+// the options stand.
+TEST(ParseCommandLine, ShortOptionsNumbersAndUndoAmongOptions) {
+    const auto run = [](std::vector<std::string_view> arguments) {
+        return std::get<RunOptions>(Parse(std::move(arguments)));
+    };
+    const RunOptions bundled = run({"-qnp0", "F#", "3", "/t"});
+    EXPECT_TRUE(bundled.quiet && bundled.dryRun && bundled.parents && bundled.nullSeparated);
+    for (const std::string_view count : {"-4", "-2.5", "-1e3", "-"}) {
+        EXPECT_EQ(run({"F#", count, "/t"}).count, count);
+    }
+    EXPECT_TRUE(std::holds_alternative<ShowVersion>(Parse({"-V"})));
+    EXPECT_TRUE(std::holds_alternative<ShowHelp>(Parse({"-qh"})));
+
+    const UndoOptions undo = std::get<UndoOptions>(Parse({"--quiet", "-n", "undo"}));
+    EXPECT_TRUE(undo.quiet && undo.dryRun);
+    EXPECT_FALSE(std::get<UndoOptions>(Parse({"undo"})).dryRun);
+    EXPECT_TRUE(std::holds_alternative<ShowHelp>(Parse({"undo", "-h"})));
+}
+
+TEST(ParseCommandLine, RefusesUnknownShortWordsValuesOfFlagsAndUndoWithRunOptions) {
+    const struct {
+        std::vector<std::string_view> arguments;
+        const char* message;
+    } cases[] = {
+        {{"-Folder #", "3", "/t"}, "unknown option -F"},
+        {{"-qx", "F#", "3", "/t"}, "unknown option -x"},
+        {{"-e", "F#", "3", "/t"}, "unknown option -e"},
+        {{"--help=x"}, "--help takes no value"},
+        {{"--version=2"}, "--version takes no value"},
+        {{"--parents=yes", "F#", "3", "/t"}, "--parents takes no value"},
+        {{"-p", "undo"}, "undo takes --dry-run and --quiet alone, not --parents"},
+        {{"undo", "--step", "2"}, "undo takes --dry-run and --quiet alone, not --step"},
+        {{"undo", "now"}, "undo takes --dry-run and --quiet alone, not now"},
+    };
+    for (const auto& c : cases) {
+        const Command command = Parse(c.arguments);
+        ASSERT_TRUE(std::holds_alternative<UsageError>(command)) << c.message;
+        EXPECT_EQ(std::get<UsageError>(command).message, c.message);
+    }
+    EXPECT_EQ(std::get<RunOptions>(Parse({"--", "-Folder #", "3", "/t"})).pattern, "-Folder #");
+}
+
+}  // namespace
+}  // namespace quire::cli

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "cli/cli_undo.h"
+#include "engine/run_journal.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_journal_store.h"
 
@@ -51,25 +52,26 @@ TEST_F(CliRun, ValidatesInTheWindowsOrderWithItsTexts) {
     EXPECT_EQ(Run("F#", "2,5", "/t"), kExitBadInput);  // the separator is always "."
     EXPECT_EQ(err.str(),
               "quirebatch-cli: /missing: No such folder\n"
-              "Folder does not appear to be valid\n"
-              "You must have a single block of #'s present in your naming scheme.\n"
-              "x does not appear to be a number.\n"
-              " does not appear to be a number.\n"
-              "2,5 does not appear to be a number.\n");
+              "quirebatch-cli: Folder does not appear to be valid\n"
+              "quirebatch-cli: You must have a single block of #'s present in your naming "
+              "scheme.\n"
+              "quirebatch-cli: x does not appear to be a number.\n"
+              "quirebatch-cli:  does not appear to be a number.\n"
+              "quirebatch-cli: 2,5 does not appear to be a number.\n");
     EXPECT_EQ(out.str(), "");
     EXPECT_TRUE(files.created.empty());
 }
 
 TEST_F(CliRun, ACountBeyond32BitsIsBadInput) {
     EXPECT_EQ(Run("F#", "2147483648", "/t"), kExitBadInput);
-    EXPECT_EQ(err.str(), "2147483648 does not fit a 32-bit count.\n");
+    EXPECT_EQ(err.str(), "quirebatch-cli: 2147483648 does not fit a 32-bit count.\n");
     EXPECT_TRUE(files.created.empty());
 }
 
 TEST_F(CliRun, AFailingFolderIsReportedAndTheRunGoesOn) {
     files.failures = {{"/t/F2", "Permission denied"}};
     EXPECT_EQ(Run("F#", "3", "/t"), kExitFailed);
-    EXPECT_EQ(err.str(), "error: /t/F2: Permission denied\n");
+    EXPECT_EQ(err.str(), "quirebatch-cli: error: /t/F2: Permission denied\n");
     EXPECT_EQ(out.str(), "created 2, skipped 0, failed 1\n");
 }
 
@@ -85,12 +87,12 @@ TEST_F(CliRun, DryRunCreatesNothingAndListsWhatItWould) {
     EXPECT_EQ(Run("F#", "4", "/t", true), kExitFailed);
     EXPECT_TRUE(files.created.empty());
     EXPECT_EQ(out.str(), "/t/F1\n/t/F4\ncreated 2, skipped 1, failed 1\n");
-    EXPECT_EQ(err.str(), "error: /t/F3: File exists\n");
+    EXPECT_EQ(err.str(), "quirebatch-cli: error: /t/F3: File exists\n");
 }
 
 TEST_F(CliRun, DryRunSeesAMissingParent) {
     EXPECT_EQ(Run("sub/F#", "1", "/t", true), kExitFailed);
-    EXPECT_EQ(err.str(), "error: /t/sub/F1: No such file or directory\n");
+    EXPECT_EQ(err.str(), "quirebatch-cli: error: /t/sub/F1: No such file or directory\n");
 }
 
 TEST_F(CliRun, AStopSignalStopsAfterTheFolderInHand) {
@@ -116,18 +118,20 @@ TEST_F(CliRun, RefusesWithTheReasonAndNamesPrintedSafely) {
         const char* target;
         const char* message;
     } cases[] = {
-        {"F#", "3", "", "quirebatch-cli: '': No such folder\nFolder does not appear to be valid\n"},
+        {"F#", "3", "",
+         "quirebatch-cli: '': No such folder\nquirebatch-cli: Folder does not appear to be "
+         "valid\n"},
         {"F#", "3", "/m\x1b[2J",
          "quirebatch-cli: /m\\x1b[2J: No such folder\n"
-         "Folder does not appear to be valid\n"},
+         "quirebatch-cli: Folder does not appear to be valid\n"},
         {"../F#", "x", "/t",
          "quirebatch-cli: ../F#: a \"..\" in the pattern would put folders "
          "outside the target folder\n"},
         {"F#/..", "3", "/t",
          "quirebatch-cli: F#/..: a \"..\" in the pattern would put folders "
          "outside the target folder\n"},
-        {"F#", "4\n", "/t", "4\\n does not appear to be a number.\n"},
-        {"F#", "1e309", "/t", "1e309 does not fit a 32-bit count.\n"},
+        {"F#", "4\n", "/t", "quirebatch-cli: 4\\n does not appear to be a number.\n"},
+        {"F#", "1e309", "/t", "quirebatch-cli: 1e309 does not fit a 32-bit count.\n"},
     };
     for (const auto& c : cases) {
         err.str("");
@@ -147,7 +151,7 @@ TEST_F(CliRun, DryRunLinesAreEscapedUnlessNullSeparated) {
          "Permission denied"}};
     EXPECT_EQ(Run("\x1b#", "3", "/t", true), kExitFailed);
     EXPECT_EQ(out.str(), "/t/\\x1b1\n/t/\\x1b3\ncreated 2, skipped 0, failed 1\n");
-    EXPECT_EQ(err.str(), "error: /t/\\x1b2: Permission denied\n");
+    EXPECT_EQ(err.str(), "quirebatch-cli: error: /t/\\x1b2: Permission denied\n");
 
     out.str("");
     err.str("");
@@ -190,8 +194,9 @@ TEST_F(CliRun, UndoRemovesTheLastRunOnceAndSaysWhyNot) {
         const char* out;
         const char* err;
     } steps[] = {
-        {true, kExitFailed, "/t/F1\nwould remove 1, would keep 1\n", "kept: /t/F2: not empty\n"},
-        {false, kExitFailed, "removed 1, kept 1\n", "kept: /t/F2: not empty\n"},
+        {true, kExitFailed, "/t/F1\nwould remove 1, would keep 1\n",
+         "quirebatch-cli: kept: /t/F2: not empty\n"},
+        {false, kExitFailed, "removed 1, kept 1\n", "quirebatch-cli: kept: /t/F2: not empty\n"},
         {false, kExitBadInput, "", "quirebatch-cli: nothing to undo\n"},
     };
     for (const auto& step : steps) {
@@ -249,6 +254,114 @@ TEST_F(CliRun, AJournalThatCannotBeWrittenIsOneWarningAndTheRunGoesOn) {
     EXPECT_EQ(err.str(),
               "quirebatch-cli: warning: no journal of this run, undo will not know it: Read-only "
               "file system\n");
+}
+
+}  // namespace
+}  // namespace quire::cli
+
+namespace quire::cli {
+namespace {
+
+// Operands that look swapped add one line naming the order; other refusals do not.
+TEST_F(CliRun, ARefusalOfLikelySwappedOperandsNamesTheOrder) {
+    const std::string hint =
+        "quirebatch-cli: the order is PATTERN COUNT TARGET, as in: quirebatch-cli \"Folder ###\" "
+        "20 ~/Jobs\n";
+    const struct {
+        std::string pattern;
+        const char* count;
+        const char* target;
+        bool hinted;
+    } cases[] = {
+        {"12", "Invoice ##", "/t", true},  // COUNT PATTERN TARGET
+        {"F#", "/t", "3", true},           // PATTERN TARGET COUNT
+        {"/t", "F#", "3", true},           // TARGET PATTERN COUNT
+        {"F#", "x", "/t", false},         {"F", "3", "/t", false}, {"F#", "3", "/none", false},
+    };
+    for (const auto& c : cases) {
+        err.str("");
+        EXPECT_EQ(Run(c.pattern, c.count, c.target), kExitBadInput) << c.pattern;
+        EXPECT_EQ(err.str().ends_with(hint), c.hinted) << err.str();
+        EXPECT_EQ(err.str().find(hint), err.str().rfind(hint));
+    }
+}
+
+class CliParents : public CliRun {
+protected:
+    fakes::FakeJournalStore journal;
+    void SetUp() override {
+        CliRun::SetUp();
+        files.parentsMustExist = true;
+        context.journal = &journal;
+    }
+    int RunParents(const char* target, bool dryRun = false, std::vector<std::string> each = {}) {
+        RunOptions options{"F#", "2", target, dryRun};
+        options.parents = true;
+        options.each = std::move(each);
+        return RunFromCommandLine(options, context);
+    }
+};
+
+// The target and its missing parents, outermost first, then the run; undo takes them last.
+TEST_F(CliParents, MakesTheTargetAndItsParentsAndUndoRemovesThemWhenEmpty) {
+    EXPECT_EQ(RunParents("/t/a/b//"), kExitDone);
+    EXPECT_EQ(files.created,
+              (std::vector<std::string>{"/t/a", "/t/a/b", "/t/a/b///F1", "/t/a/b///F2"}));
+    EXPECT_EQ(out.str(), "created 4, skipped 0, failed 0\n");
+    out.str("");
+    EXPECT_EQ(RunParents("/t/a/b//"), kExitDone);  // nothing left to make
+    EXPECT_EQ(out.str(), "created 0, skipped 2, failed 0\n");
+
+    ASSERT_EQ(RunParents("/t/c/d"), kExitDone);
+    files.folders.insert("/t/c/kept");
+    out.str("");
+    EXPECT_EQ(UndoFromCommandLine(UndoOptions{}, context), kExitFailed);
+    EXPECT_EQ(out.str(), "removed 3, kept 1\n");
+    EXPECT_EQ(err.str(), "quirebatch-cli: kept: /t/c: not empty\n");
+    EXPECT_TRUE(files.FolderExists("/t/a/b///F1"));  // an earlier run's
+}
+
+TEST_F(CliParents, ADryRunForeseesTheTargetMadeAndMakesNothing) {
+    EXPECT_EQ(RunParents("/t/a/b", true, {"S/T"}), kExitDone);
+    EXPECT_TRUE(files.created.empty());
+    EXPECT_EQ(out.str(),
+              "/t/a\n/t/a/b\n/t/a/b/F1\n/t/a/b/F1/S\n/t/a/b/F1/S/T\n/t/a/b/F2\n/t/a/b/F2/S\n"
+              "/t/a/b/F2/S/T\ncreated 8, skipped 0, failed 0\n");
+    EXPECT_EQ(err.str(), "");
+    // As the run would meet them: the first in an existing folder, the next in a foreseen one.
+    out.str("");
+    files.failures = {{"/t/a", "Permission denied"}};
+    EXPECT_EQ(RunParents("/t/a/b", true), kExitFailed);
+    EXPECT_EQ(err.str(), "quirebatch-cli: error: /t/a: Permission denied\n");
+    EXPECT_EQ(out.str(), "created 0, skipped 0, failed 1\n");
+}
+
+TEST_F(CliParents, AFileInTheWayOrAParentThatFailsStopsBeforeTheRun) {
+    files.files.insert("/t/f");
+    EXPECT_EQ(RunParents("/t/f/x"), kExitBadInput);
+    EXPECT_EQ(err.str(),
+              "quirebatch-cli: /t/f/x: No such folder\n"
+              "quirebatch-cli: Folder does not appear to be valid\n");
+    err.str("");
+    files.failures = {{"/t/a/b", "Permission denied"}};
+    EXPECT_EQ(RunParents("/t/a/b/c"), kExitFailed);
+    EXPECT_EQ(files.created, (std::vector<std::string>{"/t/a"}));
+    EXPECT_EQ(err.str(), "quirebatch-cli: error: /t/a/b: Permission denied\n");
+    EXPECT_EQ(out.str(), "created 1, skipped 0, failed 1\n");
+}
+
+// A relative target whose first name is missing is made in the current folder, and journaled
+// there with full paths.
+TEST_F(CliParents, ARelativeTargetIsJournaledInTheCurrentFolder) {
+    files.folders.insert(".");
+    files.parentsMustExist = false;
+    ASSERT_EQ(RunParents("new/x"), kExitDone);
+    const std::optional<Journal> read = ReadJournal(journal);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->run.target, "/cwd/.");
+    ASSERT_EQ(read->folders.size(), 4u);
+    EXPECT_EQ(read->folders.front().path, "/cwd/new");
+    EXPECT_EQ(read->folders.back().path, "/cwd/new/x/F2");
 }
 
 }  // namespace

@@ -62,3 +62,31 @@ TEST(ProgressPrinter, FinishClearsOnlyAShownLine) {
 
 }  // namespace
 }  // namespace quire::cli
+
+namespace quire::cli {
+namespace {
+
+// Cut to one column less than the width, which is asked again for every line.
+TEST(ProgressPrinter, CutsEachLineToTheTerminalsWidthAsItIsThen) {
+    const std::string whole = "1000/100000 folders, 1000/s, 1:39 left";
+    const struct {
+        int columns;
+        std::size_t shown;
+    } cases[] = {{0, whole.size()}, {39, whole.size()}, {38, 37}, {20, 19}, {1, 0}};
+    for (const auto& c : cases) {
+        std::ostringstream out;
+        ProgressPrinter progress(out, 100'000, Clock::time_point{}, [&] { return c.columns; });
+        progress.Update(1000, Clock::time_point{} + 1s);
+        EXPECT_EQ(out.str(), "\r" + whole.substr(0, c.shown) + "\x1b[K") << c.columns;
+    }
+    std::ostringstream out;
+    int columns = 80;
+    ProgressPrinter resized(out, 100'000, Clock::time_point{}, [&] { return columns; });
+    resized.Update(1000, Clock::time_point{} + 1s);
+    columns = 10;
+    resized.Update(1000, Clock::time_point{} + 2s);
+    EXPECT_TRUE(out.str().ends_with("\r1000/1000\x1b[K")) << out.str();
+}
+
+}  // namespace
+}  // namespace quire::cli

@@ -64,6 +64,8 @@ check "uninstall key: version" test "$(reg_value "$key" DisplayVersion)" = "7.00
 check "uninstall key: publisher" test "$(reg_value "$key" Publisher)" = "Quillmark"
 check "uninstall key: icon" grep -q "Pallisand Quire Batch Utility.exe" <<<"$(reg_value "$key" DisplayIcon)"
 check "uninstall key: size" test -n "$(reg_value "$key" EstimatedSize)"
+check "uninstall key: about" test "$(reg_value "$key" URLInfoAbout)" = "https://www.quillmark.example/"
+check "uninstall key: help" test "$(reg_value "$key" HelpLink)" = "mailto:support@quillmark.example"
 check "the tool's folder added once to the whole PATH" \
     test "$(reg_value 'HKCU\Environment' Path)" = "$user_path;$install_dir"
 check "the PATH keeps its type" test "$(reg_type 'HKCU\Environment' Path)" = REG_EXPAND_SZ
@@ -130,6 +132,15 @@ done
 check "the PATH is as it was" test "$(reg_value 'HKCU\Environment' Path)" = "$user_path"
 check "the PATH still has its type" test "$(reg_type 'HKCU\Environment' Path)" = REG_EXPAND_SZ
 check "the settings key stays" test "$(reg_value 'HKCU\Software\Quillmark\Pallisand Quire Batch Utility' Text1)" = "Mine ##"
+
+# A user without a Path value: /PATH makes one, and the uninstall takes it away again.
+wine reg delete 'HKCU\Environment' /v Path /f >/dev/null 2>&1
+check "install with /PATH where there is no Path" run_setup /S /PATH "/D=$install_dir"
+check "the Path made holds the folder alone" test "$(reg_value 'HKCU\Environment' Path)" = "$install_dir"
+check "uninstall" wine "$unix_dir/Uninstall.exe" /S
+for _ in $(seq 150); do wine reg query "$key" >/dev/null 2>&1 || break; sleep 0.2; done
+check "no Path value is left where there was none" \
+    bash -c '! wine reg query "HKCU\Environment" /v Path >/dev/null 2>&1'
 
 # A folder that cannot be written to, root or not (/proc, through Wine's drive of the root):
 # refused with a status, nothing half installed.

@@ -32,7 +32,7 @@ mkdir "$target" && touch "$target/Folder 003"
 "$cli" "Folder ###" 5 "$target" >"$base/out" 2>"$base/err"; status=$?
 expect "file status" 1 "$status"
 expect "file summary" "4 0 1" "$(summary "$base/out")"
-expect "file error" "error: $target/Folder 003: File exists" "$(cat "$base/err")"
+expect "file error" "quirebatch-cli: error: $target/Folder 003: File exists" "$(cat "$base/err")"
 expect "file disk" 4 "$(folders "$target")"
 
 # Names of 255 bytes fit; 256 do not.

@@ -27,7 +27,7 @@ for round in $(seq 1 10); do
   find "$target" -mindepth 1 | sort >"$base/before"
   "$cli" undo --dry-run >"$base/dry" 2>"$base/dry-err"
   grep -v '^would remove' "$base/dry" | sort >"$base/removable"
-  sed -n 's/^kept: \(.*\): not empty$/\1/p' "$base/dry-err" | sort >"$base/kept"
+  sed -n 's/^quirebatch-cli: kept: \(.*\): not empty$/\1/p' "$base/dry-err" | sort >"$base/kept"
   # A run killed part way never ended its journal: undo says so.
   killed=0
   grep -q '^quirebatch-cli: the journal of the last run is incomplete' "$base/dry-err" && killed=1
@@ -54,7 +54,7 @@ for round in $(seq 1 10); do
   removed=$((listed - kept))
   if ((listed > 0)); then
     [[ $status == $((kept > 0 || killed)) &&
-       "$(grep -v '^kept: \|^quirebatch-cli: the journal of the last run is incomplete' "$base/out")" == "removed $removed, kept $kept" ]] ||
+       "$(grep -v '^quirebatch-cli: kept: \|^quirebatch-cli: the journal of the last run is incomplete' "$base/out")" == "removed $removed, kept $kept" ]] ||
       fail "round $round: undo said [$(cat "$base/out")] ($status)"
   else
     [[ $status == 2 ]] || fail "round $round: an empty journal gave $status"

@@ -1,5 +1,6 @@
 #include "platform/win32/win32_user_path.h"
 
+#include <optional>
 #include <vector>
 
 #include "engine/failure.h"
@@ -42,7 +43,8 @@ std::vector<std::size_t> EntryStarts(std::wstring_view path) {
     return starts;
 }
 
-std::wstring ReadPath(HKEY environment, DWORD& type) {
+// The Path value, or nothing when the user has none.
+std::optional<std::wstring> ReadPath(HKEY environment, DWORD& type) {
     std::vector<BYTE> data(4096);
     for (;;) {
         auto size = static_cast<DWORD>(data.size());
@@ -50,7 +52,7 @@ std::wstring ReadPath(HKEY environment, DWORD& type) {
             RegQueryValueExW(environment, kValue, nullptr, &type, data.data(), &size);
         if (status == ERROR_FILE_NOT_FOUND) {
             type = REG_EXPAND_SZ;
-            return {};
+            return std::nullopt;
         }
         if (status == ERROR_MORE_DATA) {
             data.resize(size + sizeof(wchar_t));
@@ -105,12 +107,18 @@ std::optional<std::wstring> WithoutEntry(std::wstring_view path, std::wstring_vi
     return std::nullopt;
 }
 
-PathChange ChangeUserPath(HKEY environment, bool add, std::wstring_view folder) {
+PathChange ChangeUserPath(HKEY environment, PathEdit edit, std::wstring_view folder) {
     DWORD type = REG_NONE;
-    const std::wstring path = ReadPath(environment, type);
+    const std::optional<std::wstring> path = ReadPath(environment, type);
+    const std::wstring_view value = path ? std::wstring_view(*path) : std::wstring_view();
     const std::optional<std::wstring> changed =
-        add ? WithEntry(path, folder) : WithoutEntry(path, folder);
+        edit == PathEdit::Add ? WithEntry(value, folder) : WithoutEntry(value, folder);
     if (!changed) return PathChange::AlreadySo;
+    if (edit == PathEdit::RemoveMade && changed->empty()) {
+        const LSTATUS status = RegDeleteValueW(environment, kValue);
+        if (status != ERROR_SUCCESS) throw Failure(SystemMessage(static_cast<DWORD>(status)));
+        return PathChange::Changed;
+    }
     if (changed->size() > kLongestEnvironmentValue) {
         throw Failure("The Path would be longer than the " +
                       std::to_string(kLongestEnvironmentValue) + " characters Windows takes");
@@ -119,7 +127,7 @@ PathChange ChangeUserPath(HKEY environment, bool add, std::wstring_view folder) 
         environment, kValue, 0, type, reinterpret_cast<const BYTE*>(changed->c_str()),
         static_cast<DWORD>((changed->size() + 1) * sizeof(wchar_t)));
     if (status != ERROR_SUCCESS) throw Failure(SystemMessage(static_cast<DWORD>(status)));
-    return PathChange::Changed;
+    return path ? PathChange::Changed : PathChange::Made;
 }
 
 }  // namespace quire::win32

@@ -25,12 +25,19 @@ std::optional<std::wstring> WithEntry(std::wstring_view path, std::wstring_view 
 // with it, every other entry kept as it stands; nothing when no entry names it.
 std::optional<std::wstring> WithoutEntry(std::wstring_view path, std::wstring_view folder);
 
-enum class PathChange { Changed, AlreadySo };
+enum class PathEdit {
+    Add,
+    Remove,
+    // Removes the entry that an Add made along with the value itself (PathChange::Made): a value
+    // left empty is deleted, so that the user has no Path value again, as before the Add.
+    RemoveMade,
+};
+enum class PathChange { Changed, Made, AlreadySo };  // Made: there was no value, now there is
 
 // Adds or removes the entry of `folder` in the Path value of the open key `environment`, keeping
 // the value's type (REG_EXPAND_SZ or REG_SZ; a new value is REG_EXPAND_SZ). Throws Failure, and
 // writes nothing, when the value cannot be read, is of another type, or would grow longer than
 // Windows takes.
-PathChange ChangeUserPath(HKEY environment, bool add, std::wstring_view folder);
+PathChange ChangeUserPath(HKEY environment, PathEdit edit, std::wstring_view folder);
 
 }  // namespace quire::win32

@@ -117,7 +117,7 @@ TEST_F(Win32Cli, ExitStatusesAndMessagesAreThoseOfLinux) {
     } cases[] = {
         {{L"F #.", L"1", root.wstring()},
          1,
-         "error: " + Root() +
+         "quirebatch-cli: error: " + Root() +
              "\\F 1.: The name \"F 1.\" ends in a dot or blank, which Windows "
              "would drop\n"},
         {{L"--step", L"0", L"F #", L"1", root.wstring()},
@@ -256,11 +256,13 @@ TEST_F(Win32Cli, UndoRemovesWhatTheLastRunMadeAndOnlyOnce) {
         {{L"undo", L"--dry-run"},
          1,
          Root() + "\\F 1\\A\n" + Root() + "\\F 1\n" + "would remove 2, would keep 2\n",
-         "kept: " + Root() + "\\F 2\\A: not empty\nkept: " + Root() + "\\F 2: not empty\n"},
+         "quirebatch-cli: kept: " + Root() +
+             "\\F 2\\A: not empty\nquirebatch-cli: kept: " + Root() + "\\F 2: not empty\n"},
         {{L"undo"},
          1,
          "removed 2, kept 2\n",
-         "kept: " + Root() + "\\F 2\\A: not empty\nkept: " + Root() + "\\F 2: not empty\n"},
+         "quirebatch-cli: kept: " + Root() +
+             "\\F 2\\A: not empty\nquirebatch-cli: kept: " + Root() + "\\F 2: not empty\n"},
         {{L"undo"}, 2, "", "quirebatch-cli: nothing to undo\n"},
     };
     for (const auto& step : steps) {

@@ -77,25 +77,42 @@ TEST(UserPath, KeepsTheValuesTypeWholeAndRefusesToGrowPastTheLimit) {
         before.resize(length, L'x');
         write(before, type);
         if (length > room) {
-            EXPECT_THROW(ChangeUserPath(key, true, kFolder), Failure);
+            EXPECT_THROW(ChangeUserPath(key, PathEdit::Add, kFolder), Failure);
             DWORD kept = 0;
             EXPECT_EQ(read(kept), before);
             continue;
         }
-        EXPECT_EQ(ChangeUserPath(key, true, kFolder), PathChange::Changed);
+        EXPECT_EQ(ChangeUserPath(key, PathEdit::Add, kFolder), PathChange::Changed);
         DWORD now = 0;
         EXPECT_EQ(read(now), before + L";" + kFolder);
         EXPECT_EQ(now, type);
-        EXPECT_EQ(ChangeUserPath(key, true, kFolder), PathChange::AlreadySo);
-        EXPECT_EQ(ChangeUserPath(key, false, kFolder), PathChange::Changed);
+        EXPECT_EQ(ChangeUserPath(key, PathEdit::Add, kFolder), PathChange::AlreadySo);
+        EXPECT_EQ(ChangeUserPath(key, PathEdit::Remove, kFolder), PathChange::Changed);
         EXPECT_EQ(read(now), before);
         EXPECT_EQ(now, type);
     }
-    RegDeleteValueW(key, L"Path");
-    EXPECT_EQ(ChangeUserPath(key, true, kFolder), PathChange::Changed);
-    DWORD created = 0;
-    EXPECT_EQ(read(created), kFolder);
-    EXPECT_EQ(created, static_cast<DWORD>(REG_EXPAND_SZ));
+    // A value made by the Add goes with its entry, unless the user put entries of their own in it.
+    for (const std::wstring& own : {std::wstring(), std::wstring(L"C:\\Mine")}) {
+        RegDeleteValueW(key, L"Path");
+        EXPECT_EQ(ChangeUserPath(key, PathEdit::Add, kFolder), PathChange::Made);
+        DWORD created = 0;
+        EXPECT_EQ(read(created), kFolder);
+        EXPECT_EQ(created, static_cast<DWORD>(REG_EXPAND_SZ));
+        if (!own.empty()) write(own + L";" + kFolder, REG_EXPAND_SZ);
+        EXPECT_EQ(ChangeUserPath(key, PathEdit::RemoveMade, kFolder), PathChange::Changed);
+        DWORD kind = 0;
+        EXPECT_EQ(RegQueryValueExW(key, L"Path", nullptr, &kind, nullptr, nullptr) == ERROR_SUCCESS,
+                  !own.empty());
+        if (!own.empty()) {
+            EXPECT_EQ(read(kind), own);
+        }
+    }
+    // An empty value the user had stays: the plain removal never deletes it.
+    write(L"", REG_SZ);
+    EXPECT_EQ(ChangeUserPath(key, PathEdit::Add, kFolder), PathChange::Changed);
+    EXPECT_EQ(ChangeUserPath(key, PathEdit::Remove, kFolder), PathChange::Changed);
+    DWORD kept = 0;
+    EXPECT_EQ(read(kept), L"");
     RegCloseKey(key);
 }
 
