@@ -14,8 +14,8 @@
 #include <utility>
 
 #include "engine/failure.h"
-#include "platform/posix/posix_files.h"
 #include "platform/posix/posix_file_system.h"
+#include "platform/posix/posix_files.h"
 
 namespace quire {
 namespace {
