@@ -5,7 +5,7 @@ Each entry's command is started for folders with hostile names (quotes, %, a lea
 shell characters) the way its file manager starts it, with a stand-in `quirebatch` on the PATH
 that records its arguments; each must receive exactly one argument, the folder, byte for byte.
 - the desktop entry and Dolphin's service menu: GLib's own launcher of desktop entries, which
-  follows the desktop entry specification that KIO follows too;
+  reads desktop entries by the same shared rules as KIO;
 - Nemo's actions: the quoting Nemo applies with Quote=single, then g_spawn_command_line_async, as
   Nemo runs an action;
 - file-manager/actions (PCManFM, PCManFM-Qt, Caja): each path a shell word (g_shell_quote), then
@@ -16,13 +16,13 @@ The files are checked as their formats allow: desktop-file-validate for what it 
 each format defines for the others.
 Usage: file_manager_menus_test.py SOURCE_DIR
 """
-import importlib.util
 import os
 import shutil
 import subprocess
 import sys
 import tempfile
 import time
+import types
 import unittest
 
 import gi
@@ -166,9 +166,12 @@ class Menus(unittest.TestCase):
         os.makedirs(folder, exist_ok=True)
         path = os.path.join(folder, "quirebatch.py")
         shutil.copy(os.path.join(MENUS, "menu-extension.py"), path)
-        spec = importlib.util.spec_from_file_location(loader.replace("-", "_"), path)
-        module = importlib.util.module_from_spec(spec)
-        spec.loader.exec_module(module)
+        # Loaded from its file as the file manager loads it: the folder it lies in picks the
+        # file manager it serves.
+        module = types.ModuleType(loader.replace("-", "_"))
+        module.__file__ = path
+        with open(path, encoding="utf-8") as source:
+            exec(compile(source.read(), path, "exec"), module.__dict__)
         return module.CreateNumberedFolders()
 
     def check_extension(self, file_items, folder_items):
