@@ -6,13 +6,7 @@ cli=$(readlink -f "$1")
 . "$(dirname "$0")/stop_with.sh"
 work=$(mktemp -d -p "$( [[ -d /dev/shm ]] && echo /dev/shm || echo /tmp)")
 trap 'rm -rf "$work"' EXIT
-failures=0
-check() {  # check NAME EXPECTED ACTUAL
-  if [[ "$2" != "$3" ]]; then
-    echo "FAIL $1: expected [$2] got [$3]"
-    failures=$((failures + 1))
-  fi
-}
+. "$(dirname "$0")/../checks.sh"
 
 out=$("$cli" "Folder ###" 3 "$work" 2>"$work.err"); status=$?
 check "run status" 0 "$status"

@@ -6,13 +6,7 @@ set -u
 docs=$(readlink -f "$1")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-failures=0
-check() {  # check NAME EXPECTED ACTUAL
-  if [[ "$2" != "$3" ]]; then
-    echo "FAIL $1: expected [$2] got [$3]"
-    failures=$((failures + 1))
-  fi
-}
+. "$(dirname "$0")/../checks.sh"
 cd "$work" && mkdir "My Jobs" "My Other" Plain && touch "My list.txt"
 
 if command -v shellcheck >/dev/null; then

@@ -11,8 +11,7 @@ fi
 base=$(mktemp -d -p "$( [[ -d /dev/shm ]] && echo /dev/shm || echo /tmp)")
 chmod 755 "$base"
 trap 'umount "$base"/ro* 2>/dev/null; chmod -R u+rwx "$base" 2>/dev/null; rm -rf "$base"' EXIT
-failures=0
-fail() { echo "FAIL $*"; failures=$((failures + 1)); }
+. "$(dirname "$0")/../checks.sh"
 
 # Root passes every permission check: the runs are made as nobody, in folders it owns.
 source "$(dirname "$0")/../as_nobody.sh"

@@ -7,13 +7,7 @@ cli=$(readlink -f "$1")
 work=$(mktemp -d -p "$( [[ -d /dev/shm ]] && echo /dev/shm || echo /tmp)")
 chmod 755 "$work"
 trap 'chmod -R u+rwx "$work" 2>/dev/null; rm -rf "$work"' EXIT
-failures=0
-check() {  # check NAME EXPECTED ACTUAL
-  if [[ "$2" != "$3" ]]; then
-    echo "FAIL $1: expected [$2] got [$3]"
-    failures=$((failures + 1))
-  fi
-}
+. "$(dirname "$0")/../checks.sh"
 fresh() { rm -rf "$work/t" && mkdir "$work/t"; }
 count() { find "$work/t" -mindepth 1 | wc -l; }
 

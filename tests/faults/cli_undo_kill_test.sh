@@ -10,8 +10,7 @@ base=$(mktemp -d -p "$( [[ -d /dev/shm ]] && echo /dev/shm || echo /tmp)")
 trap 'rm -rf "$base"' EXIT
 export XDG_STATE_HOME=$base/state
 count=30000
-failures=0
-fail() { echo "FAIL $*"; failures=$((failures + 1)); }
+. "$(dirname "$0")/../checks.sh"
 
 for round in $(seq 1 10); do
   target=$base/round$round

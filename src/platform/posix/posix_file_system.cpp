@@ -29,22 +29,6 @@ bool Representable(const std::string& path) { return path.find('\0') == std::str
 
 [[noreturn]] void Fail(int error) { throw Failure(std::strerror(error)); }
 
-// The folder at `path`, reached one component at a time, so that no single call gets a path
-// longer than the system takes whole.
-Descriptor OpenFolderByComponents(const std::string& path) {
-    Descriptor folder = OpenAt(AT_FDCWD, path.front() == '/' ? "/" : ".", O_PATH | O_DIRECTORY);
-    std::size_t start = 0;
-    while (folder.Fd() >= 0 && start < path.size()) {
-        const std::size_t end = std::min(path.find('/', start), path.size());
-        if (end > start) {
-            const std::string component = path.substr(start, end - start);
-            folder = OpenAt(folder.Fd(), component.c_str(), O_PATH | O_DIRECTORY);
-        }
-        start = end + 1;
-    }
-    return folder;
-}
-
 // `path` without the separators that end it; a path of separators alone keeps one.
 std::string WithoutTrailingSeparators(const std::string& path) {
     std::size_t end = path.size();
@@ -61,7 +45,8 @@ int AtPath(const std::string& path, Op&& op) {
     const std::string entry = WithoutTrailingSeparators(path);
     const std::size_t slash = entry.rfind('/');
     if (slash == std::string::npos) return ENAMETOOLONG;
-    const Descriptor parent = OpenFolderByComponents(entry.substr(0, slash == 0 ? 1 : slash));
+    const Descriptor parent =
+        OpenFolderByNames(entry.substr(0, slash == 0 ? 1 : slash), O_PATH | O_DIRECTORY);
     if (parent.Fd() < 0) return parent.Error();
     return op(parent.Fd(), path.c_str() + slash + 1);
 }
@@ -104,7 +89,7 @@ std::pair<std::string, std::string> SplitParent(const std::string& path) {
 // The folder at `path`, held open: whole where the system takes the path, else name by name.
 Descriptor OpenFolder(const std::string& path) {
     return path.size() < PATH_MAX ? OpenAt(AT_FDCWD, path.c_str(), O_PATH | O_DIRECTORY)
-                                  : OpenFolderByComponents(path);
+                                  : OpenFolderByNames(path, O_PATH | O_DIRECTORY);
 }
 
 EntryInParent OpenParent(const std::string& path) {

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -31,14 +32,26 @@ std::string NotOrdinaryFile(mode_t mode) {
     return "Not an ordinary file";
 }
 
-void MakeFolders(const std::string& folder, mode_t mode) {
-    for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
-        const std::string step = folder.substr(0, slash);
-        if (!step.empty() && ::mkdir(step.c_str(), mode) != 0 && errno != EEXIST) {
-            throw Failure(step + ": " + std::strerror(errno));
+Descriptor OpenFolderByNames(const std::string& path, int flags, mode_t make) {
+    Descriptor folder = OpenAt(AT_FDCWD, path.starts_with('/') ? "/" : ".", flags);
+    std::size_t start = 0;
+    while (folder.Fd() >= 0 && start < path.size()) {
+        const std::size_t end = std::min(path.find('/', start), path.size());
+        if (end > start) {
+            const std::string name = path.substr(start, end - start);
+            if (make != 0 && ::mkdirat(folder.Fd(), name.c_str(), make) != 0 && errno != EEXIST) {
+                return Descriptor(-1, errno);
+            }
+            folder = OpenAt(folder.Fd(), name.c_str(), flags);
         }
-        if (slash == std::string::npos) return;
+        start = end + 1;
     }
+    return folder;
+}
+
+void MakeFolders(const std::string& folder, mode_t mode) {
+    const Descriptor made = OpenFolderByNames(folder, O_PATH | O_DIRECTORY, mode);
+    if (made.Fd() < 0) throw Failure(folder + ": " + std::strerror(made.Error()));
 }
 
 void ReplaceFile(const std::string& destination, std::string_view text, mode_t mode) {

@@ -42,11 +42,16 @@ Descriptor Opened(int fd);
 // `openat` with O_CLOEXEC; the error in the result when it fails.
 Descriptor OpenAt(int directory, const char* path, int flags);
 
+// The folder at `path` opened with `flags`, reached one name at a time, so that no single call
+// gets a path longer than the system takes whole; with `make`, a missing name is made with that
+// mode (less the umask) on the way.
+Descriptor OpenFolderByNames(const std::string& path, int flags, mode_t make = 0);
+
 // Why an entry of type `mode` is no ordinary file, in the words the program shows.
 std::string NotOrdinaryFile(mode_t mode);
 
 // Makes `folder` and the folders above it that are missing, with `mode` (less the umask). Throws
-// Failure naming the step that failed.
+// Failure.
 void MakeFolders(const std::string& folder, mode_t mode);
 
 // Writes `text` to a new file beside `destination`, with `mode`, on the disk, and renames it over

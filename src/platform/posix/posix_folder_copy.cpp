@@ -120,22 +120,10 @@ void RemoveTree(int parent, const std::string& name, int depth) {
     ::unlinkat(parent, name.c_str(), AT_REMOVEDIR);
 }
 
-// The folder at `path`, made with its missing parents: those only for the user (as the XDG base
-// directories are to be made), the last one as the umask allows.
+// The folder at `path`, made with its missing parents, for the user alone (as the XDG base
+// directories are to be made).
 Descriptor MakeParents(const std::string& path) {
-    Descriptor folder = OpenAt(AT_FDCWD, path.front() == '/' ? "/" : ".", O_RDONLY | O_DIRECTORY);
-    std::size_t start = 0;
-    while (folder.Fd() >= 0 && start < path.size()) {
-        const std::size_t end = std::min(path.find('/', start), path.size());
-        if (end > start) {
-            const std::string component = path.substr(start, end - start);
-            if (::mkdirat(folder.Fd(), component.c_str(), 0700) != 0 && errno != EEXIST) {
-                Fail(errno);
-            }
-            folder = OpenAt(folder.Fd(), component.c_str(), O_RDONLY | O_DIRECTORY);
-        }
-        start = end + 1;
-    }
+    Descriptor folder = OpenFolderByNames(path, O_RDONLY | O_DIRECTORY, 0700);
     if (folder.Fd() < 0) Fail(folder.Error());
     return folder;
 }
