@@ -5,9 +5,28 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 namespace quire {
+
+// Fingerprints are FNV-1a over their bytes, step by step, then mixed so that every bit counts.
+constexpr std::uint64_t kFingerprintStart = 0xcbf29ce484222325ULL;
+constexpr std::uint64_t FingerprintStep(std::uint64_t hash, unsigned char byte) {
+    return (hash ^ byte) * 0x100000001b3ULL;
+}
+// Never 0, which marks a free slot.
+constexpr std::uint64_t FingerprintEnd(std::uint64_t hash) {
+    hash ^= hash >> 33;
+    hash *= 0xff51afd7ed558ccdULL;
+    hash ^= hash >> 33;
+    return hash == 0 ? 1 : hash;
+}
+constexpr std::uint64_t FingerprintOf(std::string_view bytes) {
+    std::uint64_t hash = kFingerprintStart;
+    for (const char byte : bytes) hash = FingerprintStep(hash, static_cast<unsigned char>(byte));
+    return FingerprintEnd(hash);
+}
 
 // Open addressing with linear probing, at most three quarters full: 8 / 0.75 to 8 / 0.375, that
 // is 11 to 22 bytes a fingerprint. The table is split in 256 parts by a fingerprint's top byte,
@@ -16,6 +35,7 @@ namespace quire {
 class FingerprintSet {
 public:
     void Insert(std::uint64_t fingerprint);
+    std::size_t Size() const { return count_; }
     bool Contains(std::uint64_t fingerprint) const;
     // Forgets every fingerprint; the room stays.
     void Clear();

@@ -5,20 +5,6 @@
 namespace quire {
 namespace {
 
-constexpr std::uint64_t kFnvOffset = 0xcbf29ce484222325ULL;
-
-std::uint64_t Mixed(std::uint64_t hash, unsigned char byte) {
-    return (hash ^ byte) * 0x100000001b3ULL;
-}
-
-// A final mix, so that every bit of a key counts; a fingerprint is never 0.
-std::uint64_t Finished(std::uint64_t hash) {
-    hash ^= hash >> 33;
-    hash *= 0xff51afd7ed558ccdULL;
-    hash ^= hash >> 33;
-    return hash == 0 ? 1 : hash;
-}
-
 bool IsAscii(std::string_view text) {
     return std::all_of(text.begin(), text.end(),
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
@@ -37,15 +23,15 @@ std::uint64_t PlannedFolders::Below(std::uint64_t parent, std::string_view name,
         folded = files_.FoldedCase(name);
         text = folded;
     }
-    std::uint64_t hash = kFnvOffset;
+    std::uint64_t hash = kFingerprintStart;
     for (int shift = 0; shift < 64; shift += 8) {
-        hash = Mixed(hash, static_cast<unsigned char>(parent >> shift));
+        hash = FingerprintStep(hash, static_cast<unsigned char>(parent >> shift));
     }
     for (char c : text) {
         if (foldHere && c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-        hash = Mixed(hash, static_cast<unsigned char>(c));
+        hash = FingerprintStep(hash, static_cast<unsigned char>(c));
     }
-    return Finished(hash);
+    return FingerprintEnd(hash);
 }
 
 // The folder at `path` as an anchor: by its identity where the system gives one. The target,
@@ -58,13 +44,13 @@ const PlannedFolders::Anchor* PlannedFolders::AnchorAt(std::string_view path, bo
     std::uint64_t key = 0;
     try {
         const FolderIdentity identity = files_.IdentityOf(folder);
-        std::uint64_t hash = kFnvOffset;
+        std::uint64_t hash = kFingerprintStart;
         for (const std::uint64_t part : {identity.volume, identity.file}) {
             for (int shift = 0; shift < 64; shift += 8) {
-                hash = Mixed(hash, static_cast<unsigned char>(part >> shift));
+                hash = FingerprintStep(hash, static_cast<unsigned char>(part >> shift));
             }
         }
-        key = Finished(hash);
+        key = FingerprintEnd(hash);
     } catch (const Failure&) {
         if (!target) return nullptr;
         std::string_view text = path;

@@ -1,50 +1,34 @@
 #include "engine/undo.h"
 
-#include <algorithm>
-#include <bit>
 #include <map>
 #include <optional>
 #include <utility>
 #include <vector>
 
+#include "engine/fingerprint_set.h"
 #include "engine/journal_paths.h"
 #include "engine/run_journal.h"
 
 namespace quire {
 namespace {
 
-// The paths met so far, by a 64-bit hash each (two paths share one but for a chance in 2^64 per
-// pair), in a table of at most 32 MiB: whatever the journal's length, undo's memory stays
-// bounded. Past 3 million paths, further ones are not remembered, and a repeat of one of those
-// is met as any folder is.
+// The paths met so far, by their fingerprint (two paths share one but for a chance in 2^64 per
+// pair): whatever the journal's length, undo's memory stays bounded. Past 1.5 million paths,
+// at most 33 MB, further ones are not remembered, and a repeat of one of those is met as any
+// folder is.
 class SeenPaths {
 public:
-    explicit SeenPaths(std::int64_t paths)
-        : slots_(std::min<std::size_t>(
-              std::bit_ceil(static_cast<std::size_t>(std::max<std::int64_t>(paths, 8)) * 2),
-              kMostSlots)) {}
-
     // False when `path` was met before.
     bool Insert(std::string_view path) {
-        std::uint64_t hash = 14695981039346656037ULL;
-        for (const char byte : path)
-            hash = (hash ^ static_cast<unsigned char>(byte)) * 1099511628211ULL;
-        hash = hash == 0 ? 1 : hash;
-        const std::size_t mask = slots_.size() - 1;
-        for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
-            if (slots_[at] == hash) return false;
-            if (slots_[at] != 0) continue;
-            if (used_ * 4 >= slots_.size() * 3) return true;  // full: remembered no more
-            slots_[at] = hash;
-            ++used_;
-            return true;
-        }
+        const std::uint64_t fingerprint = FingerprintOf(path);
+        if (seen_.Contains(fingerprint)) return false;
+        if (seen_.Size() < kMost) seen_.Insert(fingerprint);
+        return true;
     }
 
 private:
-    static constexpr std::size_t kMostSlots = std::size_t{1} << 22;
-    std::vector<std::uint64_t> slots_;
-    std::size_t used_ = 0;
+    static constexpr std::size_t kMost = 1500000;
+    FingerprintSet seen_;
 };
 
 using FolderKey = std::pair<std::uint64_t, std::uint64_t>;
@@ -122,7 +106,7 @@ std::optional<UndoResult> UndoLastRun(FileSystem& files, JournalStore& journal, 
     if (!result.targetProblem.empty()) return result;
 
     const std::unique_ptr<FileSystem::Removals> removals = dryRun ? nullptr : files.StartRemovals();
-    SeenPaths seen(reader->Folders());
+    SeenPaths seen;
     Foreseen foreseen;
     const std::int64_t total = reader->Folders();
     JournalEntry entry;
