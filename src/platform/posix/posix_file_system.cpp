@@ -244,33 +244,17 @@ std::vector<std::string> PosixFileSystem::SubfolderNames(const std::string& path
     if (!Representable(path)) Fail(EINVAL);
     Descriptor reached = OpenFolder(path);
     if (reached.Fd() < 0) Fail(reached.Error());
-    Descriptor listing = OpenAt(reached.Fd(), ".", O_RDONLY | O_DIRECTORY);
-    if (listing.Fd() < 0) Fail(listing.Error());
-    DIR* const directory = ::fdopendir(listing.Fd());
-    if (directory == nullptr) Fail(errno);
-    static_cast<void>(listing.Release());
     std::vector<std::string> names;
-    int error = 0;
-    for (;;) {
-        errno = 0;
-        const dirent* entry = ::readdir(directory);
-        if (entry == nullptr) {
-            error = errno;
-            break;
-        }
-        const std::string_view name = entry->d_name;
-        if (name == "." || name == "..") continue;
-        bool folder = entry->d_type == DT_DIR;
-        if (entry->d_type == DT_UNKNOWN) {
-            struct stat info {};
-            folder =
-                ::fstatat(::dirfd(directory), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
-                S_ISDIR(info.st_mode);
-        }
-        if (folder) names.emplace_back(name);
-    }
-    ::closedir(directory);
-    if (error != 0) Fail(error);
+    ForEachEntry(
+        OpenAt(reached.Fd(), ".", O_RDONLY | O_DIRECTORY), [&](const dirent& entry, int folder) {
+            bool isFolder = entry.d_type == DT_DIR;
+            if (entry.d_type == DT_UNKNOWN) {
+                struct stat info {};
+                isFolder = ::fstatat(folder, entry.d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+                           S_ISDIR(info.st_mode);
+            }
+            if (isFolder) names.emplace_back(entry.d_name);
+        });
     return names;
 }
 
@@ -493,18 +477,8 @@ FileSystem::Removal PosixFileSystem::PredictRemoval(const std::string& path,
     const Examined opened = Examine(listing.Fd(), "", AT_EMPTY_PATH);
     if (opened.error != 0) Fail(opened.error);
     if (opened.identity != identity) return Removal::Changed;
-    DIR* const directory = ::fdopendir(listing.Fd());
-    if (directory == nullptr) Fail(errno);
-    static_cast<void>(listing.Release());
     std::size_t entries = 0;
-    errno = 0;
-    while (const dirent* found = ::readdir(directory)) {
-        const std::string_view name = found->d_name;
-        if (name != "." && name != "..") ++entries;
-    }
-    const int error = errno;
-    ::closedir(directory);
-    if (error != 0) Fail(error);
+    ForEachEntry(std::move(listing), [&](const dirent&, int) { ++entries; });
     if (entries > removedFirst) return Removal::NotEmpty;
     if (::faccessat(entry.parent.Fd(), ".", W_OK | X_OK, AT_EACCESS) != 0) Fail(errno);
     return Removal::Removed;

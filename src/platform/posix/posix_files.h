@@ -3,11 +3,17 @@
 // replacing a file whole.
 #pragma once
 
+#include <dirent.h>
 #include <sys/types.h>
 
+#include <cerrno>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
+
+#include "engine/failure.h"
 
 namespace quire {
 
@@ -46,6 +52,27 @@ Descriptor OpenAt(int directory, const char* path, int flags);
 // gets a path longer than the system takes whole; with `make`, a missing name is made with that
 // mode (less the umask) on the way.
 Descriptor OpenFolderByNames(const std::string& path, int flags, mode_t make = 0);
+
+// Hands each entry of the open folder `folder` but "." and ".." to `each(entry, folderFd)`.
+// Throws Failure when the folder cannot be listed.
+template <class Each>
+void ForEachEntry(Descriptor folder, Each&& each) {
+    if (folder.Fd() < 0) throw Failure(std::strerror(folder.Error()));
+    const int fd = folder.Fd();
+    const std::unique_ptr<DIR, int (*)(DIR*)> directory(::fdopendir(fd), ::closedir);
+    if (!directory) throw Failure(std::strerror(errno));
+    static_cast<void>(folder.Release());
+    for (;;) {
+        errno = 0;
+        const dirent* entry = ::readdir(directory.get());
+        if (entry == nullptr) {
+            if (errno != 0) throw Failure(std::strerror(errno));
+            return;
+        }
+        const std::string_view name = entry->d_name;
+        if (name != "." && name != "..") each(*entry, fd);
+    }
+}
 
 // Why an entry of type `mode` is no ordinary file, in the words the program shows.
 std::string NotOrdinaryFile(mode_t mode);

@@ -29,32 +29,6 @@ Descriptor OpenFolderAt(int parent, const char* name) {
     return OpenAt(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
 }
 
-// The entries of an open folder but "." and "..", each handed to `each(name)`.
-template <class Each>
-void ForEachEntry(int folder, Each&& each) {
-    Descriptor listing = OpenAt(folder, ".", O_RDONLY | O_DIRECTORY);
-    if (listing.Fd() < 0) Fail(listing.Error());
-    DIR* const directory = ::fdopendir(listing.Fd());
-    if (directory == nullptr) Fail(errno);
-    static_cast<void>(listing.Release());
-    try {
-        for (;;) {
-            errno = 0;
-            const dirent* entry = ::readdir(directory);
-            if (entry == nullptr) {
-                if (errno != 0) Fail(errno);
-                break;
-            }
-            const std::string_view name = entry->d_name;
-            if (name != "." && name != "..") each(std::string(name));
-        }
-    } catch (...) {
-        ::closedir(directory);
-        throw;
-    }
-    ::closedir(directory);
-}
-
 void CopyFile(int fromFolder, const std::string& name, int toFolder) {
     // Never waits on a pipe or a device that took the file's place meanwhile.
     const Descriptor from = OpenAt(fromFolder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK);
@@ -85,7 +59,8 @@ void CopyFile(int fromFolder, const std::string& name, int toFolder) {
 
 void CopyEntries(int fromFolder, int toFolder, int depth) {
     if (depth > kDeepest) Fail(ELOOP);
-    ForEachEntry(fromFolder, [&](const std::string& name) {
+    ForEachEntry(OpenAt(fromFolder, ".", O_RDONLY | O_DIRECTORY), [&](const dirent& entry, int) {
+        const std::string name = entry.d_name;
         struct stat info {};
         if (::fstatat(fromFolder, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) Fail(errno);
         if (S_ISREG(info.st_mode)) {
@@ -107,11 +82,12 @@ void RemoveTree(int parent, const std::string& name, int depth) {
         const Descriptor folder = OpenFolderAt(parent, name.c_str());
         if (folder.Fd() >= 0) {
             try {
-                ForEachEntry(folder.Fd(), [&](const std::string& entry) {
-                    if (::unlinkat(folder.Fd(), entry.c_str(), 0) != 0) {
-                        RemoveTree(folder.Fd(), entry, depth + 1);
-                    }
-                });
+                ForEachEntry(OpenAt(folder.Fd(), ".", O_RDONLY | O_DIRECTORY),
+                             [&](const dirent& entry, int) {
+                                 if (::unlinkat(folder.Fd(), entry.d_name, 0) != 0) {
+                                     RemoveTree(folder.Fd(), entry.d_name, depth + 1);
+                                 }
+                             });
             } catch (const Failure&) {
                 // What cannot be listed stays; the removal below then fails as well.
             }
