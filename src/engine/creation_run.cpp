@@ -6,6 +6,7 @@
 
 #include "engine/count_text.h"
 #include "engine/name_pattern.h"
+#include "engine/path_separators.h"
 #include "engine/planned_folders.h"
 #include "engine/subfolders.h"
 #include "engine/windows_names.h"
@@ -234,9 +235,7 @@ private:
 
     // True when path_ names a folder directly inside the target: one name after it.
     bool NamedInTarget() const {
-        const auto isSeparator = [this](char c) {
-            return c == separator_ || (separator_ == '\\' && c == '/');
-        };
+        const auto isSeparator = [this](char c) { return IsSeparator(c, separator_); };
         std::size_t end = path_.size();
         while (end > relative_ && isSeparator(path_[end - 1])) --end;
         return std::none_of(path_.begin() + static_cast<std::ptrdiff_t>(relative_),

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "engine/path_separators.h"
+
 namespace quire {
 namespace {
 
@@ -14,9 +16,7 @@ struct PlainPath {
 };
 
 std::optional<PlainPath> Plain(std::string_view path, char separator) {
-    const auto isSeparator = [separator](char c) {
-        return c == separator || (separator == '\\' && c == '/');
-    };
+    const auto isSeparator = [separator](char c) { return IsSeparator(c, separator); };
     PlainPath plain;
     const bool windows = separator == '\\';
     const bool verbatim = windows && path.starts_with("\\\\?\\");

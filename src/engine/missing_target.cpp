@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "engine/path_separators.h"
+
 namespace quire {
 namespace {
 
@@ -10,9 +12,7 @@ namespace {
 // name after a drive alone ("C:x") is held by the drive's current folder ("C:"), and 0 is the
 // current folder. Nothing for a root itself.
 std::optional<std::size_t> ParentEnd(std::string_view path, char separator) {
-    const auto isSeparator = [separator](char c) {
-        return c == separator || (separator == '\\' && c == '/');
-    };
+    const auto isSeparator = [separator](char c) { return IsSeparator(c, separator); };
     const bool drive = separator == '\\' && path.size() >= 2 && path[1] == ':';
     std::size_t end = path.size();
     while (end > 0 && isSeparator(path[end - 1])) --end;
@@ -33,8 +33,7 @@ MissingTarget FindMissingTarget(const FileSystem& files, std::string_view target
     std::string path(target);
     // Made as mkdir -p makes it, without the separators at its end, unless it is a root.
     if (ParentEnd(path, separator)) {
-        while (path.size() > 1 &&
-               (path.back() == separator || (separator == '\\' && path.back() == '/'))) {
+        while (path.size() > 1 && IsSeparator(path.back(), separator)) {
             path.pop_back();
         }
     }

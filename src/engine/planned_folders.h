@@ -9,6 +9,7 @@
 
 #include "engine/file_system.h"
 #include "engine/fingerprint_set.h"
+#include "engine/path_separators.h"
 
 namespace quire {
 
@@ -47,7 +48,7 @@ private:
     };
 
     bool Contains(std::uint64_t key) const;
-    bool IsSeparator(char c) const { return c == separator_ || (separator_ == '\\' && c == '/'); }
+    bool IsSeparator(char c) const { return quire::IsSeparator(c, separator_); }
     const Anchor* AnchorAt(std::string_view path, bool target);
     std::uint64_t Below(std::uint64_t parent, std::string_view name, bool foldsCase) const;
 

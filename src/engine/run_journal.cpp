@@ -7,6 +7,8 @@
 #include <system_error>
 #include <utility>
 
+#include "engine/path_separators.h"
+
 namespace quire {
 namespace {
 
@@ -97,9 +99,7 @@ void JournalWriter::Finish() {
 // other (a folder made above a relative target, a name after a drive alone) is made full itself.
 std::string JournalWriter::Journaled(const std::string& path) const {
     if (run_.target == typedTarget_) return path;
-    const auto isSeparator = [this](char c) {
-        return c == run_.separator || (run_.separator == '\\' && c == '/');
-    };
+    const auto isSeparator = [this](char c) { return IsSeparator(c, run_.separator); };
     const std::size_t typed = typedTarget_.size();
     if (path.starts_with(typedTarget_) && typed > 0 &&
         (isSeparator(typedTarget_.back()) || (path.size() > typed && isSeparator(path[typed])))) {

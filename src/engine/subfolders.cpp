@@ -3,13 +3,14 @@
 #include <algorithm>
 #include <utility>
 
+#include "engine/path_separators.h"
+
 namespace quire {
 
 bool HasParentStep(std::string_view path, char separator) {
     std::size_t begin = 0;
     for (std::size_t i = 0; i <= path.size(); ++i) {
-        const bool end =
-            i == path.size() || path[i] == separator || (separator == '\\' && path[i] == '/');
+        const bool end = i == path.size() || IsSeparator(path[i], separator);
         if (!end) continue;
         if (path.substr(begin, i - begin) == "..") return true;
         begin = i + 1;

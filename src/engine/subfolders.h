@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/file_system.h"
+#include "engine/path_separators.h"
 
 namespace quire {
 
@@ -38,7 +39,7 @@ public:
     const std::vector<std::string>& Paths() const { return paths_; }
 
 private:
-    bool IsSeparator(char c) const { return c == separator_ || (separator_ == '\\' && c == '/'); }
+    bool IsSeparator(char c) const { return quire::IsSeparator(c, separator_); }
     void AddOne(const std::string& path);
 
     char separator_;

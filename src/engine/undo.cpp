@@ -7,6 +7,7 @@
 
 #include "engine/fingerprint_set.h"
 #include "engine/journal_paths.h"
+#include "engine/path_separators.h"
 #include "engine/run_journal.h"
 
 namespace quire {
@@ -37,7 +38,7 @@ using FolderKey = std::pair<std::uint64_t, std::uint64_t>;
 // a short name, a "." step, '/' on Windows); nothing where it cannot tell.
 std::optional<FolderKey> ParentOf(const FileSystem& files, const std::string& path,
                                   char separator) {
-    const std::string_view separators = separator == '\\' ? "\\/" : "/";
+    const std::string_view separators = Separators(separator);
     const std::size_t end = path.find_last_not_of(separators);
     std::size_t at = end == std::string::npos ? end : path.find_last_of(separators, end);
     if (at == std::string::npos) return std::nullopt;

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "engine/ascii_text.h"
+#include "engine/path_separators.h"
 #include "engine/utf8.h"
 
 namespace quire::windows {
@@ -78,9 +79,7 @@ std::string NameProblem(std::string_view name) {
 }
 
 std::string RelativePathProblem(std::string_view relative, char separator) {
-    const auto isSeparator = [separator](char c) {
-        return c == separator || (separator == '\\' && c == '/');
-    };
+    const auto isSeparator = [separator](char c) { return IsSeparator(c, separator); };
     std::size_t end = relative.size();  // just past the last name
     while (end > 0 && isSeparator(relative[end - 1])) --end;
     std::size_t begin = 0;
