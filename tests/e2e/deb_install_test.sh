@@ -40,6 +40,8 @@ dpkg -L quirebatch >"$work/files"
 check "the packaged binaries are hardened" xargs -d '\n' "$here/elf_hardening_check.sh" <"$work/files"
 check "installing the same version again is clean" apt-get install -y -q --reinstall "$deb" >/dev/null
 check "the tool is on the PATH" test "$(quirebatch-cli --version)" = "quirebatch-cli $(dpkg-query -W -f='${Version}' quirebatch | cut -d- -f1)"
+check "the window program answers --version without a display" test "$(env -u DISPLAY -u WAYLAND_DISPLAY quirebatch --version)" = "quirebatch $(dpkg-query -W -f='${Version}' quirebatch | cut -d- -f1)"
+check "... and --help" env -u DISPLAY -u WAYLAND_DISPLAY quirebatch --help >/dev/null
 check "the tool makes a run" quirebatch-cli "Run ##" 3 "$work/jobs" >/dev/null
 check "the run's folders" test -d "$work/jobs/Run 01" -a -d "$work/jobs/Run 03"
 for page in quirebatch quirebatch-cli; do

@@ -1,6 +1,7 @@
 // The Linux desktop program: one window that creates numbered folders.
 #include <QApplication>
 #include <QString>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,11 @@
 #include "platform/qt/qt_program.h"
 
 int main(int argc, char** argv) {
+    // Answered before Qt starts, which would want a display.
+    if (const auto answer = quire::qt::AnswerWithoutWindow({argv + 1, argv + argc})) {
+        std::fputs(answer->c_str(), stdout);
+        return std::fflush(stdout) == 0 ? 0 : 1;
+    }
     QApplication application(argc, argv);
     // The classic style draws group boxes with their captions in the top border.
     QApplication::setStyle(QStringLiteral("Windows"));

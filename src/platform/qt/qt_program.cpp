@@ -73,6 +73,25 @@ std::vector<std::string> FolderArguments(std::vector<std::string> arguments) {
     return arguments;
 }
 
+std::optional<std::string> AnswerWithoutWindow(const std::vector<std::string>& arguments) {
+    for (const std::string& argument : arguments) {
+        if (argument == "--") break;  // a folder named like an option follows
+        if (argument == "--version" || argument == "-V")
+            return "quirebatch " + std::string(product::kVersion) + "\n";
+        if (argument == "--help" || argument == "-h")
+            return "Usage: quirebatch [FOLDER]\n"
+                   "Opens the window of " + std::string(product::kName) +
+                   ", which creates many numbered folders in one go;\n"
+                   "FOLDER, when it is a folder, goes into the target box.\n"
+                   "\n"
+                   "  -h, --help     print this help and end\n"
+                   "  -V, --version  print the version and end\n"
+                   "\n"
+                   "The same runs from a terminal: quirebatch-cli --help.\n";
+    }
+    return std::nullopt;
+}
+
 void Program::Start(const std::vector<std::string>& arguments) {
     form_->Form_Load();
     form_->TakeStartFolder(arguments);

@@ -1,9 +1,9 @@
 // The Linux desktop program put together: the window, the ports and the form.
 #pragma once
 
-#include <QFileDialog>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,6 +45,10 @@ std::string FilesFolder(const std::string& programFolder, const std::string& fro
 // and without trailing separators, as the folder picker gives a folder ("/" stays "/"); options
 // and empty arguments are left as they are, for the form to refuse.
 std::vector<std::string> FolderArguments(std::vector<std::string> arguments);
+
+// What the program prints, without a window or a display, when the command line asks for its
+// help (--help, -h) or its version (--version, -V); nothing when it asks for neither.
+std::optional<std::string> AnswerWithoutWindow(const std::vector<std::string>& arguments);
 
 class Program {
 public:

@@ -246,6 +246,22 @@ TEST_F(QtProgram, AFolderArgumentGoesToTheTargetBoxAsThePickerPutsIt) {
     std::filesystem::current_path(cwd);
 }
 
+TEST(QtCommandLine, HelpAndVersionAreAnsweredWithoutAWindow) {
+    const struct {
+        std::vector<std::string> arguments;
+        std::string starts;  // empty: the window opens
+    } cases[] = {
+        {{"--version"}, "quirebatch 7.00\n"}, {{"-V"}, "quirebatch 7.00\n"},
+        {{"--help"}, "Usage: quirebatch [FOLDER]"}, {{"/tmp", "-h"}, "Usage: quirebatch [FOLDER]"},
+        {{}, ""}, {{"/tmp"}, ""}, {{"--", "--help"}, ""}, {{"--helpx"}, ""}, {{"-v"}, ""},
+    };
+    for (const auto& c : cases) {
+        const auto answer = AnswerWithoutWindow(c.arguments);
+        EXPECT_EQ(answer.value_or("").substr(0, c.starts.size()), c.starts);
+        EXPECT_EQ(answer.has_value(), !c.starts.empty()) << c.starts;
+    }
+}
+
 TEST(QtProgramFolder, IsTheFolderOfTheRunningExecutable) {
     EXPECT_EQ(QFile::decodeName(QByteArray::fromStdString(ProgramFolder())),
               QCoreApplication::applicationDirPath());
