@@ -60,8 +60,7 @@ void Form1::JournalUnwritable(const Failure& failure) {
 // The preview is also the pattern box's description, so that a screen reader that stands in the
 // box tells the first folder's name.
 void Form1::ShowPreview() {
-    const std::string preview =
-        BuildFolderName(ports_.view.Text(ControlId::Text1), kCounterChar, 1);
+    const std::string preview = NamePattern(ports_.view.Text(ControlId::Text1)).Name(1);
     ports_.view.SetLabelCaption(ControlId::Label4, preview);
     ports_.view.SetDescription(ControlId::Text1, preview);
 }
