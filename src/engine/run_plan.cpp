@@ -18,12 +18,12 @@ std::variant<std::int64_t, RunRefusal> FirstCounter(const FileSystem& files,
                                                     const RunOptions& options,
                                                     const RunRequest& request, char separator) {
     using enum RunRefusal::Input;
-    if (!options.continueNumbering || request.targetMade) return std::int64_t{options.start};
+    if (!options.continueNumbering) return std::int64_t{options.start};
     if (request.listed) {
-        return RunRefusal{Continue,
-                          "continuing after the highest counter takes a pattern, "
-                          "not a list whose lines are patterns of their own"};
+        return RunRefusal{
+            Continue, "a list has no one pattern to continue: its lines are patterns of their own"};
     }
+    if (request.targetMade) return std::int64_t{options.start};
     try {
         const std::optional<std::int32_t> highest = HighestCounter(
             files, request.target, NamePattern(request.pattern, options.style), separator);
