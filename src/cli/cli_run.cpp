@@ -157,7 +157,7 @@ private:
     // the count goes, a number where the target goes) says the order on a line of its own.
     std::string WithOrderHint(std::string refusal) const {
         const auto patternLike = [](std::string_view text) {
-            return text.find(kCounterChar) != std::string_view::npos;
+            return NamePattern(text).Problem() != PatternProblem::NoBlock;
         };
         if (options_.namesFile) return refusal;
         if (patternLike(options_.count) || patternLike(options_.target) ||

@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "engine/count_text.h"
-#include "engine/creation_run.h"
 #include "engine/highest_counter.h"
 #include "engine/name_pattern.h"
 #include "engine/subfolders.h"
@@ -63,9 +62,9 @@ std::variant<RunPlan, RunRefusal> PlanRun(const FileSystem& files, const RunOpti
     plan.style = options.style;
     plan.portable = options.portable;
     if (request.listed) {
-        if (std::string problem = TargetProblem(files, request.target, separator);
-            !problem.empty()) {
-            return RunRefusal{Target, std::string(kInvalidFolderMessage), std::move(problem)};
+        if (auto refusal =
+                CheckInput(Target, request.target, files, request.decimalSeparator, separator)) {
+            return *std::move(refusal);
         }
     } else {
         if (auto refusal = ValidateRun(files, request.target, request.pattern, request.count,
