@@ -1,0 +1,171 @@
+// The Options dialog on Qt: reached from the window's menu, refusing beside a field, named for a
+// screen reader, gone through by Tab, laid out whole at any scale and quick with a long list.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "platform/qt/qt_options_view.h"
+#include "qt_test_support.h"
+#include "ui/options_dialog.h"
+
+namespace quire::qt {
+namespace {
+
+using test::ProgramFixture;
+
+QAction* OptionsEntry(QtMainWindow& window) {
+    for (QAction* action : window.findChildren<QAction*>()) {
+        if (action->text() == QStringLiteral("Options...")) return action;
+    }
+    return nullptr;
+}
+
+class QtOptions : public ::testing::Test {
+protected:
+    void SetUp() override { program_.Start(); }
+
+    // Opens the dialog from the menu and lets `act` work it; gives what it showed last.
+    void Open(const std::function<void(QDialog&)>& act) {
+        test::ModalAnswerer answerer([&](QWidget& dialog) { act(static_cast<QDialog&>(dialog)); });
+        QAction* entry = OptionsEntry(program_.Window());
+        ASSERT_NE(entry, nullptr);
+        entry->trigger();
+    }
+    std::string Settings() const { return test::ReadFile(fixture_.SettingsFile()).toStdString(); }
+
+    ProgramFixture fixture_;
+    Program program_{fixture_.Setup()};
+};
+
+template <class Widget>
+Widget& Named(QDialog& dialog, const char* name) {
+    for (Widget* widget : dialog.findChildren<Widget*>()) {
+        if (widget->accessibleName() == QLatin1String(name) ||
+            widget->text() == QLatin1String(name)) {
+            return *widget;
+        }
+    }
+    throw std::runtime_error(std::string("no ") + name);
+}
+
+TEST_F(QtOptions, OkPutsTheOptionsInEffectInThePreviewItsTipAndTheStore) {
+    Open([](QDialog& dialog) {
+        Named<QLineEdit>(dialog, "First counter").setText(QStringLiteral("10"));
+        dialog.findChild<QComboBox*>()->setCurrentIndex(1);
+        Named<QPushButton>(dialog, "OK").click();
+    });
+    QLabel* preview = program_.Window().Label(ControlId::Label4);
+    EXPECT_EQ(preview->text(), QStringLiteral("Folder J"));
+    EXPECT_TRUE(preview->toolTip().contains(QStringLiteral("First counter: 10")));
+    EXPECT_NE(Settings().find("OptionStart=10\n"), std::string::npos);
+    EXPECT_NE(Settings().find("OptionStyle=CapitalLetters\n"), std::string::npos);
+}
+
+TEST_F(QtOptions, ARefusedValueIsToldBesideItsFieldAndCancelKeepsNothing) {
+    bool stayed = false;
+    QString told;
+    QString described;
+    Open([&](QDialog& dialog) {
+        auto& step = Named<QLineEdit>(dialog, "Step");
+        step.setText(QStringLiteral("0"));
+        Named<QPushButton>(dialog, "OK").click();
+        stayed = dialog.isVisible() && step.hasFocus();
+        for (QLabel* label : dialog.findChildren<QLabel*>()) {
+            if (label->isVisible() && label->text().startsWith(QStringLiteral("A step"))) {
+                told = label->text();
+            }
+        }
+        described = QAccessible::queryAccessibleInterface(&step)->text(QAccessible::Description);
+        Named<QPushButton>(dialog, "Cancel").click();
+    });
+    EXPECT_TRUE(stayed);
+    EXPECT_EQ(told, QStringLiteral("A step of 0 would give every folder one counter."));
+    EXPECT_EQ(described, told);
+    EXPECT_EQ(Settings().find("Option"), std::string::npos);
+    EXPECT_EQ(program_.Window().Label(ControlId::Label4)->text(), QStringLiteral("Folder 001"));
+}
+
+// Shown without its own loop, so that the test may look at it.
+struct ShownDialog {
+    explicit ShownDialog(QWidget& owner) : view(owner) {
+        dialog.Load({});
+        view.Dialog().show();
+        view.Dialog().activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&view.Dialog()));
+    }
+    QtOptionsView view;
+    PosixFileSystem files;
+    test::DesktopRecord desktop;
+    QtShell shell{view.Dialog(), desktop.Hooks()};
+    OptionsDialog dialog{view, files, shell, '/', false};
+};
+
+TEST_F(QtOptions, TheKeyboardGoesThroughEveryFieldInOrderAndEachHasAName) {
+    ShownDialog shown(program_.Window());
+    QDialog& dialog = shown.view.Dialog();
+    const std::vector<QString> expected{
+        QStringLiteral("First counter"),
+        QStringLiteral("Step"),
+        QStringLiteral("Counter style"),
+        QStringLiteral("Continue after the highest counter already in the target folder"),
+        QStringLiteral("Subfolders in every folder (one path a line)"),
+        QStringLiteral("Template folder (its folders in every folder)"),
+        QStringLiteral("Browse for the template folder"),
+        QStringLiteral("Names from a list (one name a line)"),
+        QStringLiteral("The list of names"),
+        QStringLiteral("Windows-safe names (a name Windows cannot hold is a failure)"),
+        QStringLiteral("Reset"),
+        QStringLiteral("OK"),
+        QStringLiteral("Cancel"),
+    };
+    shown.view.Field(OptionField::Start)->setFocus();
+    std::vector<QString> met;
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        QAccessibleInterface* field = QAccessible::queryAccessibleInterface(dialog.focusWidget());
+        met.push_back(field->text(QAccessible::Name));
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(met, expected);
+}
+
+TEST_F(QtOptions, EveryTextFitsAtThisScale) {
+    ShownDialog shown(program_.Window());
+    for (QWidget* widget : shown.view.Dialog().findChildren<QWidget*>()) {
+        if (!widget->isVisible() || qobject_cast<QLabel*>(widget) != nullptr) continue;
+        EXPECT_GE(widget->width(), widget->minimumSizeHint().width())
+            << widget->metaObject()->className();
+        EXPECT_GE(widget->height(), widget->minimumSizeHint().height());
+    }
+    for (QLabel* label : shown.view.Dialog().findChildren<QLabel*>()) {
+        if (!label->isVisible() || label->wordWrap()) continue;
+        EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()))
+            << label->text().toStdString();
+    }
+}
+
+// A million pasted names keep the dialog answering: taken, checked and read back in moments.
+TEST_F(QtOptions, AMillionNamesAreTakenAndCheckedInMoments) {
+    ShownDialog shown(program_.Window());
+    QString names;
+    for (int i = 0; i < 1'000'000; ++i) names += QStringLiteral("Client %1\n").arg(i);
+    QElapsedTimer clock;
+    clock.start();
+    auto* box = static_cast<QPlainTextEdit*>(shown.view.Field(OptionField::Names));
+    box->setPlainText(names);
+    shown.view.SetChecked(OptionField::Listed, true);
+    QApplication::processEvents();
+    ASSERT_TRUE(shown.dialog.OK_Click());
+    EXPECT_EQ(shown.dialog.Accepted().names.size(), static_cast<std::size_t>(names.size()));
+    EXPECT_LT(clock.elapsed(), 5000);
+}
+
+}  // namespace
+}  // namespace quire::qt
