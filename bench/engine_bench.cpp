@@ -34,13 +34,14 @@ public:
     void CounterOverflow() override {}
 };
 
-void BM_BuildFolderName(benchmark::State& state) {
+void BM_FolderName(benchmark::State& state) {
+    const quire::NamePattern pattern("Folder ######");
     std::int32_t counter = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(quire::BuildFolderName("Folder ######", '#', ++counter));
+        benchmark::DoNotOptimize(pattern.Name(++counter));
     }
 }
-BENCHMARK(BM_BuildFolderName);
+BENCHMARK(BM_FolderName);
 
 void BM_CreationLoopPerFolder(benchmark::State& state) {
     NullFileSystem files;

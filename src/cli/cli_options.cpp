@@ -73,11 +73,11 @@ public:
         if (name == "--dry-run") options.dryRun = true;
         if (name == "--quiet") options.quiet = true;
         if (name == "--null") options.nullSeparated = true;
-        if (name == "--portable") options.portable = true;
+        if (name == "--portable") options.run.portable = true;
         if (name == "--no-journal") options.noJournal = true;
         if (name == "--parents") options.parents = true;
-        if (name == "--each") options.each.emplace_back(*value);
-        if (name == "--template") options.templateFolder = std::string(*value);
+        if (name == "--each") options.run.each.emplace_back(*value);
+        if (name == "--template") options.run.templateFolder = std::string(*value);
         if (name == "--names") options.namesFile = std::string(*value);
         if (name == "--start" || name == "--step") {
             const std::string shown = named + " " + std::string(*value);
@@ -87,7 +87,7 @@ public:
             if (name == "--step" && *number == 0) {
                 return shown + ": every folder would have the same number";
             }
-            (name == "--start" ? options.start : options.step) = *number;
+            (name == "--start" ? options.run.start : options.run.step) = *number;
         }
         return {};
     }

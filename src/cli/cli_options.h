@@ -9,8 +9,12 @@
 #include <variant>
 #include <vector>
 
+#include "engine/run_options.h"
+
 namespace quire::cli {
 
+// A run as the command line asks for it: the operands, the options the window offers too, and
+// the tool's own.
 struct RunOptions {
     std::string pattern;
     std::string count;
@@ -18,14 +22,10 @@ struct RunOptions {
     bool dryRun = false;
     bool quiet = false;
     bool nullSeparated =
-        false;  // dry-run paths raw, each ended by a NUL; stdout holds nothing else
-    std::int32_t start = 1;
-    std::int32_t step = 1;
-    std::vector<std::string> each{};              // subfolders of every folder, in order
-    std::optional<std::string> templateFolder{};  // a tree of folders made in every folder
-    std::optional<std::string> namesFile{};       // one folder per line instead of PATTERN COUNT
-    bool portable = false;                        // names Windows keeps, on every platform
-    bool noJournal = false;                       // undo will not know this run
+        false;                // dry-run paths raw, each ended by a NUL; stdout holds nothing else
+    quire::RunOptions run{};  // as the window's options give them
+    std::optional<std::string> namesFile{};  // one folder per line instead of PATTERN COUNT
+    bool noJournal = false;                  // undo will not know this run
     bool parents = false;  // a missing target is made first, with its parents, as mkdir -p does
 };
 

@@ -100,7 +100,7 @@ void Form1::PushButton1_Click() {
     if (!listed) {
         if (guard.Test(108, [&] {
                 pattern = view.Text(ControlId::Text1);
-                return !HasSingleCounterBlock(pattern, kCounterChar);
+                return !NamePattern(pattern).HasBlock();
             })) {
             guard.Step(144, [&] { Show(kNoSingleBlockMessage, BoxStyle::Ok); });
             return;

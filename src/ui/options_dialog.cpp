@@ -103,10 +103,7 @@ std::string OptionsDialog::NamesProblem() const {
     std::string problem;
     ForEachLine(names, [&](std::string_view line, std::int64_t number) {
         named = named || !line.empty();
-        if (line.find(kCounterChar) == std::string_view::npos ||
-            HasSingleCounterBlock(line, kCounterChar)) {
-            return true;
-        }
+        if (NamePattern(line).Problem() != PatternProblem::SplitBlocks) return true;
         problem = OnLine(number, product::kListSplitBlock);
         return false;
     });

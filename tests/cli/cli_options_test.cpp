@@ -58,11 +58,11 @@ TEST(ParseCommandLine, TakesTheNewOptionsWithTheirValues) {
                "T", "--portable", "F#", "3", "/t"});
     const auto* options = std::get_if<RunOptions>(&command);
     ASSERT_NE(options, nullptr);
-    EXPECT_EQ(options->start, 0);
-    EXPECT_EQ(options->step, -2);
-    EXPECT_EQ(options->each, (std::vector<std::string>{"-x", "Edits/Final"}));
-    EXPECT_EQ(options->templateFolder, "T");
-    EXPECT_TRUE(options->portable);
+    EXPECT_EQ(options->run.start, 0);
+    EXPECT_EQ(options->run.step, -2);
+    EXPECT_EQ(options->run.each, (std::vector<std::string>{"-x", "Edits/Final"}));
+    EXPECT_EQ(options->run.templateFolder, "T");
+    EXPECT_TRUE(options->run.portable);
     const Command listed = Parse({"--names", "-", "/t"});
     ASSERT_TRUE(std::holds_alternative<RunOptions>(listed));
     EXPECT_EQ(std::get<RunOptions>(listed).namesFile, "-");
@@ -98,7 +98,7 @@ TEST(ParseCommandLine, RefusesEachMistakeWithOneLine) {
         ASSERT_TRUE(std::holds_alternative<UsageError>(command)) << c.message;
         EXPECT_EQ(std::get<UsageError>(command).message, c.message);
     }
-    EXPECT_EQ(std::get<RunOptions>(Parse({"--start=+7", "F#", "3", "/t"})).start, 7);
+    EXPECT_EQ(std::get<RunOptions>(Parse({"--start=+7", "F#", "3", "/t"})).run.start, 7);
 }
 
 }  // namespace

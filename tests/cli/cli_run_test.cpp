@@ -297,7 +297,7 @@ protected:
     int RunParents(const char* target, bool dryRun = false, std::vector<std::string> each = {}) {
         RunOptions options{"F#", "2", target, dryRun};
         options.parents = true;
-        options.each = std::move(each);
+        options.run.each = std::move(each);
         return RunFromCommandLine(options, context);
     }
 };

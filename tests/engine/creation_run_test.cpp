@@ -41,10 +41,10 @@ TEST(ValidateRun, ChecksTargetThenPatternThenCount) {
 
 TEST(AppendFolderPath, UsesTheTargetAsTyped) {
     std::string path;
-    AppendFolderPath(path, "C:\\Jobs\\", '\\', "F##", 2);
+    AppendFolderPath(path, "C:\\Jobs\\", '\\', NamePattern("F##"), 2);
     EXPECT_EQ(path, "C:\\Jobs\\\\F02");
     path.clear();
-    AppendFolderPath(path, " /tmp/x ", '/', " a# ", 1);
+    AppendFolderPath(path, " /tmp/x ", '/', NamePattern(" a# "), 1);
     EXPECT_EQ(path, " /tmp/x / a1 ");
 }
 

@@ -18,7 +18,7 @@ class BuildFolderNameTable : public testing::TestWithParam<NameCase> {};
 
 TEST_P(BuildFolderNameTable, GivesTheName) {
     const NameCase& c = GetParam();
-    EXPECT_EQ(BuildFolderName(c.pattern, kCounterChar, c.counter), c.name);
+    EXPECT_EQ(NamePattern(c.pattern).Name(c.counter), c.name);
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, BuildFolderNameTable,
@@ -32,32 +32,29 @@ INSTANTIATE_TEST_SUITE_P(Names, BuildFolderNameTable,
                                          NameCase{"Folder", 5, "Folder"}, NameCase{"", 1, ""}));
 
 TEST(BuildFolderName, BlockAtEitherEndAndAroundMultibyteText) {
-    EXPECT_EQ(BuildFolderName("##-Übung", kCounterChar, 4), "04-Übung");
-    EXPECT_EQ(BuildFolderName("Δοκιμή ###", kCounterChar, 12), "Δοκιμή 012");
-    EXPECT_EQ(BuildFolderName("日本#", kCounterChar, 3), "日本3");
+    EXPECT_EQ(NamePattern("##-Übung").Name(4), "04-Übung");
+    EXPECT_EQ(NamePattern("Δοκιμή ###").Name(12), "Δοκιμή 012");
+    EXPECT_EQ(NamePattern("日本#").Name(3), "日本3");
 }
 
 TEST(BuildFolderName, WidensForTheLargestCounterAndKeepsSignOfOthers) {
-    EXPECT_EQ(BuildFolderName("F#", kCounterChar, std::numeric_limits<std::int32_t>::max()),
-              "F2147483647");
+    EXPECT_EQ(NamePattern("F#").Name(std::numeric_limits<std::int32_t>::max()), "F2147483647");
     // Callers pass 1 and up; anything else still comes out whole rather than garbled.
-    EXPECT_EQ(BuildFolderName("F###", kCounterChar, -5), "F0-5");
-    EXPECT_EQ(BuildFolderName("F#", kCounterChar, std::numeric_limits<std::int32_t>::min()),
-              "F-2147483648");
+    EXPECT_EQ(NamePattern("F###").Name(-5), "F0-5");
+    EXPECT_EQ(NamePattern("F#").Name(std::numeric_limits<std::int32_t>::min()), "F-2147483648");
 }
 
 TEST(BuildFolderName, LongPatternsAndControlCharactersPassThrough) {
     const std::string prefix(10'000, 'a');
-    EXPECT_EQ(BuildFolderName(prefix + "###", kCounterChar, 7), prefix + "007");
-    EXPECT_EQ(BuildFolderName(std::string("a\0b\t#", 5), kCounterChar, 9),
-              std::string("a\0b\t9", 5));
+    EXPECT_EQ(NamePattern(prefix + "###").Name(7), prefix + "007");
+    EXPECT_EQ(NamePattern(std::string("a\0b\t#", 5)).Name(9), std::string("a\0b\t9", 5));
     const std::string wide(300, '#');
-    EXPECT_EQ(BuildFolderName(wide, kCounterChar, 1), std::string(299, '0') + "1");
+    EXPECT_EQ(NamePattern(wide).Name(1), std::string(299, '0') + "1");
 }
 
 TEST(BuildFolderName, AppendKeepsWhatIsAlreadyThere) {
     std::string path = "C:\\Jobs\\";
-    AppendFolderName(path, "Job ##", kCounterChar, 3);
+    NamePattern("Job ##").AppendName(path, 3);
     EXPECT_EQ(path, "C:\\Jobs\\Job 03");
 }
 
@@ -69,8 +66,7 @@ struct BlockCase {
 class HasSingleCounterBlockTable : public testing::TestWithParam<BlockCase> {};
 
 TEST_P(HasSingleCounterBlockTable, Answers) {
-    EXPECT_EQ(HasSingleCounterBlock(GetParam().pattern, kCounterChar), GetParam().single)
-        << GetParam().pattern;
+    EXPECT_EQ(NamePattern(GetParam().pattern).HasBlock(), GetParam().single) << GetParam().pattern;
 }
 
 INSTANTIATE_TEST_SUITE_P(Blocks, HasSingleCounterBlockTable,
@@ -84,8 +80,8 @@ INSTANTIATE_TEST_SUITE_P(Blocks, HasSingleCounterBlockTable,
 TEST(HasSingleCounterBlock, AgreesWithBuildFolderName) {
     // A usable pattern is exactly one whose name differs from the pattern.
     for (const char* pattern : {"#", "a#", "##b", "a#b#", "", "abc", "#x#", "x###y"}) {
-        const bool changes = BuildFolderName(pattern, kCounterChar, 1) != pattern;
-        EXPECT_EQ(HasSingleCounterBlock(pattern, kCounterChar), changes) << pattern;
+        const bool changes = NamePattern(pattern).Name(1) != pattern;
+        EXPECT_EQ(NamePattern(pattern).HasBlock(), changes) << pattern;
     }
 }
 
