@@ -95,10 +95,9 @@ std::string OptionsDialog::TemplateProblem() const {
 }
 
 // Only a list in use is checked line by line; one of any size must fit where it is kept.
-std::string OptionsDialog::NamesProblem() const {
-    const std::string names = view_.Text(OptionField::Names);
+std::string OptionsDialog::NamesProblem(std::string_view names, bool listed) const {
     if (names.size() > SettingsStore::kLongestSetting) return std::string(product::kListTooLong);
-    if (!view_.Checked(OptionField::Listed)) return {};
+    if (!listed) return {};
     bool named = false;
     std::string problem;
     ForEachLine(names, [&](std::string_view line, std::int64_t number) {
@@ -114,15 +113,17 @@ std::string OptionsDialog::NamesProblem() const {
 bool OptionsDialog::OK_Click() {
     WindowOptions chosen;
     RunOptions& run = chosen.run;
-    const bool continuesList =
-        view_.Checked(OptionField::Continue) && view_.Checked(OptionField::Listed);
+    // The list is read once: it may hold a million names.
+    std::string names = view_.Text(OptionField::Names);
+    const bool listed = view_.Checked(OptionField::Listed);
+    const bool continuesList = view_.Checked(OptionField::Continue) && listed;
     const std::array<std::pair<OptionField, std::string>, 6> problems{{
         {OptionField::Start, StartProblem(run.start)},
         {OptionField::Step, StepProblem(run.step)},
         {OptionField::Continue, continuesList ? std::string(product::kContinueWithList) : ""},
         {OptionField::Each, EachProblem()},
         {OptionField::Template, TemplateProblem()},
-        {OptionField::Names, NamesProblem()},
+        {OptionField::Names, NamesProblem(names, listed)},
     }};
     bool refused = false;
     for (const auto& [field, problem] : problems) {
@@ -138,8 +139,8 @@ bool OptionsDialog::OK_Click() {
         run.templateFolder = std::move(folder);
     }
     run.portable = !windowsNamesAlways_ && view_.Checked(OptionField::Portable);
-    chosen.listed = view_.Checked(OptionField::Listed);
-    chosen.names = view_.Text(OptionField::Names);
+    chosen.listed = listed;
+    chosen.names = std::move(names);
     accepted_ = std::move(chosen);
     return true;
 }

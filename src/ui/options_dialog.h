@@ -44,7 +44,7 @@ private:
     std::string StepProblem(std::int32_t& step) const;
     std::string EachProblem() const;
     std::string TemplateProblem() const;
-    std::string NamesProblem() const;
+    std::string NamesProblem(std::string_view names, bool listed) const;
 
     OptionsView& view_;
     const FileSystem& files_;

@@ -7,11 +7,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/product.h"
+#include "platform/qt/qt_colour.h"
+#include "platform/qt/qt_lines_box.h"
 #include "platform/qt/qt_text.h"
 #include "ui/options_dialog.h"
 
@@ -32,18 +33,26 @@ constexpr std::array<std::pair<CounterStyle, std::string_view>, 3> kStyles{{
     {CounterStyle::SmallLetters, product::kStyleSmall},
 }};
 
-// A box of lines that may hold a million of them: no wrapping, which would lay out every line
-// anew at each change, and Tab goes on to the next field.
-QPlainTextEdit* LinesBox(std::string_view name, QWidget& parent) {
-    auto* box = new QPlainTextEdit(&parent);
-    box->setLineWrapMode(QPlainTextEdit::NoWrap);
-    box->setTabChangesFocus(true);
+QtLinesBox* LinesBox(std::string_view name, QWidget& parent) {
+    auto* box = new QtLinesBox(&parent);
     box->setAccessibleName(NameOf(name));
     const int lines = 4;
     box->setMinimumHeight(
         box->fontMetrics().lineSpacing() * lines +
         2 * (box->frameWidth() + static_cast<int>(box->document()->documentMargin())));
     return box;
+}
+
+// The desktop's colours, with each text colour made to read on its background where a theme
+// gives one that does not.
+void ReadableColours(QWidget& dialog) {
+    QPalette palette = dialog.palette();
+    for (const auto& [back, text] : {std::pair{QPalette::Window, QPalette::WindowText},
+                                     std::pair{QPalette::Base, QPalette::Text},
+                                     std::pair{QPalette::Button, QPalette::ButtonText}}) {
+        palette.setColor(text, ReadableOn(palette.color(back), palette.color(text)));
+    }
+    dialog.setPalette(palette);
 }
 
 QLabel* ProblemLabel(QWidget& parent) {
@@ -77,6 +86,7 @@ QtOptionsView::QtOptionsView(QWidget& owner)
       cancel_(new QPushButton(Said(product::kOptionCancel), &dialog_)) {
     dialog_.setObjectName(QStringLiteral("OptionsDialog"));
     dialog_.setWindowTitle(Said(product::kOptionsTitle));
+    ReadableColours(dialog_);
     for (const auto& [style, caption] : kStyles) style_->addItem(Said(caption));
     browse_->setAccessibleName(Said(product::kOptionBrowseName));
     names_->setPlaceholderText(Said(product::kOptionListed));
@@ -85,6 +95,7 @@ QtOptionsView::QtOptionsView(QWidget& owner)
     const auto caption = [this](OptionField field, std::string_view text) {
         auto* label = new QLabel(Said(text), &dialog_);
         label->setBuddy(Field(field));
+        label->setAccessibleName(NameOf(text));
         Field(field)->setAccessibleName(NameOf(text));
         captions_[Index(field)] = label;
         return label;
@@ -169,8 +180,8 @@ std::string QtOptionsView::Text(OptionField field) const {
         case OptionField::Start: return ToBytes(start_->text());
         case OptionField::Step: return ToBytes(step_->text());
         case OptionField::Template: return ToBytes(template_->text());
-        case OptionField::Each: return ToBytes(each_->toPlainText());
-        case OptionField::Names: return ToBytes(names_->toPlainText());
+        case OptionField::Each: return ToBytes(each_->Text());
+        case OptionField::Names: return ToBytes(names_->Text());
         default: return {};
     }
 }
@@ -180,8 +191,8 @@ void QtOptionsView::SetText(OptionField field, const std::string& text) {
         case OptionField::Start: start_->setText(FromBytes(text)); break;
         case OptionField::Step: step_->setText(FromBytes(text)); break;
         case OptionField::Template: template_->setText(FromBytes(text)); break;
-        case OptionField::Each: each_->setPlainText(FromBytes(text)); break;
-        case OptionField::Names: names_->setPlainText(FromBytes(text)); break;
+        case OptionField::Each: each_->SetText(FromBytes(text)); break;
+        case OptionField::Names: names_->SetText(FromBytes(text)); break;
         default: break;
     }
 }

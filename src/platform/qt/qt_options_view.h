@@ -11,10 +11,11 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace quire::qt {
+
+class QtLinesBox;
 
 class QtOptionsView final : public OptionsView {
 public:
@@ -45,11 +46,11 @@ private:
     QLineEdit* step_;
     QComboBox* style_;
     QCheckBox* continue_;
-    QPlainTextEdit* each_;
+    QtLinesBox* each_;
     QLineEdit* template_;
     QPushButton* browse_;
     QCheckBox* listed_;
-    QPlainTextEdit* names_;
+    QtLinesBox* names_;
     QLabel* listNote_;
     QCheckBox* portable_;
     QPushButton* reset_;

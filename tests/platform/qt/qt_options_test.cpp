@@ -4,14 +4,15 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
+#include "platform/qt/qt_lines_box.h"
 #include "platform/qt/qt_options_view.h"
 #include "qt_test_support.h"
 #include "ui/options_dialog.h"
@@ -111,26 +112,31 @@ struct ShownDialog {
 TEST_F(QtOptions, TheKeyboardGoesThroughEveryFieldInOrderAndEachHasAName) {
     ShownDialog shown(program_.Window());
     QDialog& dialog = shown.view.Dialog();
-    const std::vector<QString> expected{
-        QStringLiteral("First counter"),
-        QStringLiteral("Step"),
-        QStringLiteral("Counter style"),
-        QStringLiteral("Continue after the highest counter already in the target folder"),
-        QStringLiteral("Subfolders in every folder (one path a line)"),
-        QStringLiteral("Template folder (its folders in every folder)"),
-        QStringLiteral("Browse for the template folder"),
-        QStringLiteral("Names from a list (one name a line)"),
-        QStringLiteral("The list of names"),
-        QStringLiteral("Windows-safe names (a name Windows cannot hold is a failure)"),
-        QStringLiteral("Reset"),
-        QStringLiteral("OK"),
-        QStringLiteral("Cancel"),
+    const std::vector<std::string> expected{
+        "First counter",
+        "Step",
+        "Counter style",
+        "Continue after the highest counter already in the target folder",
+        "Subfolders in every folder (one path a line)",
+        "Template folder (its folders in every folder)",
+        "Browse for the template folder",
+        "Names from a list (one name a line)",
+        "The list of names",
+        "Windows-safe names (a name Windows cannot hold is a failure)",
+        "Reset",
+        "OK",
+        "Cancel",
     };
     shown.view.Field(OptionField::Start)->setFocus();
-    std::vector<QString> met;
+    std::vector<std::string> met;
     for (std::size_t i = 0; i < expected.size(); ++i) {
         QAccessibleInterface* field = QAccessible::queryAccessibleInterface(dialog.focusWidget());
-        met.push_back(field->text(QAccessible::Name));
+        // A list box is named by its label, which Qt tells through a relation on Linux.
+        const auto labels = field->relations(QAccessible::Label);
+        met.push_back((qobject_cast<QComboBox*>(dialog.focusWidget()) != nullptr && !labels.empty()
+                           ? labels.front().first->text(QAccessible::Name)
+                           : field->text(QAccessible::Name))
+                          .toStdString());
         QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
     }
     EXPECT_EQ(met, expected);
@@ -151,20 +157,31 @@ TEST_F(QtOptions, EveryTextFitsAtThisScale) {
     }
 }
 
-// A million pasted names keep the dialog answering: taken, checked and read back in moments.
-TEST_F(QtOptions, AMillionNamesAreTakenAndCheckedInMoments) {
+// A million pasted names go in while the dialog goes on answering, and OK takes them all.
+TEST_F(QtOptions, AMillionPastedNamesKeepTheDialogAnswering) {
     ShownDialog shown(program_.Window());
     QString names;
     for (int i = 0; i < 1'000'000; ++i) names += QStringLiteral("Client %1\n").arg(i);
+    QGuiApplication::clipboard()->setText(names);
+    auto* box = static_cast<QtLinesBox*>(shown.view.Field(OptionField::Names));
+    box->setFocus();
     QElapsedTimer clock;
     clock.start();
-    auto* box = static_cast<QPlainTextEdit*>(shown.view.Field(OptionField::Names));
-    box->setPlainText(names);
+    qint64 longestWait = 0;
+    qint64 last = 0;
+    QTimer beat;
+    QObject::connect(&beat, &QTimer::timeout, [&] {
+        longestWait = std::max(longestWait, clock.elapsed() - last);
+        last = clock.elapsed();
+    });
+    beat.start(0);
+    box->paste();
+    longestWait = std::max(longestWait, clock.elapsed() - last);
+    ASSERT_TRUE(test::WaitFor([&] { return !box->Taking(); }, 60'000));
+    EXPECT_LT(longestWait, 500) << "the longest the dialog did not answer, in ms";
     shown.view.SetChecked(OptionField::Listed, true);
-    QApplication::processEvents();
     ASSERT_TRUE(shown.dialog.OK_Click());
-    EXPECT_EQ(shown.dialog.Accepted().names.size(), static_cast<std::size_t>(names.size()));
-    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_EQ(shown.dialog.Accepted().names, names.toStdString());
 }
 
 }  // namespace
