@@ -98,6 +98,8 @@ inline constexpr std::string_view kContinueWithList =
     "Continuing counts on from folders named by the pattern: it does not go with a list.";
 inline constexpr std::string_view kTemplateRefused = "This is no folder";
 inline constexpr std::string_view kListSplitBlock = "the #'s in it are not one block.";
+inline constexpr std::string_view kListParentStep =
+    "a \"..\" in it would put the folder outside the target folder.";
 inline constexpr std::string_view kListEmpty = "The list holds no name.";
 inline constexpr std::string_view kListTooLong = "The list is longer than 64 MiB.";
 // A stored option that no option can hold, reported at start-up; the option keeps its default.

@@ -102,9 +102,12 @@ std::string OptionsDialog::NamesProblem(std::string_view names, bool listed) con
     std::string problem;
     ForEachLine(names, [&](std::string_view line, std::int64_t number) {
         named = named || !line.empty();
-        if (NamePattern(line).Problem() != PatternProblem::SplitBlocks) return true;
-        problem = OnLine(number, product::kListSplitBlock);
-        return false;
+        if (NamePattern(line).Problem() == PatternProblem::SplitBlocks) {
+            problem = OnLine(number, product::kListSplitBlock);
+        } else if (HasParentStep(line, separator_)) {
+            problem = OnLine(number, product::kListParentStep);
+        }
+        return problem.empty();
     });
     if (problem.empty() && !named) problem = product::kListEmpty;
     return problem;

@@ -57,11 +57,10 @@ TEST_F(WindowOptionsTest, OkPutsTheOptionsInThePreviewTheStoreAndTheRun) {
     EXPECT_EQ(h.settings.writes.size(), 4U);
 
     h.form.PushButton1_Click();
-    EXPECT_EQ(h.files.created,
-              (std::vector<std::string>{"C:\\Jobs\\Folder 010", "C:\\Jobs\\Folder 010\\Edits",
-                                        "C:\\Jobs\\Folder 010\\RAW", "C:\\Jobs\\Folder 015",
-                                        "C:\\Jobs\\Folder 015\\Edits",
-                                        "C:\\Jobs\\Folder 015\\RAW"}));
+    EXPECT_EQ(h.files.created, (std::vector<std::string>{
+                                   "C:\\Jobs\\Folder 010", "C:\\Jobs\\Folder 010\\Edits",
+                                   "C:\\Jobs\\Folder 010\\RAW", "C:\\Jobs\\Folder 015",
+                                   "C:\\Jobs\\Folder 015\\Edits", "C:\\Jobs\\Folder 015\\RAW"}));
     EXPECT_EQ(h.dialogs.Texts().back(),
               "Would you like this software to open the folder where these folders were "
               "created?");

@@ -37,6 +37,8 @@ TEST(OptionsDialog, RefusesWhatCannotBeUsedBesideItsField) {
         {OptionField::Each, "RAW\n../up", false, "Line 2: " + Subfolders('/').Add("../up")},
         {OptionField::Template, "/jobs/gone", false, "This is no folder: No such folder"},
         {OptionField::Names, "Acme\n\nB ## #\n", true, "Line 3: the #'s in it are not one block."},
+        {OptionField::Names, "Acme\n../Zenith", true,
+         "Line 2: a \"..\" in it would put the folder outside the target folder."},
         {OptionField::Names, "\r\n\n", true, "The list holds no name."},
     };
     for (const auto& c : cases) {

@@ -89,7 +89,6 @@ QtOptionsView::QtOptionsView(QWidget& owner)
     ReadableColours(dialog_);
     for (const auto& [style, caption] : kStyles) style_->addItem(Said(caption));
     browse_->setAccessibleName(Said(product::kOptionBrowseName));
-    names_->setPlaceholderText(Said(product::kOptionListed));
     listNote_->setWordWrap(true);
     for (const OptionField field : kCheckedFields) problems_[Index(field)] = ProblemLabel(dialog_);
     const auto caption = [this](OptionField field, std::string_view text) {
