@@ -1,6 +1,7 @@
 // The Start button: validation, the folder loop with the window kept alive, the closing question.
 #include <optional>
 #include <utility>
+#include <variant>
 
 #include "app/product.h"
 #include "app/statement_guard.h"
@@ -8,8 +9,10 @@
 #include "engine/creation_run.h"
 #include "engine/name_pattern.h"
 #include "engine/run_journal.h"
+#include "engine/run_plan.h"
 #include "ui/form1.h"
 #include "ui/run_flag.h"
+#include "ui/text_source.h"
 
 namespace quire {
 namespace {
@@ -26,6 +29,11 @@ public:
 private:
     T*& slot_;
 };
+
+// The tool's reason, and what it is about.
+std::string Refusal(const RunRefusal& refusal) {
+    return refusal.detail.empty() ? refusal.message : refusal.detail + ":\r\n" + refusal.message;
+}
 
 }  // namespace
 
@@ -85,38 +93,61 @@ void Form1::PushButton1_Click() {
         guard.Step(146, [&] { Show(kInvalidFolderMessage, BoxStyle::Ok); });
         return;
     }
+    // With the names from the list, the pattern and the count are not used.
+    const bool listed = options_.listed;
     std::string pattern;
-    if (guard.Test(108, [&] {
-            pattern = view.Text(ControlId::Text1);
-            return !NamePattern(pattern).HasBlock();
-        })) {
-        guard.Step(144, [&] { Show(kNoSingleBlockMessage, BoxStyle::Ok); });
-        return;
-    }
     std::string countText;
-    if (guard.Test(110, [&] {
-            countText = view.Text(ControlId::Text2);
-            return !IsNumber(countText, environment_.decimalSeparator);
-        })) {
-        guard.Step(142, [&] { Show(countText + std::string(kNotANumberSuffix), BoxStyle::Ok); });
-        return;
+    if (!listed) {
+        if (guard.Test(108, [&] {
+                pattern = view.Text(ControlId::Text1);
+                return !NamePattern(pattern).HasBlock();
+            })) {
+            guard.Step(144, [&] { Show(kNoSingleBlockMessage, BoxStyle::Ok); });
+            return;
+        }
+        if (guard.Test(110, [&] {
+                countText = view.Text(ControlId::Text2);
+                return !IsNumber(countText, environment_.decimalSeparator);
+            })) {
+            guard.Step(142,
+                       [&] { Show(countText + std::string(kNotANumberSuffix), BoxStyle::Ok); });
+            return;
+        }
+
+        // A count that passed the number test but does not fit 32 bits ends the run here:
+        // nothing is created and no question is asked.
+        std::optional<std::int32_t> count;
+        guard.Step(112, [&] {
+            count = ConvertCount(view.Text(ControlId::Text2), environment_.decimalSeparator);
+            if (!count) throw Failure("Overflow");
+        });
+        if (!count) return;
     }
 
-    // A count that passed the number test but does not fit 32 bits ends the run here: nothing is
-    // created and no question is asked.
-    std::optional<std::int32_t> count;
+    // The plan the command-line tool makes of the same inputs and options; options it refuses
+    // end the run with its reason before anything is made.
+    std::optional<RunPlan> plan;
     guard.Step(112, [&] {
-        count = ConvertCount(view.Text(ControlId::Text2), environment_.decimalSeparator);
-        if (!count) throw Failure("Overflow");
+        const RunRequest request{target, pattern, countText, environment_.decimalSeparator, listed};
+        std::variant<RunPlan, RunRefusal> planned =
+            PlanRun(ports_.files, options_.run, request, Separator());
+        if (const auto* refusal = std::get_if<RunRefusal>(&planned)) {
+            Show(Refusal(*refusal), BoxStyle::Ok);
+            return;
+        }
+        plan = std::move(std::get<RunPlan>(planned));
     });
-    if (!count) return;
+    if (!plan) return;
+    TextSource source(options_.names);
+    std::optional<NameList> names;
+    if (listed) plan->names = &names.emplace(source);
 
     RunJournal journal(ports_.files, ports_.journal,
-                       DescribeRun(target, pattern, false, *count, Separator()),
+                       DescribeRun(target, pattern, listed, plan->count, Separator()),
                        [this](const Failure& failure) { JournalUnwritable(failure); });
     const Holding held(runJournal_, journal);
     WindowRun host(*this, guard, target, journal);
-    const RunEnd end = RunCreationLoop(ports_.files, host, *count, Separator());
+    const RunEnd end = RunCreationLoop(ports_.files, host, *plan, Separator());
     journal.Finish();
     if (end == RunEnd::Stopped || unloaded_) return;
     if (guard.Test(138, [&] {
