@@ -115,6 +115,11 @@ TEST(NamePattern, FindsTheCounterOfItsOwnNamesInItsStyle) {
         {"##x##", Numbers, "1x", std::nullopt},
         {"[#]", SmallLetters, "[ab]", 28},
         {"[#]", SmallLetters, "[]", std::nullopt},
+        {"F#", Numbers, "F2147483647", 2147483647},
+        {"F#", Numbers, "F2147483648", std::nullopt},
+        {"F#", Numbers, "F-5", std::nullopt},
+        {"F#", CapitalLetters, "FFXSHRXX", std::nullopt},
+        {"F#", CapitalLetters, "FAAAAAAAAAAAAAAAAAAAA", std::nullopt},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(NamePattern(c.pattern, c.style).CounterOf(c.name), c.counter) << c.name;
