@@ -17,10 +17,10 @@ std::string Spelt(std::int32_t counter, CounterStyle style, std::size_t width = 
 
 // Letters count as spreadsheet columns, and read back to the counter they spell.
 TEST(CounterStyle, LettersCountAsSpreadsheetColumns) {
+    // clang-format off
     const struct {
         std::int32_t counter;
         const char* letters;
-        // clang-format off
     } cases[] = {{1, "A"},     {2, "B"},       {26, "Z"},       {27, "AA"},
                  {52, "AZ"},   {53, "BA"},     {702, "ZZ"},     {703, "AAA"},
                  {18278, "ZZZ"}, {18279, "AAAA"}, {2147483647, "FXSHRXW"}};
