@@ -17,6 +17,7 @@ public:
     }
     bool PathExists(const std::string&) const override { return false; }
     bool PlainFileExists(const std::string&) const override { return false; }
+    std::string ReadSmallFile(const std::string&, std::size_t) const override { return {}; }
 };
 
 class FixedHost final : public quire::RunHost {
@@ -34,13 +35,14 @@ public:
     void CounterOverflow() override {}
 };
 
-void BM_BuildFolderName(benchmark::State& state) {
+void BM_FolderName(benchmark::State& state) {
+    const quire::NamePattern pattern("Folder ######");
     std::int32_t counter = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(quire::BuildFolderName("Folder ######", '#', ++counter));
+        benchmark::DoNotOptimize(pattern.Name(++counter));
     }
 }
-BENCHMARK(BM_BuildFolderName);
+BENCHMARK(BM_FolderName);
 
 void BM_CreationLoopPerFolder(benchmark::State& state) {
     NullFileSystem files;

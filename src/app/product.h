@@ -62,4 +62,58 @@ inline constexpr std::string_view kUndoTargetMissing =
     "The folder of the last run cannot be found, so nothing was removed. Undo it once the folder "
     "is back";
 
+// "Options...": the menu entry, the dialog's texts, its refusals and the preview's tip.
+inline constexpr std::string_view kOptionsMenuEntry = "Options...";
+inline constexpr std::string_view kOptionsTitle = "Options";
+inline constexpr std::string_view kOptionStart = "First counter:";
+inline constexpr std::string_view kOptionStep = "Step:";
+inline constexpr std::string_view kOptionStyle = "Counter style:";
+inline constexpr std::string_view kStyleNumbers = "Numbers (1, 2, 3)";
+inline constexpr std::string_view kStyleCapitals = "Capital letters (A, B, C)";
+inline constexpr std::string_view kStyleSmall = "Small letters (a, b, c)";
+inline constexpr std::string_view kOptionContinue =
+    "Continue after the highest counter already in the target folder";
+inline constexpr std::string_view kOptionEach = "Subfolders in every folder (one path a line):";
+inline constexpr std::string_view kOptionTemplate =
+    "Template folder (its folders in every folder):";
+inline constexpr std::string_view kOptionBrowse = "Browse...";
+inline constexpr std::string_view kOptionBrowseName = "Browse for the template folder";
+inline constexpr std::string_view kOptionTemplatePicker = "Folders to make in every folder";
+inline constexpr std::string_view kOptionListed = "Names from a list (one name a line)";
+inline constexpr std::string_view kOptionNames = "The list of names";
+inline constexpr std::string_view kOptionListNote =
+    "While the names come from the list, the name pattern and the folder count are not used.";
+inline constexpr std::string_view kOptionPortable =
+    "Windows-safe names (a name Windows cannot hold is a failure)";
+inline constexpr std::string_view kOptionReset = "Reset";
+inline constexpr std::string_view kOptionOk = "OK";
+inline constexpr std::string_view kOptionCancel = "Cancel";
+
+inline constexpr std::string_view kStartRefused = "Type a whole number from 0 to 2147483647.";
+inline constexpr std::string_view kStartBelowZero = "The first counter cannot be below 0.";
+inline constexpr std::string_view kStepRefused =
+    "Type a whole number from -2147483648 to 2147483647.";
+inline constexpr std::string_view kStepZero = "A step of 0 would give every folder one counter.";
+inline constexpr std::string_view kContinueWithList =
+    "Continuing counts on from folders named by the pattern: it does not go with a list.";
+inline constexpr std::string_view kTemplateRefused = "This is no folder";
+inline constexpr std::string_view kListSplitBlock = "the #'s in it are not one block.";
+inline constexpr std::string_view kListParentStep =
+    "a \"..\" in it would put the folder outside the target folder.";
+inline constexpr std::string_view kListEmpty = "The list holds no name.";
+inline constexpr std::string_view kListTooLong = "The list is longer than 64 MiB.";
+// A stored option that no option can hold, reported at start-up; the option keeps its default.
+inline constexpr std::string_view kOptionUnreadable = "The stored option cannot be used";
+
+inline constexpr std::string_view kPreviewTip = "Right-click the window for Options...";
+inline constexpr std::string_view kOptionsInEffect =
+    "Options in effect (right-click the window to change them):";
+inline constexpr std::string_view kTipContinue = "Continue after the highest counter";
+inline constexpr std::string_view kTipCapitals = "Counter style: capital letters";
+inline constexpr std::string_view kTipSmall = "Counter style: small letters";
+inline constexpr std::string_view kTipEach = "Subfolder in every folder:";
+inline constexpr std::string_view kTipTemplate = "Template folder:";
+inline constexpr std::string_view kTipListed = "Names from the list";
+inline constexpr std::string_view kTipPortable = "Windows-safe names";
+
 }  // namespace quire::product

@@ -9,8 +9,12 @@
 #include <variant>
 #include <vector>
 
+#include "engine/run_options.h"
+
 namespace quire::cli {
 
+// A run as the command line asks for it: the operands, the options the window offers too, and
+// the tool's own.
 struct RunOptions {
     std::string pattern;
     std::string count;
@@ -18,14 +22,10 @@ struct RunOptions {
     bool dryRun = false;
     bool quiet = false;
     bool nullSeparated =
-        false;  // dry-run paths raw, each ended by a NUL; stdout holds nothing else
-    std::int32_t start = 1;
-    std::int32_t step = 1;
-    std::vector<std::string> each{};              // subfolders of every folder, in order
-    std::optional<std::string> templateFolder{};  // a tree of folders made in every folder
-    std::optional<std::string> namesFile{};       // one folder per line instead of PATTERN COUNT
-    bool portable = false;                        // names Windows keeps, on every platform
-    bool noJournal = false;                       // undo will not know this run
+        false;                // dry-run paths raw, each ended by a NUL; stdout holds nothing else
+    quire::RunOptions run{};  // as the window's options give them
+    std::optional<std::string> namesFile{};  // one folder per line instead of PATTERN COUNT
+    bool noJournal = false;                  // undo will not know this run
     bool parents = false;  // a missing target is made first, with its parents, as mkdir -p does
 };
 
@@ -51,7 +51,7 @@ using Command = std::variant<RunOptions, UndoOptions, ShowHelp, ShowVersion, Usa
 // option (any other word after one dash too), a value given to an option that takes none
 // (--help=x), an option without its value, an option with a value given twice (--each may be
 // repeated), a --start or --step that is no whole number in the 32-bit range, a --start below 0,
-// a --step of 0, and operands that do not fit the form.
+// a --step of 0, --letters with --small-letters, and operands that do not fit the form.
 Command ParseCommandLine(std::span<const std::string_view> arguments);
 
 std::string_view UsageText();

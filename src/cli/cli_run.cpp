@@ -9,6 +9,7 @@
 #include "engine/missing_target.h"
 #include "engine/name_pattern.h"
 #include "engine/run_journal.h"
+#include "engine/run_plan.h"
 #include "engine/subfolders.h"
 
 namespace quire::cli {
@@ -122,23 +123,27 @@ public:
         }
         // With folders to make, the inputs are checked against the folder they are made in.
         const MissingTarget& target = prepared.target;
-        checked_ = MadeIn(options_.target, target);
-        prepared.plan.targetPlanned = options_.dryRun && !target.missing.empty();
-        if (auto refusal = options_.namesFile ? TargetRefusal() : CountedRefusal(prepared.plan)) {
-            return refusal;
-        }
-        if (auto refusal = SubfolderRefusal(prepared.plan)) return refusal;
-        prepared.plan.start = options_.start;
-        prepared.plan.step = options_.step;
-        prepared.plan.portable = options_.portable;
-        prepared.plan.predictOnly = options_.dryRun;
-        if (options_.namesFile) {
+        const std::string checked = MadeIn(options_.target, target);
+        const bool listed = options_.namesFile.has_value();
+        auto planned = PlanRun(context_.files, options_.run,
+                               RunRequest{.target = checked,
+                                          .pattern = options_.pattern,
+                                          .count = options_.count,
+                                          .listed = listed,
+                                          .targetMade = !target.missing.empty()},
+                               separator_);
+        const RunRefusal* refusal = std::get_if<RunRefusal>(&planned);
+        if (auto refused = Refused(refusal)) return refused;
+        RunPlan& plan = prepared.plan = std::get<RunPlan>(std::move(planned));
+        plan.targetPlanned = options_.dryRun && !target.missing.empty();
+        plan.predictOnly = options_.dryRun;
+        if (listed) {
             try {
                 prepared.source = context_.openNames(*options_.namesFile);
             } catch (const Failure& failure) {
                 return Named(*options_.namesFile) + ": " + failure.what();
             }
-            prepared.plan.names = &prepared.names.emplace(*prepared.source);
+            plan.names = &prepared.names.emplace(*prepared.source);
         }
         return std::nullopt;
     }
@@ -148,18 +153,13 @@ private:
         return Said(text.empty() ? std::string("''") : Printable(text, separator_));
     }
 
-    std::optional<std::string> TargetRefusal() const {
-        const std::string problem = TargetProblem(context_.files, checked_, separator_);
-        if (problem.empty()) return std::nullopt;
-        return Named(options_.target) + ": " + problem + '\n' + Said(kInvalidFolderMessage);
-    }
-
     // A refusal that the operands in another order would likely not have met (a pattern where
     // the count goes, a number where the target goes) says the order on a line of its own.
     std::string WithOrderHint(std::string refusal) const {
         const auto patternLike = [](std::string_view text) {
-            return text.find(kCounterChar) != std::string_view::npos;
+            return NamePattern(text).Problem() != PatternProblem::NoBlock;
         };
+        if (options_.namesFile) return refusal;
         if (patternLike(options_.count) || patternLike(options_.target) ||
             IsNumber(options_.pattern, ".") || IsNumber(options_.target, ".")) {
             refusal +=
@@ -169,59 +169,56 @@ private:
         return refusal;
     }
 
-    // In the window's order (target, pattern, count), with the tool's own refusal of a pattern
-    // that leaves the target before the count, and of counters out of range after it.
-    std::optional<std::string> CountedRefusal(RunPlan& plan) const {
-        const auto refusal = ValidateRun(context_.files, checked_, options_.pattern, options_.count,
-                                         ".", separator_);
+    // The engine's refusal, with the tool's own refusal of a pattern that leaves the target after
+    // the pattern's check and before the count's.
+    std::optional<std::string> Refused(const RunRefusal* refusal) const {
         using enum RunRefusal::Input;
-        if (refusal && refusal->input == Target) return WithOrderHint(*TargetRefusal());
-        if (refusal && refusal->input == Pattern) return WithOrderHint(Said(refusal->message));
-        if (HasParentStep(options_.pattern, separator_)) {
+        if (refusal != nullptr && (refusal->input == Target || refusal->input == Pattern)) {
+            return Worded(*refusal);
+        }
+        if (!options_.namesFile && HasParentStep(options_.pattern, separator_)) {
             return Named(options_.pattern) +
                    ": a \"..\" in the pattern would put folders outside the target folder";
         }
-        if (refusal) {
-            return WithOrderHint(
-                Said(Printable(options_.count, separator_).append(kNotANumberSuffix)));
-        }
-        const std::optional<std::int32_t> count = ConvertCount(options_.count, ".");
-        if (!count) {
-            return Said(Printable(options_.count, separator_) + " does not fit a 32-bit count.");
-        }
-        if (std::string problem = CounterRangeProblem(options_.start, options_.step, *count);
-            !problem.empty()) {
-            return Said("--start ") + std::to_string(options_.start) + " --step " +
-                   std::to_string(options_.step) + ": " + problem;
-        }
-        plan.count = *count;
-        return std::nullopt;
+        if (refusal == nullptr) return std::nullopt;
+        return Worded(*refusal);
     }
 
-    std::optional<std::string> SubfolderRefusal(RunPlan& plan) const {
-        Subfolders subfolders(separator_);
-        for (const std::string& path : options_.each) {
-            if (std::string problem = subfolders.Add(path); !problem.empty()) {
+    // The refusal in the tool's words, led by what it is about.
+    std::string Worded(const RunRefusal& refusal) const {
+        using enum RunRefusal::Input;
+        const quire::RunOptions& run = options_.run;
+        switch (refusal.input) {
+            case Target:
+                return WithOrderHint(Named(options_.target) + ": " + refusal.detail + '\n' +
+                                     Said(kInvalidFolderMessage));
+            case Pattern: return WithOrderHint(Said(refusal.message));
+            case Count:
+                return WithOrderHint(
+                    Said(Printable(options_.count, separator_).append(kNotANumberSuffix)));
+            case CountSize:
+                return Said(Printable(options_.count, separator_) +
+                            " does not fit a 32-bit count.");
+            case Counters:
+                return Said("--start ") + std::to_string(run.start) +
+                       (run.continueNumbering ? " --continue" : "") + " --step " +
+                       std::to_string(run.step) + ": " + refusal.message;
+            case Each:
                 return "quirebatch-cli: --each " +
-                       (path.empty() ? std::string("''") : Printable(path, separator_)) + ": " +
-                       problem;
-            }
+                       (refusal.detail.empty() ? std::string("''")
+                                               : Printable(refusal.detail, separator_)) +
+                       ": " + refusal.message;
+            case Template:
+                return "quirebatch-cli: --template " + Printable(refusal.message, separator_);
+            case Continue:
+                return "quirebatch-cli: --continue: " + Printable(refusal.message, separator_);
         }
-        if (options_.templateFolder) {
-            try {
-                subfolders.AddTree(context_.files, *options_.templateFolder);
-            } catch (const Failure& failure) {
-                return "quirebatch-cli: --template " + Printable(failure.what(), separator_);
-            }
-        }
-        plan.subfolders = subfolders.Paths();
-        return std::nullopt;
+        return Said(refusal.message);
     }
 
     const RunOptions& options_;
     CliContext& context_;
     char separator_;
-    std::string checked_;  // the folder the target check is made of
 };
 
 // Makes the folders --parents makes before the run, outermost first, and tells the host of each
@@ -267,6 +264,13 @@ int RunFromCommandLine(const RunOptions& options, CliContext& context) {
         progress.emplace(context.err, plan.names != nullptr ? 0 : plan.count * folders,
                          ProgressPrinter::Clock::now(), context.columns);
     }
+    std::ostream& summary = options.nullSeparated ? context.err : context.out;
+    if (options.dryRun && options.run.continueNumbering && !options.quiet) {
+        summary << "first counter " + std::to_string(plan.start) + " (" +
+                       Printable(NamePattern(options.pattern, plan.style).Name(plan.start),
+                                 context.separator) +
+                       ")\n";
+    }
     const MissingTarget& target = prepared.target;
     // A run that makes its target is journaled as one in the folder it made it in, so that undo
     // takes the target and its parents too, after their insides, when they are empty.
@@ -280,7 +284,6 @@ int RunFromCommandLine(const RunOptions& options, CliContext& context) {
     if (progress) progress->Finish();
 
     if (!options.quiet) {
-        std::ostream& summary = options.nullSeparated ? context.err : context.out;
         summary << "created " + std::to_string(host.created) + ", skipped " +
                        std::to_string(host.skipped) + ", failed " + std::to_string(host.failed) +
                        '\n';

@@ -1,10 +1,9 @@
-// The validation order and the per-folder loop shared by the window and the command line.
+// The per-folder loop shared by the window and the command line.
 #include "engine/creation_run.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "engine/count_text.h"
 #include "engine/name_pattern.h"
 #include "engine/path_separators.h"
 #include "engine/planned_folders.h"
@@ -36,47 +35,12 @@ std::string TargetProblem(const FileSystem& files, std::string_view target, char
     return files.FolderProblem(folder);
 }
 
-std::optional<RunRefusal> ValidateRun(const FileSystem& files, std::string_view target,
-                                      std::string_view pattern, std::string_view count,
-                                      std::string_view decimalSeparator, char separator) {
-    using enum RunRefusal::Input;
-    if (std::string problem = TargetProblem(files, target, separator); !problem.empty()) {
-        return RunRefusal{Target, std::string(kInvalidFolderMessage), std::move(problem)};
-    }
-    if (!HasSingleCounterBlock(pattern, kCounterChar)) {
-        return RunRefusal{Pattern, std::string(kNoSingleBlockMessage), {}};
-    }
-    if (!IsNumber(count, decimalSeparator)) {
-        return RunRefusal{Count, std::string(count).append(kNotANumberSuffix), {}};
-    }
-    return std::nullopt;
-}
-
 std::size_t AppendFolderPath(std::string& out, std::string_view target, char separator,
-                             std::string_view pattern, std::int32_t counter) {
+                             const NamePattern& pattern, std::int32_t counter) {
     AppendTargetFolder(out, target, separator);
     const std::size_t names = out.size();
-    AppendFolderName(out, pattern, kCounterChar, counter);
+    pattern.AppendName(out, counter);
     return names;
-}
-
-std::string CounterRangeProblem(std::int32_t start, std::int32_t step, std::int64_t count) {
-    constexpr std::int64_t kLargest = std::numeric_limits<std::int32_t>::max();
-    if (count <= 0) return {};
-    const std::int64_t last = start + (count - 1) * step;
-    std::int64_t index = 0;  // of the first folder out of range
-    if (start < 0) {
-        index = 0;
-    } else if (last < 0) {
-        index = start / -static_cast<std::int64_t>(step) + 1;
-    } else if (last > kLargest) {
-        index = (kLargest - start) / step + 1;
-    } else {
-        return {};
-    }
-    const std::int64_t counter = start + index * step;
-    return "the counter of folder " + std::to_string(index + 1) + " would be " +
-           std::to_string(counter) + (counter < 0 ? ", below 0" : ", beyond 2147483647");
 }
 
 namespace {
@@ -90,7 +54,8 @@ public:
           plan_(plan),
           separator_(separator),
           foresee_(plan.predictOnly && (plan.names != nullptr || !plan.subfolders.empty())),
-          planned_(files, separator) {}
+          planned_(files, separator),
+          pattern_({}, plan.style) {}
 
     RunEnd Run() {
         const bool listed = plan_.names != nullptr;
@@ -103,7 +68,7 @@ public:
             bool composed = false;
             lineProblem_.clear();
             try {
-                if (!host_.ReadInputs(pattern_, target_)) return RunEnd::Stopped;
+                if (!host_.ReadInputs(patternText_, target_)) return RunEnd::Stopped;
                 composed = Compose(counter);
             } catch (const std::exception& failure) {
                 host_.InputsFailed(failure);
@@ -142,20 +107,25 @@ private:
         return RunEnd::Stopped;
     }
 
-    // Why the listed name in hand can name no folder, or the empty text.
-    std::string ListedProblem(std::int64_t counter) const {
+    // Why the listed name in hand can name no folder, or the empty text. Takes the name as the
+    // pattern in hand.
+    std::string ListedProblem(std::int64_t counter) {
         if (!listed_.problem.empty()) return listed_.problem;
-        const std::string& text = listed_.text;
-        if (text.find(kCounterChar) != std::string::npos) {
-            if (!HasSingleCounterBlock(text, kCounterChar)) {
-                return "the #'s in it are not one block";
+        pattern_.Assign(listed_.text);
+        if (pattern_.Problem() == PatternProblem::SplitBlocks) {
+            return "the #'s in it are not one block";
+        }
+        if (pattern_.HasBlock()) {
+            const std::int64_t lowest = LowestCounter(plan_.style);
+            if (counter < lowest) {
+                return "its counter, " + std::to_string(counter) + ", is below " +
+                       std::to_string(lowest);
             }
-            if (counter < 0) return "its counter, " + std::to_string(counter) + ", is below 0";
             if (counter > kLargest) {
                 return "its counter, " + std::to_string(counter) + ", is beyond 2147483647";
             }
         }
-        if (HasParentStep(text, separator_)) {
+        if (HasParentStep(listed_.text, separator_)) {
             return "a \"..\" in it would put the folder outside the target folder";
         }
         return {};
@@ -166,19 +136,15 @@ private:
     bool Compose(std::int64_t counter) {
         path_.clear();
         if (plan_.names == nullptr) {
-            relative_ = AppendFolderPath(path_, target_, separator_, pattern_,
-                                         static_cast<std::int32_t>(counter));
-            return true;
-        }
-        if (std::string problem = ListedProblem(counter); !problem.empty()) {
+            pattern_.Assign(patternText_);
+        } else if (std::string problem = ListedProblem(counter); !problem.empty()) {
             AppendTargetFolder(path_, target_, separator_);
             path_.append(listed_.text);
             lineProblem_ = "line " + std::to_string(listed_.line) + ": " + problem;
             return false;
         }
-        const bool counted = listed_.text.find(kCounterChar) != std::string::npos;
-        relative_ = AppendFolderPath(path_, target_, separator_, listed_.text,
-                                     counted ? static_cast<std::int32_t>(counter) : 0);
+        relative_ = AppendFolderPath(path_, target_, separator_, pattern_,
+                                     pattern_.HasBlock() ? static_cast<std::int32_t>(counter) : 0);
         return true;
     }
 
@@ -249,7 +215,8 @@ private:
     bool foresee_;  // remember the folders foretold, for the folders in them and repeated names
     PlannedFolders planned_;
     ListedName listed_;
-    std::string pattern_;
+    std::string patternText_;  // as the host gives it; parsed into pattern_ when it changes
+    NamePattern pattern_;
     std::string target_;
     std::string path_;
     std::size_t relative_ = 0;  // where the names of path_ that the run makes begin

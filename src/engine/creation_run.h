@@ -3,28 +3,16 @@
 
 #include <cstdint>
 #include <exception>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "engine/failure.h"
 #include "engine/file_system.h"
-#include "engine/name_list.h"
+#include "engine/name_pattern.h"
+#include "engine/run_plan.h"
 
 namespace quire {
-
-inline constexpr std::string_view kInvalidFolderMessage = "Folder does not appear to be valid";
-inline constexpr std::string_view kNoSingleBlockMessage =
-    "You must have a single block of #'s present in your naming scheme.";
-inline constexpr std::string_view kNotANumberSuffix = " does not appear to be a number.";
-
-// Why a run does not start: the first input found wanting, and the message that says so.
-struct RunRefusal {
-    enum class Input { Target, Pattern, Count } input;
-    std::string message;
-    std::string detail;  // for the target: the platform's reason, such as "Not a directory"
-};
 
 // Appends the folder the run's paths are made in: the target and the separator, but a drive alone
 // ("C:") on Windows, which names that drive's current folder as the system reads it, without the
@@ -37,16 +25,10 @@ void AppendTargetFolder(std::string& out, std::string_view target, char separato
 // the creation never read the text differently; an empty target is never a folder.
 std::string TargetProblem(const FileSystem& files, std::string_view target, char separator);
 
-// Checks target folder, pattern and count in that order; gives the first refusal, or nothing when
-// the run may start.
-std::optional<RunRefusal> ValidateRun(const FileSystem& files, std::string_view target,
-                                      std::string_view pattern, std::string_view count,
-                                      std::string_view decimalSeparator, char separator);
-
-// Appends the target's folder (AppendTargetFolder) and the folder name for `counter`; nothing is
-// trimmed or collapsed. Gives the size of `out` where the folder name begins.
+// Appends the target's folder (AppendTargetFolder) and the pattern's name for `counter`; nothing
+// is trimmed or collapsed. Gives the size of `out` where the folder name begins.
 std::size_t AppendFolderPath(std::string& out, std::string_view target, char separator,
-                             std::string_view pattern, std::int32_t counter);
+                             const NamePattern& pattern, std::int32_t counter);
 
 // What a run asks of the one who started it, folder by folder.
 class RunHost {
@@ -74,25 +56,6 @@ public:
 };
 
 enum class RunEnd { Finished, Stopped };
-
-// What a run makes: one folder per counter from a pattern, or one per listed name, and the same
-// subfolders in each.
-struct RunPlan {
-    std::int64_t count = 0;     // numbered folders made from the host's pattern
-    std::int32_t start = 1;     // the first folder's counter
-    std::int32_t step = 1;      // what each next folder's counter adds
-    NameList* names = nullptr;  // instead of the pattern: each listed name is the pattern of one
-                                // folder, counted by its position in the list
-    std::vector<std::string> subfolders{};  // inside every numbered folder, parents first
-                                            // (Subfolders::Paths)
-    bool portable = false;                  // every name made must also be one Windows keeps
-    bool predictOnly = false;               // the dry run: nothing is made, every outcome foretold
-    bool targetPlanned = false;  // the dry run: the target is missing, made by the run first
-};
-
-// Why the counters of `count` folders from `start` by `step` do not all lie between 0 and the
-// largest 32-bit value, naming the first folder whose counter does not; or the empty text.
-std::string CounterRangeProblem(std::int32_t start, std::int32_t step, std::int64_t count);
 
 // Runs the plan: each numbered folder, then its subfolders, skipping those that exist. A failing
 // folder is passed to the host and the run goes on. Holds one path at a time, however many the

@@ -60,8 +60,7 @@ void Form1::JournalUnwritable(const Failure& failure) {
 // The preview is also the pattern box's description, so that a screen reader that stands in the
 // box tells the first folder's name.
 void Form1::ShowPreview() {
-    const std::string preview =
-        BuildFolderName(ports_.view.Text(ControlId::Text1), kCounterChar, 1);
+    const std::string preview = FirstFolder(ports_.view.Text(ControlId::Text1), options_);
     ports_.view.SetLabelCaption(ControlId::Label4, preview);
     ports_.view.SetDescription(ControlId::Text1, preview);
 }
@@ -96,6 +95,14 @@ void Form1::Form_Load() {
     guard.Step(132, [&] {
         const std::string fallback = DefaultTargetFolder(ports_.shell, ports_.files, separator);
         view.SetText(ControlId::Text3, ports_.settings.ReadSetting(setting::kTarget, fallback));
+    });
+    // The options go into the preview and its tip; garbage in their keys is reported here.
+    guard.Step(134, [&] {
+        StoredOptions stored = ReadWindowOptions(ports_.settings);
+        options_ = std::move(stored.options);
+        staleOptions_ = std::move(stored.stale);
+        ShowOptionsTip();
+        if (!stored.problem.empty()) throw Failure(stored.problem);
     });
     guard.Step(134, [&] { ShowPreview(); });
 }

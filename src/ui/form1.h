@@ -19,7 +19,9 @@
 #include "shell/shell.h"
 #include "ui/event_pump.h"
 #include "ui/form1_view.h"
+#include "ui/options_view.h"
 #include "ui/theme_skin.h"
+#include "ui/window_options.h"
 
 namespace quire {
 
@@ -76,6 +78,12 @@ public:
     bool UndoOffered() const { return !runInProgress_ && !unloaded_; }
     void UndoLastRun_Click();
 
+    // "Options..." beside it: shows the Options dialog on `view`; what OK accepts is in effect
+    // from then on and stored, Cancel keeps nothing. Offered when undo is.
+    bool OptionsOffered() const { return UndoOffered(); }
+    void Options_Click(OptionsView& view);
+    const WindowOptions& Options() const { return options_; }
+
     void Form_MouseMove();
     void Frame1_MouseMove();
     void Frame2_MouseMove();
@@ -101,6 +109,7 @@ private:
     char Separator() const { return environment_.traits.pathSeparator; }
     void Hover(ControlId control);
     void ShowPreview();
+    void ShowOptionsTip();
 
     // Runs a procedure that has no error report: a failure never ends the program; the first one
     // of the process is shown, naming what failed.
@@ -115,6 +124,8 @@ private:
     bool unloaded_ = false;
     bool unguardedFailureShown_ = false;
     bool journalNoticeShown_ = false;
+    WindowOptions options_;                       // in effect, as the store holds them
+    std::vector<std::string_view> staleOptions_;  // keys the store holds garbage in
     RunJournal* runJournal_ = nullptr;  // of the run in progress, written out if the program ends
 };
 

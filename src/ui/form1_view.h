@@ -30,6 +30,9 @@ public:
     virtual void SetDescription(ControlId control, const std::string& description) = 0;
     virtual void SetWindowCaption(const std::string& caption) = 0;
 
+    // The tip shown while the pointer rests on the control (the preview: the options in effect).
+    virtual void SetToolTip(ControlId control, const std::string& tip) = 0;
+
     // Gives the window the application icon. Throws Failure when it cannot be set.
     virtual void SetWindowIcon() = 0;
 

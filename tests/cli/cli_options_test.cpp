@@ -58,11 +58,11 @@ TEST(ParseCommandLine, TakesTheNewOptionsWithTheirValues) {
                "T", "--portable", "F#", "3", "/t"});
     const auto* options = std::get_if<RunOptions>(&command);
     ASSERT_NE(options, nullptr);
-    EXPECT_EQ(options->start, 0);
-    EXPECT_EQ(options->step, -2);
-    EXPECT_EQ(options->each, (std::vector<std::string>{"-x", "Edits/Final"}));
-    EXPECT_EQ(options->templateFolder, "T");
-    EXPECT_TRUE(options->portable);
+    EXPECT_EQ(options->run.start, 0);
+    EXPECT_EQ(options->run.step, -2);
+    EXPECT_EQ(options->run.each, (std::vector<std::string>{"-x", "Edits/Final"}));
+    EXPECT_EQ(options->run.templateFolder, "T");
+    EXPECT_TRUE(options->run.portable);
     const Command listed = Parse({"--names", "-", "/t"});
     ASSERT_TRUE(std::holds_alternative<RunOptions>(listed));
     EXPECT_EQ(std::get<RunOptions>(listed).namesFile, "-");
@@ -92,13 +92,22 @@ TEST(ParseCommandLine, RefusesEachMistakeWithOneLine) {
         {{"--names", "list", "F#", "3", "/t"}, "--names takes TARGET alone, no PATTERN or COUNT"},
         {{"--names", "list"}, "expected --names FILE TARGET"},
         {{"--dry-run=yes", "F#", "3", "/t"}, "--dry-run takes no value"},
+        {{"--letters", "--small-letters", "F#", "3", "/t"},
+         "--letters and --small-letters are two counter styles: give one"},
+        {{"undo", "--continue"}, "undo takes --dry-run and --quiet alone, not --continue"},
     };
     for (const auto& c : cases) {
         const Command command = Parse(c.arguments);
         ASSERT_TRUE(std::holds_alternative<UsageError>(command)) << c.message;
         EXPECT_EQ(std::get<UsageError>(command).message, c.message);
     }
-    EXPECT_EQ(std::get<RunOptions>(Parse({"--start=+7", "F#", "3", "/t"})).start, 7);
+    EXPECT_EQ(std::get<RunOptions>(Parse({"--start=+7", "F#", "3", "/t"})).run.start, 7);
+    const quire::RunOptions letters =
+        std::get<RunOptions>(
+            Parse({"--small-letters", "--continue", "--small-letters", "F#", "3", "/t"}))
+            .run;
+    EXPECT_EQ(letters,
+              (quire::RunOptions{.style = CounterStyle::SmallLetters, .continueNumbering = true}));
 }
 
 }  // namespace

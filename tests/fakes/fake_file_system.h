@@ -150,9 +150,13 @@ public:
     }
 
     // The folders one level below `path`, by the separator that follows it.
-    std::vector<std::string> SubfolderNames(const std::string& path) const override {
-        calls.push_back("list " + path);
+    // A folder is named with or without its trailing separators, as by the system.
+    std::vector<std::string> SubfolderNames(const std::string& named) const override {
+        calls.push_back("list " + named);
+        std::string path = named;
+        while (path.size() > 1 && (path.back() == '\\' || path.back() == '/')) path.pop_back();
         if (unreadable.count(path) != 0) throw Failure("Permission denied");
+        if (folders.count(path) == 0) throw Failure("No such file or directory");
         std::vector<std::string> names;
         for (const std::string& folder : folders) {
             if (folder.size() <= path.size() + 1 || !folder.starts_with(path) ||

@@ -19,6 +19,7 @@ public:
     std::map<ControlId, std::string> texts;
     std::map<ControlId, std::string> captions;
     std::map<ControlId, std::string> descriptions;
+    std::map<ControlId, std::string> tips;
     std::map<ControlId, Colour> backColours;
     std::string windowCaption;
     bool hasIcon = false;
@@ -54,6 +55,8 @@ public:
     void SetDescription(ControlId control, const std::string& description) override {
         descriptions[control] = description;
     }
+
+    void SetToolTip(ControlId control, const std::string& tip) override { tips[control] = tip; }
 
     void SetLabelCaption(ControlId label, const std::string& caption) override {
         Fail(std::string(ControlName(label)));

@@ -17,6 +17,7 @@ public:
     std::map<std::string, std::string, std::less<>> values;
     std::vector<std::pair<std::string, std::string>> writes;
     std::set<std::string, std::less<>> unreadable;  // keys whose read fails
+    std::map<std::string, std::string, std::less<>> longValues;
     bool failWrites = false;
 
     std::string ReadSetting(std::string_view key, std::string_view fallback) override {
@@ -29,6 +30,18 @@ public:
         if (failWrites) throw Failure("Access is denied.");
         writes.emplace_back(key, value);
         values[std::string(key)] = std::string(value);
+    }
+
+    std::string ReadLongSetting(std::string_view key) override {
+        if (unreadable.count(key) != 0) throw Failure("Cannot read the settings store");
+        const auto it = longValues.find(key);
+        return it == longValues.end() ? std::string() : it->second;
+    }
+
+    void WriteLongSetting(std::string_view key, std::string_view value) override {
+        if (failWrites) throw Failure("Access is denied.");
+        writes.emplace_back(key, "(long)");
+        longValues[std::string(key)] = std::string(value);
     }
 };
 

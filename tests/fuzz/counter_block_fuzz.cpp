@@ -16,6 +16,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 1; i < positions.size(); ++i) {
         if (positions[i] - positions[i - 1] != 1) expected = false;
     }
-    if (quire::HasSingleCounterBlock(pattern, quire::kCounterChar) != expected) std::abort();
+    if (quire::NamePattern(pattern).HasBlock() != expected) std::abort();
     return 0;
 }

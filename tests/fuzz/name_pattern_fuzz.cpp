@@ -13,8 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::memcpy(&counter, data, sizeof counter);
     const std::string_view pattern(reinterpret_cast<const char*>(data) + 4, size - 4);
 
-    const std::string name = quire::BuildFolderName(pattern, quire::kCounterChar, counter);
-    const bool single = quire::HasSingleCounterBlock(pattern, quire::kCounterChar);
+    const std::string name = quire::NamePattern(pattern).Name(counter);
+    const bool single = quire::NamePattern(pattern).HasBlock();
     if (!single) {
         if (name != pattern) std::abort();
         return 0;

@@ -22,7 +22,7 @@ TEST_P(FolderFaults, OneReportWith126AndTheRunGoesOn) {
     Form1Harness h(kPosixTraits, "/opt/q");
     h.files.folders = {"/data"};
     h.Enter("Job ##", "12", "/data");
-    const std::string failing = "/data/" + BuildFolderName("Job ##", kCounterChar, fault.counter);
+    const std::string failing = "/data/" + NamePattern("Job ##").Name(fault.counter);
     h.files.failures = {{failing, fault.description}};
 
     h.form.PushButton1_Click();
@@ -36,7 +36,7 @@ TEST_P(FolderFaults, OneReportWith126AndTheRunGoesOn) {
     EXPECT_EQ(h.dialogs.shown[1].style, BoxStyle::YesNo);
     EXPECT_EQ(h.files.created.size(), 11u);
     for (int i = 1; i <= 12; ++i) {
-        const std::string path = "/data/" + BuildFolderName("Job ##", kCounterChar, i);
+        const std::string path = "/data/" + NamePattern("Job ##").Name(i);
         EXPECT_EQ(h.files.folders.count(path), i == fault.counter ? 0u : 1u) << path;
     }
 }

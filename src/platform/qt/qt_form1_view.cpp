@@ -36,6 +36,15 @@ void QtForm1View::SetDescription(ControlId control, const std::string& descripti
     Require(window_.Control(control), control).setAccessibleDescription(FromBytes(description));
 }
 
+// As markup that says the text as it is: a tip would take a path such as "<b>" for markup.
+void QtForm1View::SetToolTip(ControlId control, const std::string& tip) {
+    Require(window_.Control(control), control)
+        .setToolTip(
+            QStringLiteral("<p style='white-space:pre'>") +
+            FromBytes(tip).toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")) +
+            QStringLiteral("</p>"));
+}
+
 void QtForm1View::SetLabelCaption(ControlId label, const std::string& caption) {
     Require(window_.Label(label), label).setText(FromBytes(caption));
 }

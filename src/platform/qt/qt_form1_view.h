@@ -18,6 +18,7 @@ public:
     void SetLabelCaption(ControlId label, const std::string& caption) override;
     void SetDescription(ControlId control, const std::string& description) override;
     void SetWindowCaption(const std::string& caption) override;
+    void SetToolTip(ControlId control, const std::string& tip) override;
     void SetWindowIcon() override;
     void SetMouseIcon(const std::string& cursorFile) override;
     void SetMousePointer(MousePointer pointer) override;

@@ -17,6 +17,7 @@
 
 #include "app/product.h"
 #include "platform/qt/qt_colour.h"
+#include "platform/qt/qt_options_view.h"
 #include "platform/qt/qt_style_sheets.h"
 #include "platform/qt/qt_title_strip.h"
 #include "ui/accessible_names.h"
@@ -80,10 +81,17 @@ QtMainWindow::QtMainWindow()
       surfaceMenu_(new QMenu(this)),
       undoAction_(surfaceMenu_->addAction(
           QString::fromUtf8(product::kUndoMenuEntry.data(), product::kUndoMenuEntry.size()))),
+      optionsAction_(surfaceMenu_->addAction(
+          QString::fromUtf8(product::kOptionsMenuEntry.data(), product::kOptionsMenuEntry.size()))),
       exit_([] { QCoreApplication::exit(0); }) {
     Build();
     connect(undoAction_, &QAction::triggered, this, [this] {
         if (form_) form_->UndoLastRun_Click();
+    });
+    connect(optionsAction_, &QAction::triggered, this, [this] {
+        if (form_ == nullptr) return;
+        QtOptionsView view(*this);
+        form_->Options_Click(view);
     });
 }
 
@@ -233,6 +241,7 @@ void QtMainWindow::closeEvent(QCloseEvent* event) {
 
 void QtMainWindow::contextMenuEvent(QContextMenuEvent* event) {
     undoAction_->setEnabled(form_ != nullptr && form_->UndoOffered());
+    optionsAction_->setEnabled(form_ != nullptr && form_->OptionsOffered());
     surfaceMenu_->popup(event->globalPos());
     event->accept();
 }

@@ -52,7 +52,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // A right click outside the text boxes (they keep their own menus): "Undo Last Run...".
+    // A right click outside the text boxes (they keep their own menus): "Undo Last Run..." and
+    // "Options...".
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -66,6 +67,7 @@ private:
     int dotsPerInch_;
     QMenu* surfaceMenu_;
     QAction* undoAction_;
+    QAction* optionsAction_;
     Form1* form_ = nullptr;
     bool closing_ = false;
     std::function<void()> exit_;

@@ -169,4 +169,28 @@ void QtSettingsStore::WriteSetting(std::string_view key, std::string_view value)
     }
 }
 
+std::string QtSettingsStore::LongSettingFile(std::string_view key) const {
+    return Folder(file_) + "/quirebatch/" + std::string(key) + ".txt";
+}
+
+std::string QtSettingsStore::ReadLongSetting(std::string_view key) {
+    const std::string file = LongSettingFile(key);
+    if (NothingAt(file)) return {};
+    try {
+        return PosixFileSystem().ReadSmallFile(file, kLongestSetting);
+    } catch (const Failure& failure) {
+        throw Failure("The settings file " + file + " cannot be read: " + failure.what());
+    }
+}
+
+void QtSettingsStore::WriteLongSetting(std::string_view key, std::string_view value) {
+    const std::string file = LongSettingFile(key);
+    try {
+        MakeFolders(Folder(file), 0777);
+        ReplaceFile(file, value, NewFileMode());
+    } catch (const Failure& failure) {
+        CannotWrite(file, failure.what());
+    }
+}
+
 }  // namespace quire::qt

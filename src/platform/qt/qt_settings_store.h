@@ -31,7 +31,13 @@ public:
     // Writes the whole file anew with this value set; lines that were no settings are dropped.
     void WriteSetting(std::string_view key, std::string_view value) override;
 
+    // A long value is the file "quirebatch/KEY.txt" in the settings file's folder, read as the
+    // settings file is (an ordinary file, never waiting) and replaced in one rename.
+    std::string ReadLongSetting(std::string_view key) override;
+    void WriteLongSetting(std::string_view key, std::string_view value) override;
+
     const std::string& File() const { return file_; }
+    std::string LongSettingFile(std::string_view key) const;
 
 private:
     std::string file_;

@@ -433,6 +433,29 @@ void Win32Form1View::SetLabelCaption(ControlId label, const std::string& caption
     if (!SetWindowTextW(Control(label), ShownText(caption).c_str())) throw LastErrorFailure();
 }
 
+// One tooltip window for the controls that have tips; lines break at LF.
+void Win32Form1View::SetToolTip(ControlId control, const std::string& tip) {
+    if (tips_ == nullptr) {
+        tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+        if (tips_ == nullptr) throw LastErrorFailure();
+        SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, 32767);
+    }
+    std::wstring text = Wide(tip);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = Handle();
+    tool.uId = reinterpret_cast<UINT_PTR>(Control(control));
+    tool.lpszText = text.data();
+    SendMessageW(tips_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    if (!SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool))) {
+        throw Failure("The tip could not be set");
+    }
+}
+
 void Win32Form1View::SetWindowCaption(const std::string& caption) {
     if (!SetWindowTextW(Handle(), Wide(caption).c_str())) throw LastErrorFailure();
 }

@@ -77,6 +77,7 @@ public:
         return descriptions_[Index(control)];
     }
     void SetWindowCaption(const std::string& caption) override;
+    void SetToolTip(ControlId control, const std::string& tip) override;
     void SetWindowIcon() override;
     void SetMouseIcon(const std::string& cursorFile) override;
     void SetMousePointer(MousePointer pointer) override;
@@ -128,6 +129,7 @@ private:
     Cursor mouseIcon_;
     MousePointer pointer_ = MousePointer::Default;
     HWND lastFocus_ = nullptr;
+    HWND tips_ = nullptr;  // the tooltip window, owned by the main window and gone with it
     BrushCache brushes_;
     Form1* form_ = nullptr;
     bool ended_ = false;

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPalette>
 
+#include "platform/qt/qt_options_view.h"
 #include "platform/qt/qt_title_strip.h"
 #include "qt_test_support.h"
 #include "ui/contrast.h"
@@ -97,6 +98,30 @@ TEST_P(QtReadability, TheOwnTitleBarReadsOnItsFace) {
         EXPECT_GE(test::TextContrast(image, QRect(area.topLeft() * scale, area.size() * scale)),
                   kReadableContrast)
             << area.x();
+    }
+}
+
+// The Options dialog keeps the desktop's colours: every caption, box and refusal reads on them.
+TEST_P(QtReadability, TheOptionsDialogReadsOnItsFace) {
+    Program program(fixture_.Setup());
+    program.Start();
+    QtOptionsView view(program.Window());
+    for (const OptionField field : {OptionField::Start, OptionField::Step, OptionField::Each,
+                                    OptionField::Template, OptionField::Names}) {
+        view.SetText(field, "-1 Acme");
+    }
+    view.SetProblem(OptionField::Start, "The first counter cannot be below 0.");
+    view.Dialog().show();
+    const QImage image = view.Dialog().grab().toImage();
+    const qreal scale = view.Dialog().devicePixelRatioF();
+    for (QWidget* widget : view.Dialog().findChildren<QWidget*>()) {
+        if (!widget->isVisible() || widget->inherits("QDialogButtonBox") ||
+            widget->inherits("QScrollBar") || widget->parentWidget() != &view.Dialog()) {
+            continue;
+        }
+        const QRect area(widget->pos() * scale, widget->size() * scale);
+        EXPECT_GE(test::TextContrast(image, area.intersected(image.rect())), kReadableContrast)
+            << widget->metaObject()->className() << ' ' << widget->accessibleName().toStdString();
     }
 }
 
