@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace quire {
@@ -83,6 +84,75 @@ TEST(HasSingleCounterBlock, AgreesWithBuildFolderName) {
         const bool changes = NamePattern(pattern).Name(1) != pattern;
         EXPECT_EQ(NamePattern(pattern).HasBlock(), changes) << pattern;
     }
+}
+
+}  // namespace
+}  // namespace quire
+
+namespace quire {
+namespace {
+
+// A folder is one of the pattern's when the text around the block matches and the block's place
+// holds a counter of the pattern's style, of any width.
+TEST(NamePattern, FindsTheCounterOfItsOwnNamesInItsStyle) {
+    using enum CounterStyle;
+    const struct {
+        const char* pattern;
+        CounterStyle style;
+        const char* name;
+        std::optional<std::int32_t> counter;
+    } cases[] = {
+        {"Folder ###", Numbers, "Folder 7", 7},
+        {"Folder ###", Numbers, "Folder 0012", 12},
+        {"Folder ###", Numbers, "Folder G", std::nullopt},
+        {"Folder ###", Numbers, "Folder ", std::nullopt},
+        {"Folder ###", Numbers, "folder 7", std::nullopt},
+        {"Folder ###", Numbers, "Folder 7 ", std::nullopt},
+        {"Folder #", CapitalLetters, "Folder G", 7},
+        {"Folder #", CapitalLetters, "Folder 7", std::nullopt},
+        {"Folder #", SmallLetters, "Folder G", std::nullopt},
+        {"#-#", Numbers, "1-1", std::nullopt},
+        {"##x##", Numbers, "1x", std::nullopt},
+        {"[#]", SmallLetters, "[ab]", 28},
+        {"[#]", SmallLetters, "[]", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(NamePattern(c.pattern, c.style).CounterOf(c.name), c.counter) << c.name;
+    }
+    EXPECT_EQ(NamePattern("Folder ###", CapitalLetters).Name(28), "Folder AB");
+}
+
+TEST(NamePattern, BlockNameIsTheOneNameOfThePathThatHoldsTheBlock) {
+    const struct {
+        const char* pattern;
+        char separator;
+        const char* folders;
+        const char* name;
+    } cases[] = {
+        {"F#", '/', "", "F#"},
+        {"a/b/F ##/c", '/', "a/b/", "F ##"},
+        {"a/b\\F#", '\\', "a/b\\", "F#"},
+        {"a\\F#", '/', "", "a\\F#"},
+        {"a/F#b#", '/', "", "a/F#b#"},
+    };
+    for (const auto& c : cases) {
+        std::string_view folders = "unset";
+        EXPECT_EQ(NamePattern(c.pattern).BlockName(c.separator, folders).Text(), c.name);
+        EXPECT_EQ(folders, c.folders) << c.pattern;
+    }
+}
+
+// The window gives the pattern for every folder: it is parsed again only when it changed.
+TEST(NamePattern, AssignKeepsTheBlockOfTheSameTextAndFindsTheNewOne) {
+    NamePattern pattern("F ##");
+    pattern.Assign("F ##");
+    EXPECT_EQ(pattern.Name(3), "F 03");
+    pattern.Assign("#x#");
+    EXPECT_EQ(pattern.Problem(), PatternProblem::SplitBlocks);
+    pattern.Assign("G#");
+    EXPECT_EQ(pattern.Name(3), "G3");
+    pattern.Assign("G");
+    EXPECT_EQ(pattern.Problem(), PatternProblem::NoBlock);
 }
 
 }  // namespace
