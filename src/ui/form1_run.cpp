@@ -7,7 +7,7 @@
 #include "app/statement_guard.h"
 #include "engine/count_text.h"
 #include "engine/creation_run.h"
-#include "engine/name_pattern.h"
+#include "engine/run_checks.h"
 #include "engine/run_journal.h"
 #include "engine/run_plan.h"
 #include "ui/form1.h"
@@ -83,12 +83,16 @@ void Form1::PushButton1_Click() {
     if (runInProgress_) return;
     const RunFlag flag(runInProgress_);
     Form1View& view = ports_.view;
+    const auto refused = [&](RunRefusal::Input input, std::string_view text) {
+        return CheckInput(input, text, ports_.files, environment_.decimalSeparator, Separator())
+            .has_value();
+    };
 
     // Each test is a statement of its own: a test that fails runs its body, the message.
     std::string target;
     if (guard.Test(106, [&] {
             target = view.Text(ControlId::Text3);
-            return !TargetProblem(ports_.files, target, Separator()).empty();
+            return refused(RunRefusal::Input::Target, target);
         })) {
         guard.Step(146, [&] { Show(kInvalidFolderMessage, BoxStyle::Ok); });
         return;
@@ -100,14 +104,14 @@ void Form1::PushButton1_Click() {
     if (!listed) {
         if (guard.Test(108, [&] {
                 pattern = view.Text(ControlId::Text1);
-                return !NamePattern(pattern).HasBlock();
+                return refused(RunRefusal::Input::Pattern, pattern);
             })) {
             guard.Step(144, [&] { Show(kNoSingleBlockMessage, BoxStyle::Ok); });
             return;
         }
         if (guard.Test(110, [&] {
                 countText = view.Text(ControlId::Text2);
-                return !IsNumber(countText, environment_.decimalSeparator);
+                return refused(RunRefusal::Input::Count, countText);
             })) {
             guard.Step(142,
                        [&] { Show(countText + std::string(kNotANumberSuffix), BoxStyle::Ok); });
