@@ -15,14 +15,14 @@ struct NameCase {
     const char* name;
 };
 
-class BuildFolderNameTable : public testing::TestWithParam<NameCase> {};
+class NameTable : public testing::TestWithParam<NameCase> {};
 
-TEST_P(BuildFolderNameTable, GivesTheName) {
+TEST_P(NameTable, GivesTheName) {
     const NameCase& c = GetParam();
     EXPECT_EQ(NamePattern(c.pattern).Name(c.counter), c.name);
 }
 
-INSTANTIATE_TEST_SUITE_P(Names, BuildFolderNameTable,
+INSTANTIATE_TEST_SUITE_P(Names, NameTable,
                          testing::Values(NameCase{"Folder ###", 1, "Folder 001"},
                                          NameCase{"Folder ###", 42, "Folder 042"},
                                          NameCase{"Folder ###", 999, "Folder 999"},
@@ -32,20 +32,20 @@ INSTANTIATE_TEST_SUITE_P(Names, BuildFolderNameTable,
                                          NameCase{"A#B#", 1, "A#B#"}, NameCase{"##x##", 5, "##x##"},
                                          NameCase{"Folder", 5, "Folder"}, NameCase{"", 1, ""}));
 
-TEST(BuildFolderName, BlockAtEitherEndAndAroundMultibyteText) {
+TEST(PatternName, BlockAtEitherEndAndAroundMultibyteText) {
     EXPECT_EQ(NamePattern("##-Übung").Name(4), "04-Übung");
     EXPECT_EQ(NamePattern("Δοκιμή ###").Name(12), "Δοκιμή 012");
     EXPECT_EQ(NamePattern("日本#").Name(3), "日本3");
 }
 
-TEST(BuildFolderName, WidensForTheLargestCounterAndKeepsSignOfOthers) {
+TEST(PatternName, WidensForTheLargestCounterAndKeepsSignOfOthers) {
     EXPECT_EQ(NamePattern("F#").Name(std::numeric_limits<std::int32_t>::max()), "F2147483647");
     // Callers pass 1 and up; anything else still comes out whole rather than garbled.
     EXPECT_EQ(NamePattern("F###").Name(-5), "F0-5");
     EXPECT_EQ(NamePattern("F#").Name(std::numeric_limits<std::int32_t>::min()), "F-2147483648");
 }
 
-TEST(BuildFolderName, LongPatternsAndControlCharactersPassThrough) {
+TEST(PatternName, LongPatternsAndControlCharactersPassThrough) {
     const std::string prefix(10'000, 'a');
     EXPECT_EQ(NamePattern(prefix + "###").Name(7), prefix + "007");
     EXPECT_EQ(NamePattern(std::string("a\0b\t#", 5)).Name(9), std::string("a\0b\t9", 5));
@@ -53,7 +53,7 @@ TEST(BuildFolderName, LongPatternsAndControlCharactersPassThrough) {
     EXPECT_EQ(NamePattern(wide).Name(1), std::string(299, '0') + "1");
 }
 
-TEST(BuildFolderName, AppendKeepsWhatIsAlreadyThere) {
+TEST(PatternName, AppendKeepsWhatIsAlreadyThere) {
     std::string path = "C:\\Jobs\\";
     NamePattern("Job ##").AppendName(path, 3);
     EXPECT_EQ(path, "C:\\Jobs\\Job 03");
@@ -64,13 +64,13 @@ struct BlockCase {
     bool single;
 };
 
-class HasSingleCounterBlockTable : public testing::TestWithParam<BlockCase> {};
+class BlockTable : public testing::TestWithParam<BlockCase> {};
 
-TEST_P(HasSingleCounterBlockTable, Answers) {
+TEST_P(BlockTable, Answers) {
     EXPECT_EQ(NamePattern(GetParam().pattern).HasBlock(), GetParam().single) << GetParam().pattern;
 }
 
-INSTANTIATE_TEST_SUITE_P(Blocks, HasSingleCounterBlockTable,
+INSTANTIATE_TEST_SUITE_P(Blocks, BlockTable,
                          testing::Values(BlockCase{"Folder ###", true}, BlockCase{"#", true},
                                          BlockCase{"###x", true}, BlockCase{"x#y", true},
                                          BlockCase{"", false}, BlockCase{"Folder", false},
@@ -78,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(Blocks, HasSingleCounterBlockTable,
                                          BlockCase{"# #", false}, BlockCase{"#a#a#", false},
                                          BlockCase{"a/b/##", true}));
 
-TEST(HasSingleCounterBlock, AgreesWithBuildFolderName) {
+TEST(PatternBlock, AgreesWithTheName) {
     // A usable pattern is exactly one whose name differs from the pattern.
     for (const char* pattern : {"#", "a#", "##b", "a#b#", "", "abc", "#x#", "x###y"}) {
         const bool changes = NamePattern(pattern).Name(1) != pattern;
