@@ -11,6 +11,8 @@
 #include <thread>
 
 #include "accessible_table.h"
+#include "app/product.h"
+#include "platform/win32/win32_options_view.h"
 #include "platform/win32/win32_wide_text.h"
 #include "win32_form1_harness.h"
 
@@ -134,6 +136,42 @@ TEST_F(Accessibility, AScreenReaderIsAnsweredWhileARunPumpsEvents) {
     EXPECT_EQ(wrong, 0);
     EXPECT_TRUE(harness.realFiles.FolderExists(target / "Folder 2000"));
     EXPECT_EQ(harness.dialogs.shown.size(), 1u);  // the closing question alone
+}
+
+// The Options dialog: every field named as its label or its own text says, a label just before
+// its field, and a refused value told to the screen reader as the field's description.
+TEST_F(Accessibility, TheOptionsDialogNamesEveryField) {
+    Win32OptionsView view(harness.window.Handle());
+    using enum OptionField;
+    const struct {
+        int id;
+        LONG role;
+        std::string name;
+    } fields[] = {
+        {OptionFieldId(Start), ROLE_SYSTEM_TEXT, "First counter"},
+        {OptionFieldId(Step), ROLE_SYSTEM_TEXT, "Step"},
+        {OptionFieldId(Style), ROLE_SYSTEM_COMBOBOX, "Counter style"},
+        {OptionFieldId(Continue), ROLE_SYSTEM_CHECKBUTTON,
+         "Continue after the highest counter already in the target folder"},
+        {OptionFieldId(Each), ROLE_SYSTEM_TEXT, "Subfolders in every folder (one path a line)"},
+        {OptionFieldId(Template), ROLE_SYSTEM_TEXT,
+         "Template folder (its folders in every folder)"},
+        {kOptionsBrowseId, ROLE_SYSTEM_PUSHBUTTON, "Browse for the template folder"},
+        {OptionFieldId(Listed), ROLE_SYSTEM_CHECKBUTTON, "Names from a list (one name a line)"},
+        {OptionFieldId(Names), ROLE_SYSTEM_TEXT, "The list of names"},
+        {kOptionsResetId, ROLE_SYSTEM_PUSHBUTTON, "Reset"},
+        {IDOK, ROLE_SYSTEM_PUSHBUTTON, "OK"},
+        {IDCANCEL, ROLE_SYSTEM_PUSHBUTTON, "Cancel"},
+    };
+    for (const auto& [id, role, name] : fields) {
+        EXPECT_EQ(Ask(GetDlgItem(view.Handle(), id)), (Heard{role, name, ""})) << name;
+    }
+    for (const OptionField field : {Start, Step, Style, Each, Template}) {
+        EXPECT_EQ(GetWindow(GetDlgItem(view.Handle(), OptionFieldId(field)), GW_HWNDPREV),
+                  GetDlgItem(view.Handle(), OptionCaptionId(field)));
+    }
+    view.SetProblem(Step, std::string(product::kStepZero));
+    EXPECT_EQ(Ask(GetDlgItem(view.Handle(), OptionFieldId(Step))).description, product::kStepZero);
 }
 
 }  // namespace
