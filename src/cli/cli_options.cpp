@@ -19,13 +19,22 @@ struct OptionSpec {
 };
 
 constexpr OptionSpec kOptions[] = {
-    {"--dry-run", Takes::Nothing, 'n'}, {"--quiet", Takes::Nothing, 'q'},
-    {"--null", Takes::Nothing, '0'},    {"--portable", Takes::Nothing},
-    {"--help", Takes::Nothing, 'h'},    {"--version", Takes::Nothing, 'V'},
-    {"--parents", Takes::Nothing, 'p'}, {"--start", Takes::Value},
-    {"--step", Takes::Value},           {"--each", Takes::Value},
-    {"--template", Takes::Value},       {"--names", Takes::Value},
+    {"--dry-run", Takes::Nothing, 'n'},
+    {"--quiet", Takes::Nothing, 'q'},
+    {"--null", Takes::Nothing, '0'},
+    {"--portable", Takes::Nothing},
+    {"--help", Takes::Nothing, 'h'},
+    {"--version", Takes::Nothing, 'V'},
+    {"--parents", Takes::Nothing, 'p'},
+    {"--start", Takes::Value},
+    {"--step", Takes::Value},
+    {"--each", Takes::Value},
+    {"--template", Takes::Value},
+    {"--names", Takes::Value},
     {"--no-journal", Takes::Nothing},
+    {"--letters", Takes::Nothing},
+    {"--small-letters", Takes::Nothing},
+    {"--continue", Takes::Nothing},
 };
 
 // What `undo` takes besides itself.
@@ -76,6 +85,15 @@ public:
         if (name == "--portable") options.run.portable = true;
         if (name == "--no-journal") options.noJournal = true;
         if (name == "--parents") options.parents = true;
+        if (name == "--continue") options.run.continueNumbering = true;
+        if (name == "--letters" || name == "--small-letters") {
+            const CounterStyle style =
+                name == "--letters" ? CounterStyle::CapitalLetters : CounterStyle::SmallLetters;
+            if (options.run.style != CounterStyle::Numbers && options.run.style != style) {
+                return "--letters and --small-letters are two counter styles: give one";
+            }
+            options.run.style = style;
+        }
         if (name == "--each") options.run.each.emplace_back(*value);
         if (name == "--template") options.run.templateFolder = std::string(*value);
         if (name == "--names") options.namesFile = std::string(*value);
@@ -227,11 +245,16 @@ std::string_view UsageText() {
            "folders the last run made inside its target, last first, each only while it is\n"
            "still empty and still the folder that run made, once the run has ended.\n"
            "\n"
-           "  --start N        the first counter (default 1, never below 0)\n"
+           "  --start N        the first counter (default 1, never below 0; with letters 1)\n"
            "  --step N         added for each next folder (default 1; negative counts down)\n"
            "  --each PATH      make PATH inside every folder, parents first (repeatable)\n"
            "  --template DIR   make the tree of folders under DIR inside every folder\n"
            "  --names FILE     one folder per line of FILE (- for standard input)\n"
+           "  --letters        count with capital letters as spreadsheet columns do: A to Z,\n"
+           "                   then AA, AB, ... (the block's width pads numbers only)\n"
+           "  --small-letters  count with small letters: a to z, then aa, ab, ...\n"
+           "  --continue       start one step past the highest counter that a folder of\n"
+           "                   PATTERN in TARGET already has (of the same counter style)\n"
            "  -p, --parents    make a missing TARGET and its parents first (undo removes them)\n"
            "  --portable       refuse names Windows cannot hold, on every system\n"
            "  -n, --dry-run    create (undo: remove) nothing; list what would be and why not\n"

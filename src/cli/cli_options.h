@@ -51,7 +51,7 @@ using Command = std::variant<RunOptions, UndoOptions, ShowHelp, ShowVersion, Usa
 // option (any other word after one dash too), a value given to an option that takes none
 // (--help=x), an option without its value, an option with a value given twice (--each may be
 // repeated), a --start or --step that is no whole number in the 32-bit range, a --start below 0,
-// a --step of 0, and operands that do not fit the form.
+// a --step of 0, --letters with --small-letters, and operands that do not fit the form.
 Command ParseCommandLine(std::span<const std::string_view> arguments);
 
 std::string_view UsageText();

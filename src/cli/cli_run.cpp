@@ -157,7 +157,7 @@ private:
     // the count goes, a number where the target goes) says the order on a line of its own.
     std::string WithOrderHint(std::string refusal) const {
         const auto patternLike = [](std::string_view text) {
-            return text.find(kCounterChar) != std::string_view::npos;
+            return NamePattern(text).Problem() != PatternProblem::NoBlock;
         };
         if (options_.namesFile) return refusal;
         if (patternLike(options_.count) || patternLike(options_.target) ||
@@ -264,6 +264,13 @@ int RunFromCommandLine(const RunOptions& options, CliContext& context) {
         progress.emplace(context.err, plan.names != nullptr ? 0 : plan.count * folders,
                          ProgressPrinter::Clock::now(), context.columns);
     }
+    std::ostream& summary = options.nullSeparated ? context.err : context.out;
+    if (options.dryRun && options.run.continueNumbering && !options.quiet) {
+        summary << "first counter " + std::to_string(plan.start) + " (" +
+                       Printable(NamePattern(options.pattern, plan.style).Name(plan.start),
+                                 context.separator) +
+                       ")\n";
+    }
     const MissingTarget& target = prepared.target;
     // A run that makes its target is journaled as one in the folder it made it in, so that undo
     // takes the target and its parents too, after their insides, when they are empty.
@@ -277,7 +284,6 @@ int RunFromCommandLine(const RunOptions& options, CliContext& context) {
     if (progress) progress->Finish();
 
     if (!options.quiet) {
-        std::ostream& summary = options.nullSeparated ? context.err : context.out;
         summary << "created " + std::to_string(host.created) + ", skipped " +
                        std::to_string(host.skipped) + ", failed " + std::to_string(host.failed) +
                        '\n';

@@ -1,10 +1,9 @@
-// The validation order and the per-folder loop shared by the window and the command line.
+// The per-folder loop shared by the window and the command line.
 #include "engine/creation_run.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "engine/count_text.h"
 #include "engine/name_pattern.h"
 #include "engine/path_separators.h"
 #include "engine/planned_folders.h"
@@ -36,50 +35,12 @@ std::string TargetProblem(const FileSystem& files, std::string_view target, char
     return files.FolderProblem(folder);
 }
 
-std::optional<RunRefusal> ValidateRun(const FileSystem& files, std::string_view target,
-                                      std::string_view pattern, std::string_view count,
-                                      std::string_view decimalSeparator, char separator) {
-    using enum RunRefusal::Input;
-    if (std::string problem = TargetProblem(files, target, separator); !problem.empty()) {
-        return RunRefusal{Target, std::string(kInvalidFolderMessage), std::move(problem)};
-    }
-    if (!NamePattern(pattern).HasBlock()) {
-        return RunRefusal{Pattern, std::string(kNoSingleBlockMessage), {}};
-    }
-    if (!IsNumber(count, decimalSeparator)) {
-        return RunRefusal{Count, std::string(count).append(kNotANumberSuffix), {}};
-    }
-    return std::nullopt;
-}
-
 std::size_t AppendFolderPath(std::string& out, std::string_view target, char separator,
                              const NamePattern& pattern, std::int32_t counter) {
     AppendTargetFolder(out, target, separator);
     const std::size_t names = out.size();
     pattern.AppendName(out, counter);
     return names;
-}
-
-std::string CounterRangeProblem(std::int64_t start, std::int32_t step, std::int64_t count,
-                                CounterStyle style) {
-    constexpr std::int64_t kLargest = std::numeric_limits<std::int32_t>::max();
-    const std::int64_t lowest = LowestCounter(style);
-    if (count <= 0) return {};
-    const std::int64_t last = start + (count - 1) * step;
-    std::int64_t index = 0;  // of the first folder out of range
-    if (start < lowest || start > kLargest) {
-        index = 0;
-    } else if (last < lowest) {
-        index = (start - lowest) / -static_cast<std::int64_t>(step) + 1;
-    } else if (last > kLargest) {
-        index = (kLargest - start) / step + 1;
-    } else {
-        return {};
-    }
-    const std::int64_t counter = start + index * step;
-    return "the counter of folder " + std::to_string(index + 1) + " would be " +
-           std::to_string(counter) +
-           (counter < lowest ? ", below " + std::to_string(lowest) : ", beyond 2147483647");
 }
 
 namespace {

@@ -3,12 +3,10 @@
 
 #include <cstdint>
 #include <exception>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "engine/counter_style.h"
 #include "engine/failure.h"
 #include "engine/file_system.h"
 #include "engine/name_pattern.h"
@@ -26,12 +24,6 @@ void AppendTargetFolder(std::string& out, std::string_view target, char separato
 // one the run's paths are made in (AppendTargetFolder), so that the check and
 // the creation never read the text differently; an empty target is never a folder.
 std::string TargetProblem(const FileSystem& files, std::string_view target, char separator);
-
-// Checks target folder, pattern and count in that order; gives the first refusal, or nothing when
-// the run may start.
-std::optional<RunRefusal> ValidateRun(const FileSystem& files, std::string_view target,
-                                      std::string_view pattern, std::string_view count,
-                                      std::string_view decimalSeparator, char separator);
 
 // Appends the target's folder (AppendTargetFolder) and the pattern's name for `counter`; nothing
 // is trimmed or collapsed. Gives the size of `out` where the folder name begins.
@@ -64,12 +56,6 @@ public:
 };
 
 enum class RunEnd { Finished, Stopped };
-
-// Why the counters of `count` folders from `start` by `step` do not all lie between the style's
-// lowest counter and the largest 32-bit value, naming the first folder whose counter does not; or
-// the empty text.
-std::string CounterRangeProblem(std::int64_t start, std::int32_t step, std::int64_t count,
-                                CounterStyle style = CounterStyle::Numbers);
 
 // Runs the plan: each numbered folder, then its subfolders, skipping those that exist. A failing
 // folder is passed to the host and the run goes on. Holds one path at a time, however many the

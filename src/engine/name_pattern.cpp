@@ -6,6 +6,11 @@
 #include "engine/path_separators.h"
 
 namespace quire {
+namespace {
+
+constexpr char kCounterChar = '#';
+
+}  // namespace
 
 NamePattern::NamePattern(std::string_view text, CounterStyle style) : text_(text), style_(style) {
     Parse();

@@ -10,8 +10,6 @@
 
 namespace quire {
 
-inline constexpr char kCounterChar = '#';
-
 // What keeps a pattern from naming numbered folders.
 enum class PatternProblem { None, NoBlock, SplitBlocks };
 

@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "engine/count_text.h"
-#include "engine/creation_run.h"
 #include "engine/highest_counter.h"
 #include "engine/name_pattern.h"
 #include "engine/subfolders.h"
@@ -18,12 +17,12 @@ std::variant<std::int64_t, RunRefusal> FirstCounter(const FileSystem& files,
                                                     const RunOptions& options,
                                                     const RunRequest& request, char separator) {
     using enum RunRefusal::Input;
-    if (!options.continueNumbering || request.targetMade) return std::int64_t{options.start};
+    if (!options.continueNumbering) return std::int64_t{options.start};
     if (request.listed) {
-        return RunRefusal{Continue,
-                          "continuing after the highest counter takes a pattern, "
-                          "not a list whose lines are patterns of their own"};
+        return RunRefusal{
+            Continue, "a list has no one pattern to continue: its lines are patterns of their own"};
     }
+    if (request.targetMade) return std::int64_t{options.start};
     try {
         const std::optional<std::int32_t> highest = HighestCounter(
             files, request.target, NamePattern(request.pattern, options.style), separator);
@@ -63,9 +62,9 @@ std::variant<RunPlan, RunRefusal> PlanRun(const FileSystem& files, const RunOpti
     plan.style = options.style;
     plan.portable = options.portable;
     if (request.listed) {
-        if (std::string problem = TargetProblem(files, request.target, separator);
-            !problem.empty()) {
-            return RunRefusal{Target, std::string(kInvalidFolderMessage), std::move(problem)};
+        if (auto refusal =
+                CheckInput(Target, request.target, files, request.decimalSeparator, separator)) {
+            return *std::move(refusal);
         }
     } else {
         if (auto refusal = ValidateRun(files, request.target, request.pattern, request.count,

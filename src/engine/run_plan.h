@@ -11,30 +11,10 @@
 #include "engine/counter_style.h"
 #include "engine/file_system.h"
 #include "engine/name_list.h"
+#include "engine/run_checks.h"
 #include "engine/run_options.h"
 
 namespace quire {
-
-inline constexpr std::string_view kInvalidFolderMessage = "Folder does not appear to be valid";
-inline constexpr std::string_view kNoSingleBlockMessage =
-    "You must have a single block of #'s present in your naming scheme.";
-inline constexpr std::string_view kNotANumberSuffix = " does not appear to be a number.";
-
-// Why a run does not start: the first input found wanting, and the message that says so.
-struct RunRefusal {
-    enum class Input {
-        Target,     // no folder; detail: the platform's reason, such as "Not a directory"
-        Pattern,    // not one block of #
-        Count,      // no number
-        CountSize,  // a number beyond the 32-bit range
-        Counters,   // a counter of the run would leave the style's range
-        Each,       // a subfolder that leads out of the folder or names none; detail: the path
-        Template,   // the template's tree cannot be read or is too large
-        Continue,   // the highest counter cannot be found
-    } input;
-    std::string message;
-    std::string detail{};
-};
 
 // What a run makes: one folder per counter from a pattern, or one per listed name, and the same
 // subfolders in each.

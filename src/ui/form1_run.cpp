@@ -1,13 +1,13 @@
 // The Start button: validation, the folder loop with the window kept alive, the closing question.
+#include <iterator>
 #include <optional>
 #include <utility>
 #include <variant>
 
 #include "app/product.h"
 #include "app/statement_guard.h"
-#include "engine/count_text.h"
 #include "engine/creation_run.h"
-#include "engine/name_pattern.h"
+#include "engine/run_checks.h"
 #include "engine/run_journal.h"
 #include "engine/run_plan.h"
 #include "ui/form1.h"
@@ -33,6 +33,21 @@ private:
 // The tool's reason, and what it is about.
 std::string Refusal(const RunRefusal& refusal) {
     return refusal.detail.empty() ? refusal.message : refusal.detail + ":\r\n" + refusal.message;
+}
+
+// Where the window reads an input and the statements of its test and of its message.
+struct InputStatements {
+    ControlId box;
+    int test;
+    int message;
+};
+
+InputStatements StatementsOf(RunRefusal::Input input) {
+    switch (input) {
+        case RunRefusal::Input::Target: return {ControlId::Text3, 106, 146};
+        case RunRefusal::Input::Pattern: return {ControlId::Text1, 108, 144};
+        default: return {ControlId::Text2, 110, 142};
+    }
 }
 
 }  // namespace
@@ -84,54 +99,46 @@ void Form1::PushButton1_Click() {
     const RunFlag flag(runInProgress_);
     Form1View& view = ports_.view;
 
-    // Each test is a statement of its own: a test that fails runs its body, the message.
-    std::string target;
-    if (guard.Test(106, [&] {
-            target = view.Text(ControlId::Text3);
-            return !TargetProblem(ports_.files, target, Separator()).empty();
-        })) {
-        guard.Step(146, [&] { Show(kInvalidFolderMessage, BoxStyle::Ok); });
-        return;
-    }
-    // With the names from the list, the pattern and the count are not used.
+    // Each input is read and checked in a statement of its own, in the engine's order: a test
+    // that fails runs its body, the message; an input that cannot be read is refused as an empty
+    // one. With the names from the list, the pattern and the count are not used.
     const bool listed = options_.listed;
-    std::string pattern;
-    std::string countText;
-    if (!listed) {
-        if (guard.Test(108, [&] {
-                pattern = view.Text(ControlId::Text1);
-                return !NamePattern(pattern).HasBlock();
+    std::string texts[std::size(kInputOrder)];
+    const auto text = [&](RunRefusal::Input input) -> std::string& {
+        return texts[static_cast<std::size_t>(input)];
+    };
+    for (const RunRefusal::Input input : kInputOrder) {
+        if (listed && input != RunRefusal::Input::Target) continue;
+        const InputStatements at = StatementsOf(input);
+        const auto check = [&] {
+            return CheckInput(input, text(input), ports_.files, environment_.decimalSeparator,
+                              Separator());
+        };
+        std::optional<RunRefusal> refusal;
+        if (guard.Test(at.test, [&] {
+                text(input) = view.Text(at.box);
+                refusal = check();
+                return refusal.has_value();
             })) {
-            guard.Step(144, [&] { Show(kNoSingleBlockMessage, BoxStyle::Ok); });
+            if (!refusal) refusal = check();
+            guard.Step(at.message, [&] { Show(refusal->message, BoxStyle::Ok); });
             return;
         }
-        if (guard.Test(110, [&] {
-                countText = view.Text(ControlId::Text2);
-                return !IsNumber(countText, environment_.decimalSeparator);
-            })) {
-            guard.Step(142,
-                       [&] { Show(countText + std::string(kNotANumberSuffix), BoxStyle::Ok); });
-            return;
-        }
-
-        // A count that passed the number test but does not fit 32 bits ends the run here:
-        // nothing is created and no question is asked.
-        std::optional<std::int32_t> count;
-        guard.Step(112, [&] {
-            count = ConvertCount(view.Text(ControlId::Text2), environment_.decimalSeparator);
-            if (!count) throw Failure("Overflow");
-        });
-        if (!count) return;
     }
+    const std::string& target = text(RunRefusal::Input::Target);
+    const std::string& pattern = text(RunRefusal::Input::Pattern);
 
-    // The plan the command-line tool makes of the same inputs and options; options it refuses
-    // end the run with its reason before anything is made.
+    // The plan the command-line tool makes of the same inputs and options. A count that passed
+    // the number test but does not fit 32 bits ends the run here as an overflow, and options the
+    // plan refuses with their reason: nothing is created and no question is asked.
     std::optional<RunPlan> plan;
     guard.Step(112, [&] {
-        const RunRequest request{target, pattern, countText, environment_.decimalSeparator, listed};
+        const RunRequest request{target, pattern, text(RunRefusal::Input::Count),
+                                 environment_.decimalSeparator, listed};
         std::variant<RunPlan, RunRefusal> planned =
             PlanRun(ports_.files, options_.run, request, Separator());
         if (const auto* refusal = std::get_if<RunRefusal>(&planned)) {
+            if (refusal->input == RunRefusal::Input::CountSize) throw Failure("Overflow");
             Show(Refusal(*refusal), BoxStyle::Ok);
             return;
         }

@@ -186,9 +186,7 @@ std::string FirstFolder(std::string_view pattern, const WindowOptions& options) 
     std::string first;
     ForEachLine(options.names, [&](std::string_view line, std::int64_t) {
         if (line.empty()) return true;
-        first = line.find(kCounterChar) == std::string_view::npos
-                    ? std::string(line)
-                    : FirstFolderName(line, options.run);
+        first = FirstFolderName(line, options.run);
         return false;
     });
     return first;

@@ -92,6 +92,9 @@ TEST(ParseCommandLine, RefusesEachMistakeWithOneLine) {
         {{"--names", "list", "F#", "3", "/t"}, "--names takes TARGET alone, no PATTERN or COUNT"},
         {{"--names", "list"}, "expected --names FILE TARGET"},
         {{"--dry-run=yes", "F#", "3", "/t"}, "--dry-run takes no value"},
+        {{"--letters", "--small-letters", "F#", "3", "/t"},
+         "--letters and --small-letters are two counter styles: give one"},
+        {{"undo", "--continue"}, "undo takes --dry-run and --quiet alone, not --continue"},
     };
     for (const auto& c : cases) {
         const Command command = Parse(c.arguments);
@@ -99,6 +102,12 @@ TEST(ParseCommandLine, RefusesEachMistakeWithOneLine) {
         EXPECT_EQ(std::get<UsageError>(command).message, c.message);
     }
     EXPECT_EQ(std::get<RunOptions>(Parse({"--start=+7", "F#", "3", "/t"})).run.start, 7);
+    const quire::RunOptions letters =
+        std::get<RunOptions>(
+            Parse({"--small-letters", "--continue", "--small-letters", "F#", "3", "/t"}))
+            .run;
+    EXPECT_EQ(letters,
+              (quire::RunOptions{.style = CounterStyle::SmallLetters, .continueNumbering = true}));
 }
 
 }  // namespace

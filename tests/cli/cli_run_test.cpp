@@ -366,3 +366,60 @@ TEST_F(CliParents, ARelativeTargetIsJournaledInTheCurrentFolder) {
 
 }  // namespace
 }  // namespace quire::cli
+
+namespace quire::cli {
+namespace {
+
+// With --continue the dry run first tells the counter it would start from, where the summary
+// goes; --quiet drops it with the summary.
+TEST_F(CliRun, ADryRunThatContinuesTellsItsFirstCounter) {
+    files.folders.insert({"/t/F 7", "/t/F G", "/t/F 0x"});
+    const struct {
+        CounterStyle style;
+        bool nullSeparated;
+        bool quiet;
+        std::string out;
+        const char* err;
+    } cases[] = {
+        {CounterStyle::Numbers, false, false,
+         "first counter 9 (F 09)\n/t/F 09\ncreated 1, skipped 0, failed 0\n", ""},
+        {CounterStyle::CapitalLetters, true, false, std::string("/t/F I\0", 7),
+         "first counter 9 (F I)\ncreated 1, skipped 0, failed 0\n"},
+        {CounterStyle::SmallLetters, false, true, "/t/F a\n", ""},
+    };
+    for (const auto& c : cases) {
+        out.str("");
+        err.str("");
+        RunOptions options{"F ##", "1", "/t", true, c.quiet, c.nullSeparated};
+        options.run = {.step = 2, .style = c.style, .continueNumbering = true};
+        EXPECT_EQ(RunFromCommandLine(options, context), kExitDone);
+        EXPECT_EQ(out.str(), c.out);
+        EXPECT_EQ(err.str(), c.err);
+    }
+}
+
+// The engine's refusals of options, each named by the option it is about.
+TEST_F(CliRun, RefusesOptionsThatCannotBeUsedNamingTheOption) {
+    files.folders.insert("/t/F2147483647");
+    const struct {
+        quire::RunOptions run;
+        const char* err;
+    } cases[] = {
+        {{.start = 0, .style = CounterStyle::CapitalLetters},
+         "quirebatch-cli: --start 0 --step 1: the counter of folder 1 would be 0, below 1\n"},
+        {{.continueNumbering = true},
+         "quirebatch-cli: --start 1 --continue --step 1: the counter of folder 1 would be "
+         "2147483648, beyond 2147483647\n"},
+    };
+    for (const auto& c : cases) {
+        err.str("");
+        RunOptions options{"F#", "1", "/t"};
+        options.run = c.run;
+        EXPECT_EQ(RunFromCommandLine(options, context), kExitBadInput);
+        EXPECT_EQ(err.str(), c.err);
+    }
+    EXPECT_TRUE(files.created.empty());
+}
+
+}  // namespace
+}  // namespace quire::cli

@@ -102,6 +102,19 @@ const Row kRows[] = {
     {"names in other scripts from a list", {"--names", "{L}", "{T}"},
      "\xE8\xAB\x8B\xE6\xB1\x82\xE6\x9B\xB8 ###\n", {}, {},
      0, "created 1, skipped 0, failed 0", {"\xE8\xAB\x8B\xE6\xB1\x82\xE6\x9B\xB8 001"}},
+    {"capital letters", {"--letters", "--start", "26", "C ##", "3", "{T}"}, "", {}, {},
+     0, "created 3, skipped 0, failed 0", {"C Z", "C AA", "C AB"}},
+    {"small letters counting down", {"--small-letters", "--start", "28", "--step", "-1", "c #",
+     "3", "{T}"}, "", {}, {}, 0, "created 3, skipped 0, failed 0", {"c ab", "c aa", "c z"}},
+    {"letters below A", {"--letters", "--step", "-1", "F#", "2", "{T}"}, "", {}, {}, 2, "", {}},
+    {"continuing after the highest number", {"--continue", "--step", "2", "F ##", "2", "{T}"}, "",
+     {"F 7", "F G", "F 03", "G 50"}, {}, 0, "created 2, skipped 0, failed 0",
+     {"F 7", "F G", "F 03", "G 50", "F 09", "F 11"}},
+    {"continuing after the highest letters", {"--continue", "--letters", "--each", "R", "F #",
+     "1", "{T}"}, "", {"F 7", "F G", "F AB"}, {}, 0, "created 2, skipped 0, failed 0",
+     {"F 7", "F G", "F AB", "F AC", "F AC/R"}},
+    {"continuing past the last counter", {"--continue", "F#", "1", "{T}"}, "", {"F2147483647"},
+     {}, 2, "", {"F2147483647"}},
 };
 // clang-format on
 

@@ -80,8 +80,7 @@ TEST(PlanRun, RefusesTheFirstInputFoundWantingOrGivesTheFirstCounter) {
          {.continueNumbering = true},
          listed,
          Input::Continue,
-         "continuing after the highest counter takes a pattern, not a list whose lines are "
-         "patterns of their own"},
+         "a list has no one pattern to continue: its lines are patterns of their own"},
         {"continue unlisted",
          {.continueNumbering = true},
          {.target = "/u", .pattern = "F#", .count = "1"},

@@ -19,12 +19,10 @@
 namespace quire::qt {
 namespace {
 
-QString Said(std::string_view text) { return FromBytes(text); }
-
 // A caption as a screen reader says the field it names: without its closing colon.
 QString NameOf(std::string_view caption) {
     if (caption.ends_with(':')) caption.remove_suffix(1);
-    return Said(caption);
+    return FromBytes(caption);
 }
 
 constexpr std::array<std::pair<CounterStyle, std::string_view>, 3> kStyles{{
@@ -73,26 +71,26 @@ QtOptionsView::QtOptionsView(QWidget& owner)
       start_(new QLineEdit(&dialog_)),
       step_(new QLineEdit(&dialog_)),
       style_(new QComboBox(&dialog_)),
-      continue_(new QCheckBox(Said(product::kOptionContinue), &dialog_)),
+      continue_(new QCheckBox(FromBytes(product::kOptionContinue), &dialog_)),
       each_(LinesBox(product::kOptionEach, dialog_)),
       template_(new QLineEdit(&dialog_)),
-      browse_(new QPushButton(Said(product::kOptionBrowse), &dialog_)),
-      listed_(new QCheckBox(Said(product::kOptionListed), &dialog_)),
+      browse_(new QPushButton(FromBytes(product::kOptionBrowse), &dialog_)),
+      listed_(new QCheckBox(FromBytes(product::kOptionListed), &dialog_)),
       names_(LinesBox(product::kOptionNames, dialog_)),
-      listNote_(new QLabel(Said(product::kOptionListNote), &dialog_)),
-      portable_(new QCheckBox(Said(product::kOptionPortable), &dialog_)),
-      reset_(new QPushButton(Said(product::kOptionReset), &dialog_)),
-      ok_(new QPushButton(Said(product::kOptionOk), &dialog_)),
-      cancel_(new QPushButton(Said(product::kOptionCancel), &dialog_)) {
+      listNote_(new QLabel(FromBytes(product::kOptionListNote), &dialog_)),
+      portable_(new QCheckBox(FromBytes(product::kOptionPortable), &dialog_)),
+      reset_(new QPushButton(FromBytes(product::kOptionReset), &dialog_)),
+      ok_(new QPushButton(FromBytes(product::kOptionOk), &dialog_)),
+      cancel_(new QPushButton(FromBytes(product::kOptionCancel), &dialog_)) {
     dialog_.setObjectName(QStringLiteral("OptionsDialog"));
-    dialog_.setWindowTitle(Said(product::kOptionsTitle));
+    dialog_.setWindowTitle(FromBytes(product::kOptionsTitle));
     ReadableColours(dialog_);
-    for (const auto& [style, caption] : kStyles) style_->addItem(Said(caption));
-    browse_->setAccessibleName(Said(product::kOptionBrowseName));
+    for (const auto& [style, caption] : kStyles) style_->addItem(FromBytes(caption));
+    browse_->setAccessibleName(FromBytes(product::kOptionBrowseName));
     listNote_->setWordWrap(true);
     for (const OptionField field : kCheckedFields) problems_[Index(field)] = ProblemLabel(dialog_);
     const auto caption = [this](OptionField field, std::string_view text) {
-        auto* label = new QLabel(Said(text), &dialog_);
+        auto* label = new QLabel(FromBytes(text), &dialog_);
         label->setBuddy(Field(field));
         label->setAccessibleName(NameOf(text));
         Field(field)->setAccessibleName(NameOf(text));

@@ -80,7 +80,8 @@ std::optional<std::string> AnswerWithoutWindow(const std::vector<std::string>& a
             return "quirebatch " + std::string(product::kVersion) + "\n";
         if (argument == "--help" || argument == "-h")
             return "Usage: quirebatch [FOLDER]\n"
-                   "Opens the window of " + std::string(product::kName) +
+                   "Opens the window of " +
+                   std::string(product::kName) +
                    ", which creates many numbered folders in one go;\n"
                    "FOLDER, when it is a folder, goes into the target box.\n"
                    "\n"

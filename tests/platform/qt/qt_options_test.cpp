@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "options_accessible_table.h"
 #include "platform/qt/qt_lines_box.h"
 #include "platform/qt/qt_options_view.h"
 #include "qt_test_support.h"
@@ -112,21 +113,8 @@ struct ShownDialog {
 TEST_F(QtOptions, TheKeyboardGoesThroughEveryFieldInOrderAndEachHasAName) {
     ShownDialog shown(program_.Window());
     QDialog& dialog = shown.view.Dialog();
-    const std::vector<std::string> expected{
-        "First counter",
-        "Step",
-        "Counter style",
-        "Continue after the highest counter already in the target folder",
-        "Subfolders in every folder (one path a line)",
-        "Template folder (its folders in every folder)",
-        "Browse for the template folder",
-        "Names from a list (one name a line)",
-        "The list of names",
-        "Windows-safe names (a name Windows cannot hold is a failure)",
-        "Reset",
-        "OK",
-        "Cancel",
-    };
+    std::vector<std::string> expected;
+    for (const auto& row : accessible::kOptionsTable) expected.emplace_back(row.name);
     shown.view.Field(OptionField::Start)->setFocus();
     std::vector<std::string> met;
     for (std::size_t i = 0; i < expected.size(); ++i) {

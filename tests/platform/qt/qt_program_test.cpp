@@ -251,9 +251,15 @@ TEST(QtCommandLine, HelpAndVersionAreAnsweredWithoutAWindow) {
         std::vector<std::string> arguments;
         std::string starts;  // empty: the window opens
     } cases[] = {
-        {{"--version"}, "quirebatch 7.00\n"}, {{"-V"}, "quirebatch 7.00\n"},
-        {{"--help"}, "Usage: quirebatch [FOLDER]"}, {{"/tmp", "-h"}, "Usage: quirebatch [FOLDER]"},
-        {{}, ""}, {{"/tmp"}, ""}, {{"--", "--help"}, ""}, {{"--helpx"}, ""}, {{"-v"}, ""},
+        {{"--version"}, "quirebatch 7.00\n"},
+        {{"-V"}, "quirebatch 7.00\n"},
+        {{"--help"}, "Usage: quirebatch [FOLDER]"},
+        {{"/tmp", "-h"}, "Usage: quirebatch [FOLDER]"},
+        {{}, ""},
+        {{"/tmp"}, ""},
+        {{"--", "--help"}, ""},
+        {{"--helpx"}, ""},
+        {{"-v"}, ""},
     };
     for (const auto& c : cases) {
         const auto answer = AnswerWithoutWindow(c.arguments);
