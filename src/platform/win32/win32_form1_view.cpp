@@ -76,10 +76,7 @@ void RegisterWindowClass(HINSTANCE instance) {
     RegisterClassExW(&kind);
 }
 
-UINT MenuState(bool offered) {
-    const UINT state = offered ? MF_ENABLED : MF_GRAYED;
-    return state;
-}
+UINT MenuState(bool offered) { return offered ? UINT{MF_ENABLED} : UINT{MF_GRAYED}; }
 
 [[noreturn]] void EndProcess() { ExitProcess(0); }
 
