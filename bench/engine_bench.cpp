@@ -17,6 +17,7 @@ public:
     }
     bool PathExists(const std::string&) const override { return false; }
     bool PlainFileExists(const std::string&) const override { return false; }
+    std::string ReadSmallFile(const std::string&, std::size_t) const override { return {}; }
 };
 
 class FixedHost final : public quire::RunHost {

@@ -23,8 +23,6 @@ public:
     // Takes `text` as the pattern; parsed only when it differs from the one held.
     void Assign(std::string_view text);
 
-    const std::string& Text() const { return text_; }
-    CounterStyle Style() const { return style_; }
     PatternProblem Problem() const { return problem_; }
     bool HasBlock() const { return problem_ == PatternProblem::None; }
 

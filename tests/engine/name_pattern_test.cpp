@@ -115,6 +115,11 @@ TEST(NamePattern, FindsTheCounterOfItsOwnNamesInItsStyle) {
         {"##x##", Numbers, "1x", std::nullopt},
         {"[#]", SmallLetters, "[ab]", 28},
         {"[#]", SmallLetters, "[]", std::nullopt},
+        {"F#", Numbers, "F2147483647", 2147483647},
+        {"F#", Numbers, "F2147483648", std::nullopt},
+        {"F#", Numbers, "F-5", std::nullopt},
+        {"F#", CapitalLetters, "FFXSHRXX", std::nullopt},
+        {"F#", CapitalLetters, "FAAAAAAAAAAAAAAAAAAAA", std::nullopt},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(NamePattern(c.pattern, c.style).CounterOf(c.name), c.counter) << c.name;
@@ -127,17 +132,17 @@ TEST(NamePattern, BlockNameIsTheOneNameOfThePathThatHoldsTheBlock) {
         const char* pattern;
         char separator;
         const char* folders;
-        const char* name;
+        const char* first;  // the block name's first folder
     } cases[] = {
-        {"F#", '/', "", "F#"},
-        {"a/b/F ##/c", '/', "a/b/", "F ##"},
-        {"a/b\\F#", '\\', "a/b\\", "F#"},
-        {"a\\F#", '/', "", "a\\F#"},
+        {"F#", '/', "", "F1"},
+        {"a/b/F ##/c", '/', "a/b/", "F 01"},
+        {"a/b\\F#", '\\', "a/b\\", "F1"},
+        {"a\\F#", '/', "", "a\\F1"},
         {"a/F#b#", '/', "", "a/F#b#"},
     };
     for (const auto& c : cases) {
         std::string_view folders = "unset";
-        EXPECT_EQ(NamePattern(c.pattern).BlockName(c.separator, folders).Text(), c.name);
+        EXPECT_EQ(NamePattern(c.pattern).BlockName(c.separator, folders).Name(1), c.first);
         EXPECT_EQ(folders, c.folders) << c.pattern;
     }
 }
