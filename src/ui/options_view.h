@@ -1,5 +1,5 @@
 // Port: what a toolkit must offer for the Options dialog's procedures to run on it. Implemented by
-// QtOptionsView (platform/qt); tests use FakeOptionsView.
+// QtOptionsView (platform/qt) and Win32OptionsView (platform/win32); tests use FakeOptionsView.
 #pragma once
 
 #include <array>

@@ -44,4 +44,32 @@ RECT OuterRectForDpi(int width, int height, DWORD style, DWORD exStyle, int dpi)
     return outer;
 }
 
+LOGFONTW MessageFontForDpi(int dpi) {
+    static const auto forDpi =
+        User32Function<BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT)>("SystemParametersInfoForDpi");
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (forDpi != nullptr &&
+        forDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, static_cast<UINT>(dpi))) {
+        return metrics.lfMessageFont;
+    }
+    // Elsewhere the system gives it at the screen's resolution.
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+        LOGFONTW font{};
+        font.lfHeight = -MulDiv(9, dpi, 72);
+        font.lfWeight = FW_NORMAL;
+        lstrcpynW(font.lfFaceName, L"Segoe UI", LF_FACESIZE);
+        return font;
+    }
+    metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, dpi, ScreenDpi());
+    return metrics.lfMessageFont;
+}
+
+void LeaveDialogLayoutToIt(HWND dialog) {
+    constexpr int kDisableAll = 1;  // DDC_DISABLE_ALL
+    static const auto behave =
+        User32Function<BOOL(WINAPI*)(HWND, int, int)>("SetDialogDpiChangeBehavior");
+    if (behave != nullptr) behave(dialog, kDisableAll, kDisableAll);
+}
+
 }  // namespace quire::win32

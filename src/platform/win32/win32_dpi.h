@@ -18,4 +18,11 @@ int SystemMetricForDpi(int index, int dpi);
 // its client area at the origin.
 RECT OuterRectForDpi(int width, int height, DWORD style, DWORD exStyle, int dpi);
 
+// The system's font of dialogs and message boxes at `dpi`.
+LOGFONTW MessageFontForDpi(int dpi);
+
+// Keeps Windows from rescaling a dialog that lays itself out anew at every change of resolution
+// (where Windows would, from 10 1703 on).
+void LeaveDialogLayoutToIt(HWND dialog);
+
 }  // namespace quire::win32

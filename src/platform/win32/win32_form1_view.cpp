@@ -12,6 +12,7 @@
 #include "platform/win32/win32_dpi.h"
 #include "platform/win32/win32_frame.h"
 #include "platform/win32/win32_icons.h"
+#include "platform/win32/win32_options_view.h"
 #include "platform/win32/win32_resource_ids.h"
 #include "platform/win32/win32_system_error.h"
 #include "platform/win32/win32_wide_text.h"
@@ -75,6 +76,8 @@ void RegisterWindowClass(HINSTANCE instance) {
     RegisterClassExW(&kind);
 }
 
+UINT MenuState(bool offered) { return offered ? UINT{MF_ENABLED} : UINT{MF_GRAYED}; }
+
 [[noreturn]] void EndProcess() { ExitProcess(0); }
 
 std::wstring ShownText(const std::string& text) {
@@ -121,7 +124,7 @@ Win32Form1View::Win32Form1View(HINSTANCE resources, std::function<void()> endPro
     SetWindowLongPtrW(Handle(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrW(Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc));
     CreateControls();
-    AddUndoToSystemMenu();
+    AddToSystemMenu();
     const SIZE outer = OuterSize(dpi_);
     Place((GetSystemMetrics(SM_CXSCREEN) - outer.cx) / 2,
           (GetSystemMetrics(SM_CYSCREEN) - outer.cy) / 2);
@@ -255,11 +258,62 @@ void Win32Form1View::Show() {
     SetFocus(lastFocus_);
 }
 
-void Win32Form1View::AddUndoToSystemMenu() {
+void Win32Form1View::AddToSystemMenu() {
     HMENU menu = GetSystemMenu(Handle(), FALSE);
     if (menu == nullptr) return;
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_STRING, kUndoCommand, Wide(product::kUndoMenuEntry).c_str());
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, kOptionsCommand, Wide(product::kOptionsMenuEntry).c_str());
+}
+
+bool Win32Form1View::ShowSurfaceMenu(LPARAM at) {
+    POINT point{static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
+    const bool fromKeyboard = point.x == -1 && point.y == -1;
+    if (!fromKeyboard) {
+        // The title bar's click is the system menu's, which Windows shows.
+        POINT inside = point;
+        RECT client;
+        ScreenToClient(Handle(), &inside);
+        GetClientRect(Handle(), &client);
+        if (!PtInRect(&client, inside)) return false;
+    }
+    if (form_ == nullptr || ended_) return true;
+    if (fromKeyboard) {
+        HWND focus = GetFocus();
+        RECT below{};
+        if (focus != nullptr && IsChild(Handle(), focus)) {
+            GetWindowRect(focus, &below);
+        } else {
+            GetClientRect(Handle(), &below);
+            MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT*>(&below), 2);
+            below.bottom = below.top;
+        }
+        point = POINT{below.left, below.bottom};
+    }
+    const Menu menu(CreatePopupMenu());
+    if (!menu) return true;
+    AppendMenuW(menu.get(), MF_STRING | MenuState(form_->UndoOffered()), kUndoCommand,
+                Wide(product::kUndoMenuEntry).c_str());
+    AppendMenuW(menu.get(), MF_STRING | MenuState(form_->OptionsOffered()), kOptionsCommand,
+                Wide(product::kOptionsMenuEntry).c_str());
+    const auto chosen =
+        static_cast<UINT>(TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,
+                                         point.x, point.y, 0, Handle(), nullptr));
+    RunMenuCommand(chosen);
+    return true;
+}
+
+bool Win32Form1View::RunMenuCommand(UINT command) {
+    if (command != kUndoCommand && command != kOptionsCommand) return false;
+    if (form_ == nullptr || ended_) return true;
+    if (command == kUndoCommand) {
+        form_->UndoLastRun_Click();
+    } else {
+        Win32OptionsView view(Handle());
+        form_->Options_Click(view);
+    }
+    return true;
 }
 
 void Win32Form1View::Route(ControlId control, FormEvent event) {
@@ -334,17 +388,20 @@ LRESULT Win32Form1View::OnMessage(HWND window, UINT message, WPARAM wParam, LPAR
             return 0;
         case WM_MOUSEMOVE: Route(ControlId::Form1, FormEvent::MouseMove); return 0;
         case WM_INITMENUPOPUP:
-            if (HIWORD(lParam) != 0) {  // the system menu: undo is not offered during a run
-                const bool offered = form_ != nullptr && !ended_ && form_->UndoOffered();
-                const UINT state = offered ? MF_ENABLED : MF_GRAYED;
-                EnableMenuItem(reinterpret_cast<HMENU>(wParam), kUndoCommand, MF_BYCOMMAND | state);
+            if (HIWORD(lParam) != 0) {  // the system menu: its entries are not offered during a run
+                const auto menu = reinterpret_cast<HMENU>(wParam);
+                const bool live = form_ != nullptr && !ended_;
+                EnableMenuItem(menu, kUndoCommand,
+                               MF_BYCOMMAND | MenuState(live && form_->UndoOffered()));
+                EnableMenuItem(menu, kOptionsCommand,
+                               MF_BYCOMMAND | MenuState(live && form_->OptionsOffered()));
             }
             break;
         case WM_SYSCOMMAND:
-            if ((wParam & 0xFFF0) == kUndoCommand) {
-                if (form_ != nullptr && !ended_) form_->UndoLastRun_Click();
-                return 0;
-            }
+            if (RunMenuCommand(static_cast<UINT>(wParam & 0xFFF0))) return 0;
+            break;
+        case WM_CONTEXTMENU:
+            if (ShowSurfaceMenu(lParam)) return 0;
             break;
         case WM_SETCURSOR:
             if (ShowCustomPointer(LOWORD(lParam))) return TRUE;

@@ -104,8 +104,14 @@ private:
     void FollowDesktopColours();
     int CursorSize() const;
     void Route(ControlId control, FormEvent event);
-    // "Undo Last Run..." after a separator at the end of the system menu.
-    void AddUndoToSystemMenu();
+    // "Undo Last Run..." and "Options..." at the end of the system menu, each after a separator.
+    void AddToSystemMenu();
+    // The same entries as a menu of the window's surface, at `at` (screen coordinates), or below
+    // the control with the focus when the keyboard asked for it. False for a point outside the
+    // client area, whose menu is the system's.
+    bool ShowSurfaceMenu(LPARAM at);
+    // Runs the entry of either menu; false for any other command.
+    bool RunMenuCommand(UINT command);
     LRESULT ControlColours(HDC dc, HWND control);
     bool ShowCustomPointer(WORD hitTest);
     void Close();

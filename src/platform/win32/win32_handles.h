@@ -69,6 +69,11 @@ struct WindowTraits : NullIsNone<HWND> {
 };
 using Window = UniqueHandle<WindowTraits>;
 
+struct MenuTraits : NullIsNone<HMENU> {
+    static void Close(HMENU menu) noexcept { DestroyMenu(menu); }
+};
+using Menu = UniqueHandle<MenuTraits>;
+
 struct HookTraits : NullIsNone<HHOOK> {
     static void Close(HHOOK hook) noexcept { UnhookWindowsHookEx(hook); }
 };

@@ -5,9 +5,9 @@
 #include <atomic>
 #include <optional>
 
-#include "app/product.h"
 #include "engine/failure.h"
 #include "platform/win32/win32_handles.h"
+#include "platform/win32/win32_product_folder.h"
 #include "platform/win32/win32_system_error.h"
 #include "platform/win32/win32_wide_text.h"
 
@@ -15,19 +15,6 @@ namespace quire::win32 {
 namespace {
 
 constexpr wchar_t kJournalName[] = L"last-run.journal";
-
-std::wstring LocalApplicationDataFolder() {
-    wchar_t value[MAX_PATH + 1];
-    const DWORD length = GetEnvironmentVariableW(L"LOCALAPPDATA", value, MAX_PATH + 1);
-    if (length == 0 || length > MAX_PATH) return {};
-    return std::wstring(value, length);
-}
-
-std::wstring LocalApplicationData() {
-    const std::wstring folder = LocalApplicationDataFolder();
-    if (folder.empty()) return {};
-    return folder + L"\\" + Wide(product::kCompany) + L"\\" + Wide(product::kName);
-}
 
 // A byte far beyond any journal's end, locked by the run that writes the journal: the lock keeps
 // no reader from the journal's bytes, and tells an undo that the run still goes on.
@@ -176,18 +163,10 @@ private:
 }  // namespace
 
 Win32JournalStore::Win32JournalStore(std::string folder)
-    : folder_(folder.empty() ? LocalApplicationData() : Wide(folder)) {}
+    : folder_(folder.empty() ? ProductDataFolder() : Wide(folder)) {}
 
 std::unique_ptr<JournalSink> Win32JournalStore::Begin() {
-    if (folder_.empty()) throw Failure("LOCALAPPDATA names no folder");
-    for (std::size_t separator = folder_.find(L'\\', 3);;
-         separator = folder_.find(L'\\', separator + 1)) {
-        const std::wstring step = folder_.substr(0, separator);
-        if (!CreateDirectoryW(step.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) {
-            Fail(step);
-        }
-        if (separator == std::wstring::npos) break;
-    }
+    MakeFolderPath(folder_);
     static std::atomic<unsigned> made{0};
     const std::wstring temporary = folder_ + L"\\.last-run." +
                                    std::to_wstring(GetCurrentProcessId()) + L"-" +

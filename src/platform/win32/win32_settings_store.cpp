@@ -2,9 +2,13 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "app/product.h"
 #include "engine/failure.h"
 #include "platform/win32/win32_handles.h"
+#include "platform/win32/win32_ordinary_file.h"
+#include "platform/win32/win32_product_folder.h"
 #include "platform/win32/win32_system_error.h"
 #include "platform/win32/win32_wide_text.h"
 
@@ -21,6 +25,22 @@ std::string TypeName(DWORD type) {
         case REG_QWORD: return "REG_QWORD";
         default: return "type " + std::to_string(type);
     }
+}
+
+[[noreturn]] void CannotWrite(std::string_view what, DWORD error) {
+    throw Failure(std::string(what) + " could not be written: " + SystemMessage(error) +
+                  " The settings will not be kept.");
+}
+
+// ERROR_SUCCESS once every byte is on the disk, else the system's error.
+DWORD WriteWhole(HANDLE file, std::string_view bytes) {
+    while (!bytes.empty()) {
+        DWORD written = 0;
+        const auto size = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1U << 20));
+        if (!WriteFile(file, bytes.data(), size, &written, nullptr)) return GetLastError();
+        bytes.remove_prefix(written);
+    }
+    return FlushFileBuffers(file) ? ERROR_SUCCESS : GetLastError();
 }
 
 Failure ReadFailure(std::string_view key, LSTATUS status) {
@@ -79,9 +99,57 @@ void Win32SettingsStore::WriteSetting(std::string_view key, std::string_view val
                                 static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
     }
     if (status != ERROR_SUCCESS) {
-        throw Failure("The setting \"" + std::string(key) +
-                      "\" could not be written: " + SystemMessage(static_cast<DWORD>(status)) +
+        CannotWrite("The setting \"" + std::string(key) + "\"", static_cast<DWORD>(status));
+    }
+}
+
+Win32SettingsStore::Win32SettingsStore(std::string longFolder)
+    : longFolder_(longFolder.empty() ? ProductDataFolder() : Wide(longFolder)) {}
+
+std::wstring Win32SettingsStore::LongSettingFile(std::string_view key) const {
+    if (longFolder_.empty()) throw Failure("LOCALAPPDATA names no folder");
+    return longFolder_ + L"\\" + Wide(key) + L".txt";
+}
+
+std::string Win32SettingsStore::ReadLongSetting(std::string_view key) {
+    const std::wstring file = LongSettingFile(key);
+    if (GetFileAttributesW(file.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return {};
+    }
+    try {
+        return ReadOrdinaryFile(Utf8(file), kLongestSetting);
+    } catch (const Failure& failure) {
+        throw Failure("The settings file " + Utf8(file) + " cannot be read: " + failure.what());
+    }
+}
+
+void Win32SettingsStore::WriteLongSetting(std::string_view key, std::string_view value) {
+    const std::wstring file = LongSettingFile(key);
+    const std::string named = "The settings file " + Utf8(file);
+    try {
+        MakeFolderPath(longFolder_);
+    } catch (const Failure& failure) {
+        throw Failure(named + " could not be written: " + failure.what() +
                       " The settings will not be kept.");
+    }
+    const std::wstring temporary = file + L"." + std::to_wstring(GetCurrentProcessId()) + L".tmp";
+    DWORD error = ERROR_SUCCESS;
+    {
+        const FileHandle out(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr,
+                                         CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!out) CannotWrite(named, GetLastError());
+        error = WriteWhole(out.get(), value);
+    }
+    if (error != ERROR_SUCCESS) {
+        DeleteFileW(temporary.c_str());
+        CannotWrite(named, error);
+    }
+    if (!MoveFileExW(temporary.c_str(), file.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        error = GetLastError();
+        DeleteFileW(temporary.c_str());
+        CannotWrite(named, error);
     }
 }
 

@@ -115,7 +115,9 @@ std::string Win32Shell::SpecialFolderPath(int folder) {
 }
 
 std::string Win32Shell::PickFolder(const std::string& title, const std::string& initialFolder) {
-    return win32::PickFolder(owner_, title, initialFolder);
+    // Owned by the dialog that asks, if one does (the Options dialog), which the picker then
+    // disables and enables again, not the window beneath it.
+    return win32::PickFolder(GetLastActivePopup(owner_), title, initialFolder);
 }
 
 }  // namespace quire::win32

@@ -15,6 +15,8 @@ inline constexpr UINT kControlMouseMove = WM_APP + 1;
 // "Undo Last Run..." in the system menu: below 0xF000, the low four bits clear, as WM_SYSCOMMAND
 // leaves them to the system.
 inline constexpr UINT kUndoCommand = 0x0110;
+// "Options..." after it.
+inline constexpr UINT kOptionsCommand = 0x0120;
 
 inline constexpr int kFirstWindowId = 1000;
 

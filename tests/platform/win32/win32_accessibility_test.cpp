@@ -7,10 +7,16 @@
 #include <gtest/gtest.h>
 #include <oleacc.h>
 
+#include <algorithm>
+#include <array>
 #include <atomic>
 #include <thread>
+#include <vector>
 
 #include "accessible_table.h"
+#include "app/product.h"
+#include "options_accessible_table.h"
+#include "platform/win32/win32_options_view.h"
 #include "platform/win32/win32_wide_text.h"
 #include "win32_form1_harness.h"
 
@@ -134,6 +140,59 @@ TEST_F(Accessibility, AScreenReaderIsAnsweredWhileARunPumpsEvents) {
     EXPECT_EQ(wrong, 0);
     EXPECT_TRUE(harness.realFiles.FolderExists(target / "Folder 2000"));
     EXPECT_EQ(harness.dialogs.shown.size(), 1u);  // the closing question alone
+}
+
+LONG MsaaRole(accessible::OptionsRole role) {
+    switch (role) {
+        case accessible::OptionsRole::EditableText: return ROLE_SYSTEM_TEXT;
+        case accessible::OptionsRole::ComboBox: return ROLE_SYSTEM_COMBOBOX;
+        case accessible::OptionsRole::CheckBox: return ROLE_SYSTEM_CHECKBUTTON;
+        case accessible::OptionsRole::PushButton: return ROLE_SYSTEM_PUSHBUTTON;
+    }
+    return 0;
+}
+
+// The Options dialog by the table the Linux program shares, in the keyboard's order (the
+// Windows-safe names hidden, as Windows always has them): every field named as its label or its
+// own text says, a label just before its field, a refused value told as the field's description.
+TEST_F(Accessibility, TheOptionsDialogIsAsTheTableSays) {
+    Win32OptionsView view(harness.window.Handle());
+    using enum OptionField;
+    const std::array<int, accessible::kOptionsTable.size()> ids{OptionFieldId(Start),
+                                                                OptionFieldId(Step),
+                                                                OptionFieldId(Style),
+                                                                OptionFieldId(Continue),
+                                                                OptionFieldId(Each),
+                                                                OptionFieldId(Template),
+                                                                kOptionsBrowseId,
+                                                                OptionFieldId(Listed),
+                                                                OptionFieldId(Names),
+                                                                OptionFieldId(Portable),
+                                                                kOptionsResetId,
+                                                                IDOK,
+                                                                IDCANCEL};
+    std::vector<HWND> order;
+    for (HWND child = GetWindow(view.Handle(), GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        order.push_back(child);
+    }
+    const auto place = [&](int id) {
+        return std::find(order.begin(), order.end(), GetDlgItem(view.Handle(), id)) - order.begin();
+    };
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+        const auto& row = accessible::kOptionsTable[i];
+        EXPECT_EQ(Ask(GetDlgItem(view.Handle(), ids[i])),
+                  (Heard{MsaaRole(row.role), std::string(row.name), ""}))
+            << row.name;
+        if (i > 0) {
+            EXPECT_LT(place(ids[i - 1]), place(ids[i])) << row.name;
+        }
+    }
+    for (const OptionField field : {Start, Step, Style, Each, Template}) {
+        EXPECT_EQ(place(OptionCaptionId(field)) + 1, place(OptionFieldId(field)));
+    }
+    view.SetProblem(Step, std::string(product::kStepZero));
+    EXPECT_EQ(Ask(GetDlgItem(view.Handle(), OptionFieldId(Step))).description, product::kStepZero);
 }
 
 }  // namespace

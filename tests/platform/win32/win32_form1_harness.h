@@ -61,7 +61,8 @@ struct Form1Harness {
     Win32FileSystem realFiles;
     fakes::FakeDialogs dialogs;
     Win32EventPump pump;
-    Win32SettingsStore settings;
+    ScratchFolder longSettings;  // where the settings too long for the registry go
+    Win32SettingsStore settings{longSettings.Path()};
     fakes::FakeShell shell;
     WindowPainter painter;
     ThemeSkin skin;

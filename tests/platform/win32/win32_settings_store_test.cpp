@@ -83,5 +83,25 @@ TEST_F(RegistrySettingsTest, TextIsReadAsStored) {
     EXPECT_EQ(registry.Value("Text1"), std::string("A\0B", 3));
 }
 
+// A list too long for the registry is a file of its own, made with its folders, replaced whole;
+// anything else in its place is refused unread.
+TEST(LongSettingsTest, AreFilesOfTheirOwnAndNothingElseIsRead) {
+    testing::ScratchFolder folder;
+    Win32SettingsStore store(folder / "Quillmark\\Product");
+    EXPECT_EQ(store.ReadLongSetting("OptionNames"), "");
+    std::string names;
+    for (int i = 0; i < 300'000; ++i) names += "Client " + std::to_string(i) + "\n";
+    store.WriteLongSetting("OptionNames", names);
+    EXPECT_EQ(store.ReadLongSetting("OptionNames"), names);
+    store.WriteLongSetting("OptionNames", "Acme\n");
+    EXPECT_EQ(store.ReadLongSetting("OptionNames"), "Acme\n");
+
+    testing::ScratchFolder other;
+    CreateDirectoryW(Wide(other / "OptionNames.txt").c_str(), nullptr);
+    Win32SettingsStore blocked(other.Path());
+    EXPECT_THROW(blocked.ReadLongSetting("OptionNames"), Failure);
+    EXPECT_THROW(blocked.WriteLongSetting("OptionNames", "Acme\n"), Failure);
+}
+
 }  // namespace
 }  // namespace quire::win32

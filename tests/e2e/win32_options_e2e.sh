@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# End to end: the real Windows program under Wine on the running X server, driven by the keyboard
+# alone with xdotool. The surface's menu (Shift+F10) opens the Options dialog; a first counter, a
+# step and two subfolders are typed and taken with Enter; a run is started; the folders on disk
+# and the stored options are checked.
+# Usage: win32_options_e2e.sh <program.exe> <screenshot.png>   Exit 77: skipped (no X or no tools).
+set -euo pipefail
+trap 'echo "stopped at line $LINENO: $BASH_COMMAND"' ERR
+
+program=$1
+screenshot=$2
+for tool in wine wineserver winepath xdotool import; do
+  command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
+done
+[[ -n "${DISPLAY:-}" ]] || { echo "skipped: no X display"; exit 77; }
+
+work=$(mktemp -d)
+export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+cleanup() {
+  wineserver -k >/dev/null 2>&1 || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+mkdir -p "$WINEPREFIX" "$work/target"
+# Wine's own processes must not hold CTest's output pipes open.
+wineserver -p >/dev/null 2>&1 </dev/null
+wine wineboot -i >/dev/null 2>&1 </dev/null
+
+key='HKCU\Software\Quillmark\Pallisand Quire Batch Utility'
+store() { wine reg add "$key" /v "$1" /d "$2" /f >/dev/null 2>&1 </dev/null; }
+store Text1 'Shoot ###'
+store Text2 3
+store Text3 "$(winepath -w "$work/target")\\"
+store StartupDraw 0
+
+wine "$program" >"$work/program.log" 2>&1 </dev/null &
+pid=$!
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Pallisand Quire Batch Utility$' | head -1) || true
+[[ -n "$window" ]] || { echo "the window did not appear"; exit 1; }
+xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+sleep 0.5
+
+# Focus starts in the hidden Text4; two Tabs reach the Help button, whose surface menu Shift+F10
+# opens below it. Up goes round to its last entry, "Options...".
+xdotool key --delay 150 Tab Tab shift+F10
+sleep 0.5
+xdotool key --delay 150 Up Return
+dialog=$(timeout 20 xdotool search --sync --onlyvisible --name '^Options$' | head -1) || true
+[[ -n "$dialog" ]] || { echo "the Options dialog did not appear"; exit 1; }
+sleep 0.3
+# First counter 10, step 5; past the style and the check box to the subfolders, one a line; Tab
+# to the template box, where Enter is OK.
+xdotool type --delay 30 '10'
+xdotool key --delay 80 Tab
+xdotool type --delay 30 '5'
+xdotool key --delay 80 Tab Tab Tab
+xdotool type --delay 30 'RAW'
+xdotool key --delay 80 Return
+xdotool type --delay 30 'Edits\Final'
+xdotool key --delay 80 Tab
+sleep 1.5  # what was typed is drawn when Wine gets to it
+import -window "$dialog" -frame "$screenshot" 2>/dev/null || echo "no screenshot of the dialog"
+xdotool key --delay 80 Return
+for _ in $(seq 50); do
+  [[ -z $(xdotool search --onlyvisible --name '^Options$' 2>/dev/null) ]] && break
+  sleep 0.2
+done
+[[ -z $(xdotool search --onlyvisible --name '^Options$' 2>/dev/null) ]] || {
+  echo "OK did not close the dialog"; exit 1; }
+
+# The focus is back on Help; Text1 and then Start follow it.
+xdotool windowactivate --sync "$window" 2>/dev/null || true
+sleep 0.3
+xdotool key --delay 150 Tab Tab space
+question=$(timeout 30 xdotool search --sync --onlyvisible --name '^Pallisand Quire Batch$' | head -1) || true
+[[ -n "$question" ]] || { echo "the closing question did not appear"; exit 1; }
+sleep 0.3
+xdotool key --delay 150 Tab Return  # No: the target folder is not opened
+
+status=0
+made=$(cd "$work/target" && find . -mindepth 1 -type d | LC_ALL=C sort | tr '\n' '|')
+expected='./Shoot 010|./Shoot 010/Edits|./Shoot 010/Edits/Final|./Shoot 010/RAW|./Shoot 015|./Shoot 015/Edits|./Shoot 015/Edits/Final|./Shoot 015/RAW|./Shoot 020|./Shoot 020/Edits|./Shoot 020/Edits/Final|./Shoot 020/RAW|'
+[[ "$made" == "$expected" ]] || { echo "the folders made: $made"; status=1; }
+
+xdotool windowactivate --sync "$window" 2>/dev/null || true
+xdotool key alt+F4
+for _ in $(seq 50); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.2
+done
+
+stored=$(wine reg query "$key" 2>/dev/null </dev/null | tr -d '\r')
+for expected in 'OptionStart +REG_SZ +10$' 'OptionStep +REG_SZ +5$' 'OptionEach +REG_SZ +RAW'; do
+  grep -Eq "$expected" <<<"$stored" || { echo "not stored: $expected"; status=1; }
+done
+# The options left at their defaults write no key.
+[[ $(grep -c 'Option' <<<"$stored") -eq 3 ]] || { echo "stored: $stored"; status=1; }
+exit $status
