@@ -18,8 +18,10 @@
 int main(int argc, char** argv) {
     using namespace quire::cli;
     if (!ReserveStandardDescriptors()) return kExitFailed;
-    FdOutput outBuffer(STDOUT_FILENO);
-    FdOutput errBuffer(STDERR_FILENO);
+    FdOutput outSink(STDOUT_FILENO);
+    FdOutput errSink(STDERR_FILENO);
+    OutputBuffer outBuffer(outSink);
+    OutputBuffer errBuffer(errSink);
     std::ostream out(&outBuffer);
     std::ostream err(&errBuffer);
     err << std::unitbuf;

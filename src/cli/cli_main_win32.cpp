@@ -18,8 +18,10 @@
 
 int wmain(int argc, wchar_t** argv) {
     using namespace quire::cli;
-    ConsoleOutput outBuffer(STD_OUTPUT_HANDLE);
-    ConsoleOutput errBuffer(STD_ERROR_HANDLE);
+    ConsoleOutput outSink(STD_OUTPUT_HANDLE);
+    ConsoleOutput errSink(STD_ERROR_HANDLE);
+    OutputBuffer outBuffer(outSink);
+    OutputBuffer errBuffer(errSink);
     std::ostream out(&outBuffer);
     std::ostream err(&errBuffer);
     err << std::unitbuf;
@@ -34,7 +36,7 @@ int wmain(int argc, wchar_t** argv) {
                                out,
                                err,
                                StopSignal,
-                               errBuffer.ShowsProgress(),
+                               errSink.ShowsProgress(),
                                '\\',
                                [](const std::string& file) { return OpenNamesInput(file); },
                                &journal,
