@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <cstring>
+#include <algorithm>
 #include <string>
 
 #include "engine/utf8.h"
@@ -17,18 +17,14 @@ ConsoleOutput::ConsoleOutput(unsigned long which) : handle_(GetStdHandle(which))
                GetConsoleMode(handle_, &mode) != 0;
     sequences_ = console_ && ((mode & ENABLE_VIRTUAL_TERMINAL_PROCESSING) != 0 ||
                               SetConsoleMode(handle_, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING));
-    setp(buffer_.data(), buffer_.data() + buffer_.size());
 }
-
-ConsoleOutput::~ConsoleOutput() { Drain(); }
 
 std::string ConsoleOutput::ErrorText() const {
     return error_ != 0 ? win32::SystemMessage(error_) : std::string();
 }
 
-bool ConsoleOutput::WriteToConsole(std::size_t& length) {
-    length = CompleteUtf8Length(std::string_view(pbase(), length));
-    const std::wstring wide = win32::Wide(std::string_view(pbase(), length));
+bool ConsoleOutput::WriteToConsole(std::string_view bytes) {
+    const std::wstring wide = win32::Wide(bytes);
     const wchar_t* next = wide.data();
     std::size_t left = wide.size();
     while (left > 0) {
@@ -44,48 +40,28 @@ bool ConsoleOutput::WriteToConsole(std::size_t& length) {
     return true;
 }
 
-bool ConsoleOutput::WriteToFile(std::size_t length) {
-    const char* next = pbase();
-    while (length > 0) {
+bool ConsoleOutput::WriteToFile(std::string_view bytes) {
+    while (!bytes.empty()) {
         DWORD written = 0;
-        if (!WriteFile(handle_, next, static_cast<DWORD>(length), &written, nullptr)) {
+        if (!WriteFile(handle_, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+                       nullptr)) {
             error_ = GetLastError();
             return false;
         }
-        next += written;
-        length -= written;
+        bytes.remove_prefix(written);
     }
     return true;
 }
 
-bool ConsoleOutput::Drain() {
-    std::size_t length = static_cast<std::size_t>(pptr() - pbase());
-    std::size_t kept = 0;
-    if (error_ == 0 && length > 0) {
-        if (handle_ == nullptr || handle_ == INVALID_HANDLE_VALUE) {
-            error_ = ERROR_INVALID_HANDLE;
-        } else if (console_) {
-            const std::size_t whole = length;
-            if (WriteToConsole(length)) kept = whole - length;
-        } else {
-            WriteToFile(length);
-        }
+std::optional<std::size_t> ConsoleOutput::Write(std::string_view bytes) {
+    if (handle_ == nullptr || handle_ == INVALID_HANDLE_VALUE) {
+        error_ = ERROR_INVALID_HANDLE;
+        return std::nullopt;
     }
-    if (kept > 0) std::memmove(buffer_.data(), pbase() + length, kept);
-    setp(buffer_.data(), buffer_.data() + buffer_.size());
-    pbump(static_cast<int>(kept));
-    return error_ == 0;
+    if (console_) bytes = bytes.substr(0, CompleteUtf8Length(bytes));
+    const bool written = console_ ? WriteToConsole(bytes) : WriteToFile(bytes);
+    if (!written) return std::nullopt;
+    return bytes.size();
 }
-
-ConsoleOutput::int_type ConsoleOutput::overflow(int_type c) {
-    if (!Drain()) return traits_type::eof();
-    if (!traits_type::eq_int_type(c, traits_type::eof())) {
-        *pptr() = traits_type::to_char_type(c);
-        pbump(1);
-    }
-    return traits_type::not_eof(c);
-}
-
-int ConsoleOutput::sync() { return Drain() ? 0 : -1; }
 
 }  // namespace quire::cli

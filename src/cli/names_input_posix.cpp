@@ -4,22 +4,21 @@
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 #include "cli/names_input.h"
 #include "cli/stop_signals.h"
 #include "engine/failure.h"
+#include "platform/posix/posix_files.h"
 
 namespace quire::cli {
 namespace {
 
 class DescriptorSource final : public ByteSource {
 public:
-    DescriptorSource(int fd, bool owned) : fd_(fd), owned_(owned) {}
-    ~DescriptorSource() override {
-        if (owned_) ::close(fd_);
-    }
-    DescriptorSource(const DescriptorSource&) = delete;
-    DescriptorSource& operator=(const DescriptorSource&) = delete;
+    // Standard input, which stays open.
+    DescriptorSource() : fd_(STDIN_FILENO) {}
+    explicit DescriptorSource(Descriptor owned) : fd_(owned.Fd()), owned_(std::move(owned)) {}
 
     // The stop signals interrupt a read that waits (they are caught without restarting calls);
     // a read that never waits (a file, /dev/zero) is not interrupted, so the flag is looked at too.
@@ -34,7 +33,7 @@ public:
 
 private:
     int fd_;
-    bool owned_;
+    Descriptor owned_;
 };
 
 // A source that was stopped before it could be opened: the run stops at its first read.
@@ -46,7 +45,7 @@ public:
 }  // namespace
 
 std::unique_ptr<ByteSource> OpenNamesInput(const std::string& file) {
-    if (file == "-") return std::make_unique<DescriptorSource>(STDIN_FILENO, false);
+    if (file == "-") return std::make_unique<DescriptorSource>();
     if (file.find('\0') != std::string::npos) throw Failure(std::strerror(EINVAL));
     struct stat info {};
     if (::stat(file.c_str(), &info) != 0) throw Failure(std::strerror(errno));
@@ -54,9 +53,9 @@ std::unique_ptr<ByteSource> OpenNamesInput(const std::string& file) {
     if (S_ISBLK(info.st_mode)) throw Failure("Not a stream but a block device");
     for (;;) {
         // Opening a named pipe waits for its writer.
-        const int fd = ::open(file.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC);
-        if (fd >= 0) return std::make_unique<DescriptorSource>(fd, true);
-        if (errno != EINTR) throw Failure(std::strerror(errno));
+        Descriptor list = Opened(::open(file.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC));
+        if (list.Fd() >= 0) return std::make_unique<DescriptorSource>(std::move(list));
+        if (list.Error() != EINTR) throw Failure(std::strerror(list.Error()));
         if (StopSignal() != 0) return std::make_unique<StoppedSource>();
     }
 }

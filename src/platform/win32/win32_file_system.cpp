@@ -19,9 +19,14 @@ constexpr ULONG kCaseSensitiveFolder = 0x1;
 bool Representable(const std::string& path) { return path.find('\0') == std::string::npos; }
 
 // Why the path may not be created as it stands, or the empty text.
-std::string CreationProblem(const std::string& path) {
+std::string CreationProblem(const std::string& path, VettedParent& parents) {
     if (!Representable(path)) return SystemMessage(ERROR_INVALID_NAME);
-    return PathProblem(path, LastComponent::Created);
+    return parents.Problem(path);
+}
+
+std::string CreationProblem(const std::string& path) {
+    VettedParent once;
+    return CreationProblem(path, once);
 }
 
 bool NothingThere(DWORD error) {
@@ -83,12 +88,16 @@ std::string Win32FileSystem::FolderProblem(const std::string& path) const {
 }
 
 void Win32FileSystem::CreateFolder(const std::string& path) {
-    if (std::string problem = CreationProblem(path); !problem.empty()) throw Failure(problem);
+    if (std::string problem = CreationProblem(path, parents_); !problem.empty()) {
+        throw Failure(problem);
+    }
     if (!CreateDirectoryW(SystemPath(path).c_str(), nullptr)) throw LastErrorFailure();
 }
 
 FileSystem::Creation Win32FileSystem::CreateFolderUnlessExists(const std::string& path) {
-    if (std::string problem = CreationProblem(path); !problem.empty()) throw Failure(problem);
+    if (std::string problem = CreationProblem(path, parents_); !problem.empty()) {
+        throw Failure(problem);
+    }
     if (CreateDirectoryW(SystemPath(path).c_str(), nullptr)) return Creation::Created;
     const DWORD error = GetLastError();
     if (FolderExists(path)) return Creation::Existed;

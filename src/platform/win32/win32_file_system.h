@@ -6,6 +6,7 @@
 #pragma once
 
 #include "engine/file_system.h"
+#include "platform/win32/win32_paths.h"
 
 namespace quire::win32 {
 
@@ -46,6 +47,9 @@ public:
                               std::uint64_t madeBy) override;
     Removal PredictRemoval(const std::string& path, const FolderIdentity& identity,
                            std::uint64_t madeBy, std::size_t removedFirst) const override;
+
+private:
+    VettedParent parents_;  // of the folders created: a run makes its folders side by side
 };
 
 }  // namespace quire::win32

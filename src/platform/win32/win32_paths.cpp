@@ -75,6 +75,18 @@ std::string NetworkProblem(std::string_view path) {
     return {};
 }
 
+// Why one component may not stand in a path; `strict` for the name being created, which must be a
+// name even where "." and ".." are steps.
+std::string ComponentProblem(std::string_view name, bool verbatim, bool strict) {
+    if (!verbatim && !strict && (name == "." || name == "..")) return {};
+    return NameProblem(name);
+}
+
+// Where the components begin: after the \\?\ prefix or a drive's "C:".
+std::size_t ComponentsStart(std::string_view path, bool verbatim) {
+    return verbatim ? kVerbatimPrefix.size() : IsDrive(path) ? 2 : 0;
+}
+
 }  // namespace
 
 // The server part "." or "?" (any separators but the exact \\?\) names the device namespace.
@@ -88,16 +100,46 @@ bool NamesDevice(std::string_view path) {
 std::string PathProblem(std::string_view path, LastComponent last) {
     if (std::string problem = NetworkProblem(path); !problem.empty()) return problem;
     const bool verbatim = path.starts_with(kVerbatimPrefix);
-    const std::size_t start = verbatim ? kVerbatimPrefix.size() : IsDrive(path) ? 2 : 0;
-    const std::vector<std::string_view> components = Components(path, start, verbatim);
+    const std::vector<std::string_view> components =
+        Components(path, ComponentsStart(path, verbatim), verbatim);
     const std::size_t root = RootComponents(path, components, verbatim);
     for (std::size_t i = root; i < components.size(); ++i) {
-        const std::string_view name = components[i];
         const bool created = last == LastComponent::Created && i + 1 == components.size();
-        if (!verbatim && !created && (name == "." || name == "..")) continue;
-        if (std::string problem = NameProblem(name); !problem.empty()) return problem;
+        if (std::string problem = ComponentProblem(components[i], verbatim, created);
+            !problem.empty()) {
+            return problem;
+        }
     }
     return {};
+}
+
+// The parent's verdict stands for the path's when the path is the parent's components and one
+// name more: the parent holds the whole root (drive, \\?\ prefix, share) and the network check's
+// server and share, and ends in a separator, so the name is a component of its own.
+void VettedParent::Vet(std::string_view parent, bool verbatim) {
+    parent_ = parent;
+    verbatim_ = verbatim;
+    problem_.clear();
+    const std::vector<std::string_view> components =
+        Components(parent, ComponentsStart(parent, verbatim), verbatim);
+    const std::size_t root = RootComponents(parent, components, verbatim);
+    composes_ = !parent.empty() && components.size() >= root;
+    if (!composes_) return;
+    problem_ = NetworkProblem(parent);
+    for (std::size_t i = root; i < components.size() && problem_.empty(); ++i) {
+        problem_ = ComponentProblem(components[i], verbatim, false);
+    }
+}
+
+std::string VettedParent::Problem(std::string_view path) {
+    const bool verbatim = path.starts_with(kVerbatimPrefix);
+    const std::string_view parent = ParentOf(path);
+    if (verbatim != verbatim_ || parent != parent_) Vet(parent, verbatim);
+    if (!composes_) return PathProblem(path, LastComponent::Created);
+    if (!problem_.empty()) return problem_;
+    std::string_view name = path.substr(parent.size());
+    while (!name.empty() && IsSeparator(name.back(), verbatim)) name.remove_suffix(1);
+    return ComponentProblem(name, verbatim, true);
 }
 
 std::string SingleSeparators(std::string_view path) {

@@ -22,6 +22,21 @@ enum class LastComponent {
 //   for every use of the path, except as the name being created.
 std::string PathProblem(std::string_view path, LastComponent last);
 
+// PathProblem(path, LastComponent::Created) for path after path, the parent examined only when it
+// differs from the last path's: a run makes its folders side by side, and only their names change.
+class VettedParent {
+public:
+    std::string Problem(std::string_view path);
+
+private:
+    void Vet(std::string_view parent, bool verbatim);
+
+    std::string parent_;
+    bool verbatim_ = false;
+    bool composes_ = false;  // the path's verdict is the parent's, then its last name's
+    std::string problem_;    // the parent's
+};
+
 // True when `path` is in the system's device namespace (\\.\ and its forms), not a file's path.
 bool NamesDevice(std::string_view path);
 
