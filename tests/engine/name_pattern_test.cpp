@@ -141,8 +141,9 @@ TEST(NamePattern, BlockNameIsTheOneNameOfThePathThatHoldsTheBlock) {
         {"a/F#b#", '/', "", "a/F#b#"},
     };
     for (const auto& c : cases) {
-        std::string_view folders = "unset";
-        EXPECT_EQ(NamePattern(c.pattern).BlockName(c.separator, folders).Name(1), c.first);
+        std::string_view folders = "unset";  // a view into the pattern, which must outlive it
+        const NamePattern pattern(c.pattern);
+        EXPECT_EQ(pattern.BlockName(c.separator, folders).Name(1), c.first);
         EXPECT_EQ(folders, c.folders) << c.pattern;
     }
 }
