@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Runs a Windows test program in a Wine prefix of its own whose screen has the given resolution
-# (set before the program starts, as a user sets it), on the running X server. The program is
-# told the resolution in QUIRE_EXPECTED_DPI, so that a setting Wine did not take fails the run.
+# (set before the program starts, as a user sets it), on an X server of its own where Xvfb and
+# openbox are at hand (the windows of other tests then never take its keyboard focus), else on
+# the running one. The program is told the resolution in QUIRE_EXPECTED_DPI, so that a setting
+# Wine did not take fails the run.
 # Usage: run_at_dpi.sh <dpi> <tests.exe> [gtest arguments...]   Exit 77: skipped (no Wine or X).
 set -uo pipefail
 
@@ -16,9 +18,14 @@ export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 cleanup() {
   wineserver -k >/dev/null 2>&1
   wineserver -w >/dev/null 2>&1
+  qt_display_stop
   rm -rf "$work"
 }
+. "$(dirname "$0")/../../e2e/qt_display.sh"
 trap cleanup EXIT
+if command -v Xvfb >/dev/null && command -v openbox >/dev/null; then
+  qt_display_start 1280x1024x24 || exit 1
+fi
 mkdir -p "$WINEPREFIX"
 # Wine's own processes must not hold CTest's output pipes open.
 wineserver -p >/dev/null 2>&1 </dev/null
