@@ -39,9 +39,10 @@ void BM_PreviewListsTheTarget(benchmark::State& state) {
     const quire::PosixFileSystem files;
     const quire::NamePattern pattern("Folder ###");
     quire::TargetListing listing;
+    const std::string& target = TheTarget().path;
     for (auto _ : state) {
         listing.Forget();
-        benchmark::DoNotOptimize(listing.Highest(files, TheTarget().path, pattern, '/'));
+        benchmark::DoNotOptimize(listing.Highest(files, target, pattern, '/'));
     }
 }
 BENCHMARK(BM_PreviewListsTheTarget)->Unit(benchmark::kMillisecond);
@@ -50,9 +51,10 @@ void BM_PreviewKeyInThePattern(benchmark::State& state) {
     const quire::PosixFileSystem files;
     const quire::NamePattern pattern("Folder ###");
     quire::TargetListing listing;
-    listing.Highest(files, TheTarget().path, pattern, '/');
+    const std::string& target = TheTarget().path;
+    listing.Highest(files, target, pattern, '/');
     for (auto _ : state) {
-        benchmark::DoNotOptimize(listing.Highest(files, TheTarget().path, pattern, '/'));
+        benchmark::DoNotOptimize(listing.Highest(files, target, pattern, '/'));
     }
 }
 BENCHMARK(BM_PreviewKeyInThePattern)->Unit(benchmark::kMillisecond);
