@@ -1,15 +1,23 @@
-// A run of many folders in the real window, against the same loop without the pump.
+// A run of many folders in the real window, against the same loop without the pump; or, with
+// --options, a run with two subfolders in every folder against the command-line tool making the
+// same plan, both writing their journal.
 // Run on an X server (Xvfb): qt_run_bench <count> <empty folder on tmpfs>
+//                            qt_run_bench --options <count> <empty folder on tmpfs>
+//                            <quirebatch-cli>
+#include <sys/resource.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "engine/creation_run.h"
 #include "peak_memory.h"
@@ -46,19 +54,31 @@ private:
     qt::QtForm1View& view_;
 };
 
-}  // namespace
+constexpr char kPattern[] = "Folder ######";
 
-int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    QApplication::setStyle(QStringLiteral("Windows"));
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: qt_run_bench <count> <empty folder>\n");
-        return 2;
-    }
-    const int count = std::stoi(argv[1]);
-    const std::string base = argv[2];
+double Seconds(const QElapsedTimer& clock) {
+    return static_cast<double>(clock.nsecsElapsed()) / 1e9;
+}
 
-    NoDialogs dialogs;
+// The processor time, user and system, of `who` (RUSAGE_SELF, RUSAGE_CHILDREN) so far: what a run
+// costs whatever else the machine is doing.
+double ProcessorSeconds(int who) {
+    rusage usage{};
+    getrusage(who, &usage);
+    const auto seconds = [](const timeval& time) {
+        return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) / 1e6;
+    };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 != 0 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+// The window as the user has it: its settings in `base`, the desktop's launches answered here.
+qt::ProgramSetup BenchSetup(Dialogs& dialogs, const std::string& base) {
     qt::ProgramSetup setup = qt::DesktopSetup();
     setup.uniform = [] { return 0.5; };
     setup.shellHooks = {[](const QUrl&) { return true; },
@@ -66,10 +86,112 @@ int main(int argc, char** argv) {
                         {}};
     setup.dialogs = &dialogs;
     setup.settingsFile = QString::fromStdString(base + "/Quillmark.conf");
-    qt::Program program(std::move(setup));
+    return setup;
+}
+
+// Runs `run` `rounds` times, each on a folder of its own under `base`, removed after it.
+template <class Run>
+void Rounds(int rounds, const std::string& base, Run run) {
+    for (int round = 0; round < rounds; ++round) {
+        const std::string folder = base + "/" + std::to_string(round);
+        run(folder);
+        QDir(QString::fromStdString(folder)).removeRecursively();
+    }
+}
+
+// The window with two subfolders in every folder against the tool with --each twice; the median
+// of alternating rounds of each, in time and in processor time.
+int OptionsRuns(int count, const std::string& base, const QString& cli) {
+    std::ofstream(base + "/Quillmark.conf")
+        << "[Pallisand%20Quire%20Batch%20Utility]\nOptionEach=RAW\\nEdits/Final\n";
+    NoDialogs dialogs;
+    qt::Program program(BenchSetup(dialogs, base));
     program.Start();
     if (!QTest::qWaitForWindowExposed(&program.Window())) return 1;
-    program.View().SetText(ControlId::Text1, "Folder ######");
+    program.View().SetText(ControlId::Text1, kPattern);
+    program.View().SetText(ControlId::Text2, std::to_string(count));
+
+    std::vector<double> window;
+    std::vector<double> tool;
+    std::vector<double> windowProcessor;
+    std::vector<double> toolProcessor;
+    QElapsedTimer clock;
+    bool failed = false;
+    Rounds(11, base, [&](const std::string& folder) {
+        QDir().mkpath(QString::fromStdString(folder + "/window"));
+        QDir().mkpath(QString::fromStdString(folder + "/cli"));
+        program.View().SetText(ControlId::Text3, folder + "/window/");
+        double processor = ProcessorSeconds(RUSAGE_SELF);
+        clock.start();
+        program.Window().Button(ControlId::PushButton1)->click();
+        window.push_back(Seconds(clock));
+        windowProcessor.push_back(ProcessorSeconds(RUSAGE_SELF) - processor);
+
+        QProcess process;
+        process.setStandardOutputFile(QProcess::nullDevice());
+        processor = ProcessorSeconds(RUSAGE_CHILDREN);
+        clock.start();
+        process.start(cli,
+                      {QStringLiteral("--each"), QStringLiteral("RAW"), QStringLiteral("--each"),
+                       QStringLiteral("Edits/Final"), QString::fromUtf8(kPattern),
+                       QString::number(count), QString::fromStdString(folder + "/cli/")});
+        process.waitForFinished(-1);
+        tool.push_back(Seconds(clock));
+        toolProcessor.push_back(ProcessorSeconds(RUSAGE_CHILDREN) - processor);
+        failed =
+            failed || process.exitCode() != 0 ||
+            !QDir(QString::fromStdString(folder + "/window/Folder 000001/Edits/Final")).exists();
+    });
+    if (failed) {
+        std::fprintf(stderr, "qt_run_bench: a run did not make its folders\n");
+        return 1;
+    }
+    std::printf("folders            %d, each with RAW, Edits, Edits/Final; medians of %zu\n", count,
+                window.size());
+    // Each round's two runs met the same load: the median of their ratios is the steadier figure.
+    const auto line = [count](const char* what, const std::vector<double>& ofWindow,
+                              const std::vector<double>& ofTool) {
+        std::vector<double> ratios;
+        for (std::size_t round = 0; round < ofWindow.size(); ++round) {
+            ratios.push_back(ofWindow[round] / ofTool[round]);
+        }
+        const double windowMedian = Median(ofWindow);
+        const double toolMedian = Median(ofTool);
+        std::printf(
+            "%-15s window %.3f s (%.2f us/folder)  quirebatch-cli %.3f s  ratio of the medians "
+            "%.3f, median ratio %.3f\n",
+            what, windowMedian, windowMedian * 1e6 / count, toolMedian, windowMedian / toolMedian,
+            Median(ratios));
+    };
+    line("time", window, tool);
+    line("processor time", windowProcessor, toolProcessor);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setStyle(QStringLiteral("Windows"));
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (arguments.size() == 4 && arguments[0] == "--options") {
+        return OptionsRuns(std::stoi(arguments[1]), arguments[2],
+                           QString::fromStdString(arguments[3]));
+    }
+    if (arguments.size() != 2) {
+        std::fprintf(stderr,
+                     "usage: qt_run_bench <count> <empty folder>\n"
+                     "       qt_run_bench --options <count> <empty folder> <quirebatch-cli>\n");
+        return 2;
+    }
+    const int count = std::stoi(arguments[0]);
+    const std::string base = arguments[1];
+
+    NoDialogs dialogs;
+    qt::Program program(BenchSetup(dialogs, base));
+    program.Start();
+    if (!QTest::qWaitForWindowExposed(&program.Window())) return 1;
+    program.View().SetText(ControlId::Text1, kPattern);
     program.View().SetText(ControlId::Text2, std::to_string(count));
 
     // Alternating rounds, each into a fresh folder; the best of each kind counts, as the machine's
@@ -79,21 +201,19 @@ int main(int argc, char** argv) {
     double window = 1e9;
     double loop = 1e9;
     QElapsedTimer clock;
-    for (int round = 0; round < 3; ++round) {
-        const std::string folder = base + "/" + std::to_string(round);
+    Rounds(3, base, [&](const std::string& folder) {
         QDir().mkpath(QString::fromStdString(folder + "/window"));
         QDir().mkpath(QString::fromStdString(folder + "/loop"));
         program.View().SetText(ControlId::Text3, folder + "/window/");
         clock.start();
         program.Window().Button(ControlId::PushButton1)->click();
-        window = std::min(window, static_cast<double>(clock.nsecsElapsed()) / 1e9);
+        window = std::min(window, Seconds(clock));
 
         program.View().SetText(ControlId::Text3, folder + "/loop/");
         clock.start();
         RunCreationLoop(files, host, count, '/');
-        loop = std::min(loop, static_cast<double>(clock.nsecsElapsed()) / 1e9);
-        QDir(QString::fromStdString(folder)).removeRecursively();
-    }
+        loop = std::min(loop, Seconds(clock));
+    });
 
     std::printf("folders            %d\n", count);
     std::printf("window run (pump)  %.3f s  %.2f us/folder\n", window, window * 1e6 / count);

@@ -1,35 +1,46 @@
 #include "engine/highest_counter.h"
 
-#include <string>
-#include <vector>
-
 #include "engine/creation_run.h"
 
 namespace quire {
 
-std::optional<std::int32_t> HighestCounter(const FileSystem& files, std::string_view target,
-                                           const NamePattern& pattern, char separator) {
+CounterFolder CounterFolderOf(std::string_view target, const NamePattern& pattern, char separator) {
     std::string_view folders;
-    const NamePattern name = pattern.BlockName(separator, folders);
-    std::string folder(target);
+    CounterFolder place{std::string(target), pattern.BlockName(separator, folders)};
     if (!folders.empty()) {
-        folder.clear();
-        AppendTargetFolder(folder, target, separator);
-        folder.append(folders);
+        place.folder.clear();
+        AppendTargetFolder(place.folder, target, separator);
+        place.folder.append(folders);
     }
-    if (!files.FolderExists(folder)) return std::nullopt;
-    std::vector<std::string> entries;
-    try {
-        entries = files.SubfolderNames(folder);
-    } catch (const Failure& failure) {
-        throw Failure(folder + ": " + failure.what());
-    }
+    return place;
+}
+
+std::optional<std::int32_t> HighestAmong(const std::vector<std::string>& entries,
+                                         const NamePattern& name) {
     std::optional<std::int32_t> highest;
     for (const std::string& entry : entries) {
         const std::optional<std::int32_t> counter = name.CounterOf(entry);
         if (counter && (!highest || *counter > *highest)) highest = counter;
     }
     return highest;
+}
+
+std::optional<std::vector<std::string>> ListCounterFolder(const FileSystem& files,
+                                                          const std::string& folder) {
+    if (!files.FolderExists(folder)) return std::nullopt;
+    try {
+        return files.SubfolderNames(folder);
+    } catch (const Failure& failure) {
+        throw Failure(folder + ": " + failure.what());
+    }
+}
+
+std::optional<std::int32_t> HighestCounter(const FileSystem& files, std::string_view target,
+                                           const NamePattern& pattern, char separator) {
+    const CounterFolder place = CounterFolderOf(target, pattern, separator);
+    const std::optional<std::vector<std::string>> entries = ListCounterFolder(files, place.folder);
+    if (!entries) return std::nullopt;
+    return HighestAmong(*entries, place.name);
 }
 
 }  // namespace quire

@@ -13,9 +13,10 @@ namespace quire {
 namespace {
 
 // The first counter: the start, or one step past the highest in the target when continuing.
-std::variant<std::int64_t, RunRefusal> FirstCounter(const FileSystem& files,
-                                                    const RunOptions& options,
-                                                    const RunRequest& request, char separator) {
+std::variant<std::int64_t, RunRefusal> PlannedFirstCounter(const FileSystem& files,
+                                                           const RunOptions& options,
+                                                           const RunRequest& request,
+                                                           char separator) {
     using enum RunRefusal::Input;
     if (!options.continueNumbering) return std::int64_t{options.start};
     if (request.listed) {
@@ -24,9 +25,9 @@ std::variant<std::int64_t, RunRefusal> FirstCounter(const FileSystem& files,
     }
     if (request.targetMade) return std::int64_t{options.start};
     try {
-        const std::optional<std::int32_t> highest = HighestCounter(
-            files, request.target, NamePattern(request.pattern, options.style), separator);
-        return highest ? std::int64_t{*highest} + options.step : std::int64_t{options.start};
+        return FirstCounter(options,
+                            HighestCounter(files, request.target,
+                                           NamePattern(request.pattern, options.style), separator));
     } catch (const Failure& failure) {
         return RunRefusal{Continue, failure.what()};
     }
@@ -79,7 +80,7 @@ std::variant<RunPlan, RunRefusal> PlanRun(const FileSystem& files, const RunOpti
         }
         plan.count = *count;
     }
-    const auto first = FirstCounter(files, options, request, separator);
+    const auto first = PlannedFirstCounter(files, options, request, separator);
     if (const auto* refusal = std::get_if<RunRefusal>(&first)) return *refusal;
     const std::int64_t start = std::get<std::int64_t>(first);
     // The first counter is checked even where no folder is made; a list's length is not known, so
@@ -94,8 +95,16 @@ std::variant<RunPlan, RunRefusal> PlanRun(const FileSystem& files, const RunOpti
     return plan;
 }
 
-std::string FirstFolderName(std::string_view pattern, const RunOptions& options) {
-    return NamePattern(pattern, options.style).Name(options.start);
+std::int64_t FirstCounter(const RunOptions& options, std::optional<std::int32_t> highest) {
+    if (!options.continueNumbering || !highest) return options.start;
+    return std::int64_t{*highest} + options.step;
+}
+
+std::string FirstFolderName(std::string_view pattern, const RunOptions& options,
+                            std::optional<std::int32_t> highest) {
+    std::int64_t first = FirstCounter(options, highest);
+    if (!CounterRangeProblem(first, options.step, 1, options.style).empty()) first = options.start;
+    return NamePattern(pattern, options.style).Name(static_cast<std::int32_t>(first));
 }
 
 }  // namespace quire

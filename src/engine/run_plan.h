@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -51,8 +52,15 @@ struct RunRequest {
 std::variant<RunPlan, RunRefusal> PlanRun(const FileSystem& files, const RunOptions& options,
                                           const RunRequest& request, char separator);
 
-// The first folder's name as a run with `options` would make it from `pattern` (continuing aside:
-// that takes a look at the target).
-std::string FirstFolderName(std::string_view pattern, const RunOptions& options);
+// The first counter of a run with `options`: one step past `highest`, the highest counter in the
+// target (HighestCounter), when continuing and there is one; else the start. Not yet checked
+// against the counters' range.
+std::int64_t FirstCounter(const RunOptions& options, std::optional<std::int32_t> highest);
+
+// The first folder's name as a run with `options` would make it from `pattern`, where `highest`
+// is the highest counter in the target (HighestCounter); with the start when the counter after it
+// is out of range, which the run refuses.
+std::string FirstFolderName(std::string_view pattern, const RunOptions& options,
+                            std::optional<std::int32_t> highest = std::nullopt);
 
 }  // namespace quire

@@ -2,6 +2,7 @@
 #include "ui/form1.h"
 
 #include <exception>
+#include <optional>
 #include <utility>
 
 #include "app/product.h"
@@ -58,11 +59,24 @@ void Form1::JournalUnwritable(const Failure& failure) {
 }
 
 // The preview is also the pattern box's description, so that a screen reader that stands in the
-// box tells the first folder's name.
+// box tells the first folder's name. Continuing, it counts from the target's listing, as the run
+// does, without listing the target again at every key.
 void Form1::ShowPreview() {
-    const std::string preview = FirstFolder(ports_.view.Text(ControlId::Text1), options_);
+    const std::string pattern = ports_.view.Text(ControlId::Text1);
+    std::optional<std::int32_t> highest;
+    if (ContinuesNumbering()) {
+        highest = listing_.Highest(ports_.files, ports_.view.Text(ControlId::Text3),
+                                   NamePattern(pattern, options_.run.style), Separator());
+    }
+    const std::string preview = FirstFolder(pattern, options_, highest);
     ports_.view.SetLabelCaption(ControlId::Label4, preview);
     ports_.view.SetDescription(ControlId::Text1, preview);
+}
+
+void Form1::TargetFoldersChanged() {
+    listing_.Forget();
+    if (!ContinuesNumbering()) return;
+    Unguarded("The name pattern could not be previewed", [&] { ShowPreview(); });
 }
 
 void Form1::Form_Load() {
@@ -140,6 +154,9 @@ void Form1::Text2_Change() {
 }
 
 void Form1::Text3_Change() {
+    if (ContinuesNumbering()) {
+        Unguarded("The name pattern could not be previewed", [&] { ShowPreview(); });
+    }
     Unguarded("The target folder could not be saved", [&] {
         ports_.settings.WriteSetting(setting::kTarget, ports_.view.Text(ControlId::Text3));
     });

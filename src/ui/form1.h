@@ -20,6 +20,7 @@
 #include "ui/event_pump.h"
 #include "ui/form1_view.h"
 #include "ui/options_view.h"
+#include "ui/target_listing.h"
 #include "ui/theme_skin.h"
 #include "ui/window_options.h"
 
@@ -110,6 +111,9 @@ private:
     void Hover(ControlId control);
     void ShowPreview();
     void ShowOptionsTip();
+    bool ContinuesNumbering() const { return options_.run.continueNumbering && !options_.listed; }
+    // The target's folders may have changed: a preview that continues the numbering looks again.
+    void TargetFoldersChanged();
 
     // Runs a procedure that has no error report: a failure never ends the program; the first one
     // of the process is shown, naming what failed.
@@ -126,6 +130,7 @@ private:
     bool journalNoticeShown_ = false;
     WindowOptions options_;                       // in effect, as the store holds them
     std::vector<std::string_view> staleOptions_;  // keys the store holds garbage in
+    TargetListing listing_;                       // what the preview continues the numbering from
     RunJournal* runJournal_ = nullptr;  // of the run in progress, written out if the program ends
 };
 

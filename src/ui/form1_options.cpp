@@ -17,6 +17,7 @@ void Form1::Options_Click(OptionsView& view) {
         if (!view.Run(dialog)) return;
         const WindowOptions stored = std::exchange(options_, dialog.Accepted());
         ShowOptionsTip();
+        listing_.Forget();
         ShowPreview();
         WriteWindowOptions(ports_.settings, stored, options_, staleOptions_);
         staleOptions_.clear();

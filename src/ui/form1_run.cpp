@@ -156,7 +156,9 @@ void Form1::PushButton1_Click() {
     WindowRun host(*this, guard, target, journal);
     const RunEnd end = RunCreationLoop(ports_.files, host, *plan, Separator());
     journal.Finish();
-    if (end == RunEnd::Stopped || unloaded_) return;
+    if (unloaded_) return;
+    TargetFoldersChanged();
+    if (end == RunEnd::Stopped) return;
     if (guard.Test(138, [&] {
             return Show(product::kOpenFolderQuestion, BoxStyle::YesNo) == BoxAnswer::Yes;
         })) {

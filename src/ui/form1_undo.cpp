@@ -76,6 +76,7 @@ void Form1::UndoLastRun_Click() {
             return;
         }
         if (unloaded_) return;
+        TargetFoldersChanged();
         Show(result ? Account(*result) : std::string(product::kUndoOvertaken), BoxStyle::Ok);
     });
 }

@@ -181,8 +181,9 @@ void WriteWindowOptions(SettingsStore& settings, const WindowOptions& before,
     if (after.names != before.names) settings.WriteLongSetting(setting::kOptionNames, after.names);
 }
 
-std::string FirstFolder(std::string_view pattern, const WindowOptions& options) {
-    if (!options.listed) return FirstFolderName(pattern, options.run);
+std::string FirstFolder(std::string_view pattern, const WindowOptions& options,
+                        std::optional<std::int32_t> highest) {
+    if (!options.listed) return FirstFolderName(pattern, options.run, highest);
     std::string first;
     ForEachLine(options.names, [&](std::string_view line, std::int64_t) {
         if (line.empty()) return true;

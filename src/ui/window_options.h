@@ -55,9 +55,10 @@ StoredOptions ReadWindowOptions(SettingsStore& settings);
 void WriteWindowOptions(SettingsStore& settings, const WindowOptions& before,
                         const WindowOptions& after, const std::vector<std::string_view>& stale);
 
-// The first folder's name as a run with `options` makes it from `pattern`, or from the list's
-// first name; continuing aside, which takes a look at the target.
-std::string FirstFolder(std::string_view pattern, const WindowOptions& options);
+// The first folder's name as a run with `options` makes it from `pattern`, continuing after
+// `highest`, the highest counter in the target (HighestCounter); or from the list's first name.
+std::string FirstFolder(std::string_view pattern, const WindowOptions& options,
+                        std::optional<std::int32_t> highest = std::nullopt);
 
 // The preview's tip: where the options are and, when some are in effect, each on a line.
 std::string OptionsTip(const WindowOptions& options);

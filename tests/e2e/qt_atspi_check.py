@@ -2,9 +2,8 @@
 every control against the table the core and both front-ends share (tests/ui/accessible_table.h)."""
 import re
 import sys
-import time
 
-import pyatspi
+from qt_atspi_tree import find_application, nodes, read_until_whole
 
 ROLES = {"EditableText": "text", "PushButton": "push button", "Grouping": "panel",
          "StaticText": "label"}
@@ -15,23 +14,6 @@ def expected_table(header):
     rows = re.findall(r'\{ControlId::(\w+),\s*AccessibleRole::(\w+),\s*((?:"[^"]*"\s*)+)\}', text)
     return [(control, ROLES[role], "".join(re.findall(r'"([^"]*)"', name)))
             for control, role, name in rows]
-
-
-def find_application(name, seconds=20):
-    deadline = time.time() + seconds
-    while time.time() < deadline:
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.name == name:
-                return app
-        time.sleep(0.2)
-    return None
-
-
-def nodes(node):
-    yield node
-    for child in node:
-        if child is not None:
-            yield from nodes(child)
 
 
 def problems(app, header):
@@ -48,15 +30,12 @@ def problems(app, header):
     return out
 
 
-def main(header, seconds=20):
-    app = find_application("quirebatch")
+def main(header):
+    app = find_application()
     if app is None:
         print("FAIL: the program never appeared on the accessibility bus")
         return 1
-    # The program joins the bus before its window is made: its tree fills in a moment later.
-    deadline = time.time() + seconds
-    while (out := problems(app, header)) and time.time() < deadline:
-        time.sleep(0.3)
+    out = read_until_whole(lambda: problems(app, header))
     for line in out:
         print(line)
     return 1 if out else 0

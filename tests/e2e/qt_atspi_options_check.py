@@ -2,9 +2,9 @@
 every field against the table the Qt test shares (tests/ui/options_accessible_table.h)."""
 import re
 import sys
-import time
 
 import pyatspi
+from qt_atspi_tree import find_application, nodes, read_until_whole, until
 
 ROLES = {"EditableText": "text", "ComboBox": "combo box", "CheckBox": "check box",
          "PushButton": "push button"}
@@ -16,13 +16,6 @@ def expected_table(header):
             for role, name in re.findall(r'\{OptionsRole::(\w+),\s*"([^"]*)"\}', text)]
 
 
-def nodes(node):
-    yield node
-    for child in node:
-        if child is not None:
-            yield from nodes(child)
-
-
 def spoken(node):
     """The name, or where a field has none of its own (a list box on Linux), its label's."""
     names = [node.name]
@@ -32,31 +25,27 @@ def spoken(node):
     return names
 
 
-def find_dialog(seconds=20):
-    deadline = time.time() + seconds
-    while time.time() < deadline:
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is None or app.name != "quirebatch":
-                continue
-            for node in nodes(app):
-                if node.getRoleName() == "dialog" and node.name == "Options":
-                    return node
-        time.sleep(0.2)
-    return None
+def find_dialog(app):
+    return until(lambda: next((node for node in nodes(app)
+                               if node.getRoleName() == "dialog" and node.name == "Options"), None))
+
+
+def problems(dialog, header):
+    found = [(n.getRoleName(), spoken(n)) for n in nodes(dialog)]
+    return [f"FAIL: no {role!r} named {name!r}" for role, name in expected_table(header)
+            if not any(r == role and name in names for r, names in found)]
 
 
 def main(header):
-    dialog = find_dialog()
+    app = find_application()
+    dialog = find_dialog(app) if app is not None else None
     if dialog is None:
         print("FAIL: no Options dialog on the accessibility bus")
         return 1
-    found = [(n.getRoleName(), spoken(n)) for n in nodes(dialog)]
-    failures = 0
-    for role, name in expected_table(header):
-        if not any(r == role and name in names for r, names in found):
-            print(f"FAIL: no {role!r} named {name!r}")
-            failures += 1
-    return 1 if failures else 0
+    out = read_until_whole(lambda: problems(dialog, header))
+    for line in out:
+        print(line)
+    return 1 if out else 0
 
 
 sys.exit(main(sys.argv[1]))

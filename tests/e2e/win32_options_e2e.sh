@@ -9,22 +9,10 @@ trap 'echo "stopped at line $LINENO: $BASH_COMMAND"' ERR
 
 program=$1
 screenshot=$2
-for tool in wine wineserver winepath xdotool import; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
-done
-[[ -n "${DISPLAY:-}" ]] || { echo "skipped: no X display"; exit 77; }
-
-work=$(mktemp -d)
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-cleanup() {
-  wineserver -k >/dev/null 2>&1 || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-mkdir -p "$WINEPREFIX" "$work/target"
-# Wine's own processes must not hold CTest's output pipes open.
-wineserver -p >/dev/null 2>&1 </dev/null
-wine wineboot -i >/dev/null 2>&1 </dev/null
+. "$(dirname "${BASH_SOURCE[0]}")/win32_wine_test.sh"
+win32_require_tools
+win32_wine_test_begin
+mkdir -p "$work/target"
 
 key='HKCU\Software\Quillmark\Pallisand Quire Batch Utility'
 store() { wine reg add "$key" /v "$1" /d "$2" /f >/dev/null 2>&1 </dev/null; }
@@ -33,12 +21,7 @@ store Text2 3
 store Text3 "$(winepath -w "$work/target")\\"
 store StartupDraw 0
 
-wine "$program" >"$work/program.log" 2>&1 </dev/null &
-pid=$!
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Pallisand Quire Batch Utility$' | head -1) || true
-[[ -n "$window" ]] || { echo "the window did not appear"; exit 1; }
-xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
-sleep 0.5
+win32_start_window "$program"
 
 # Focus starts in the hidden Text4; two Tabs reach the Help button, whose surface menu Shift+F10
 # opens below it. Up goes round to its last entry, "Options...".
@@ -84,10 +67,7 @@ expected='./Shoot 010|./Shoot 010/Edits|./Shoot 010/Edits/Final|./Shoot 010/RAW|
 
 xdotool windowactivate --sync "$window" 2>/dev/null || true
 xdotool key alt+F4
-for _ in $(seq 50); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.2
-done
+win32_wait_exit || true
 
 stored=$(wine reg query "$key" 2>/dev/null </dev/null | tr -d '\r')
 for expected in 'OptionStart +REG_SZ +10$' 'OptionStep +REG_SZ +5$' 'OptionEach +REG_SZ +RAW'; do

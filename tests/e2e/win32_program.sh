@@ -11,23 +11,9 @@ trap 'echo "stopped at line $LINENO: $BASH_COMMAND"' ERR
 
 program=$1
 screenshot=$2
-for tool in wine wineserver winepath xdotool import convert mkfifo; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
-done
-[[ -n "${DISPLAY:-}" ]] || { echo "skipped: no X display"; exit 77; }
-
-# A prefix of its own, so that its registry is written to user.reg when its server stops.
-work=$(mktemp -d)
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-cleanup() {
-  wineserver -k >/dev/null 2>&1 || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-mkdir -p "$WINEPREFIX"
-# Wine's own processes must not hold CTest's output pipes open.
-wineserver -p >/dev/null 2>&1 </dev/null
-wine wineboot -i >/dev/null 2>&1 </dev/null
+. "$(dirname "${BASH_SOURCE[0]}")/win32_wine_test.sh"
+win32_require_tools convert mkfifo
+win32_wine_test_begin
 
 mkdir -p "$work/target"
 target=$(winepath -w "$work/target")
@@ -40,12 +26,7 @@ cp -r "$program" "$built/HAND-M.CUR" "$built/x" "$built/Samples" "$folder/"
 samples="$(winepath -w "$folder")\Samples"
 program="$folder/$(basename "$program")"
 
-wine "$program" >"$work/program.log" 2>&1 </dev/null &
-pid=$!
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Pallisand Quire Batch Utility$' | head -1) || true
-[[ -n "$window" ]] || { echo "the window did not appear"; exit 1; }
-xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
-sleep 0.5
+win32_start_window "$program"
 
 # Focus starts in the hidden Text4; Tab order: Text3, Help, Text1, Start, Text2.
 xdotool key --delay 80 Tab
@@ -80,13 +61,7 @@ done
 
 xdotool windowactivate --sync "$window" 2>/dev/null || true
 xdotool key alt+F4
-for _ in $(seq 50); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.2
-done
-if kill -0 "$pid" 2>/dev/null; then
-  echo "closing the window did not end the program"; status=1
-fi
+win32_wait_exit || { echo "closing the window did not end the program"; status=1; }
 
 # Pipes in place of the cursor and the theme: start-up goes on; the cursor's is the one report.
 rm "$folder/HAND-M.CUR" "$folder/x/o.cjs"
@@ -107,10 +82,7 @@ elif [[ -n $(xdotool search --onlyvisible --name '^Application Error$') ]]; then
   echo "more than one report"; status=1
 fi
 [[ -n "$window" ]] && { xdotool windowactivate --sync "$window" 2>/dev/null || true; xdotool key alt+F4; }
-for _ in $(seq 50); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.2
-done
+win32_wait_exit || true
 
 wineserver -k >/dev/null 2>&1 || true
 wineserver -w >/dev/null 2>&1 || true
@@ -158,8 +130,5 @@ else
   xdotool windowactivate --sync "$window" 2>/dev/null || true
   xdotool key alt+F4
 fi
-for _ in $(seq 50); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.2
-done
+win32_wait_exit || true
 exit $status

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 #include "fakes/fake_options_view.h"
 #include "fakes/form1_harness.h"
 
@@ -99,6 +102,63 @@ TEST(WindowOptionsLoad, GarbageInAKeyIsReportedOnceAndTheRestIsTaken) {
     EXPECT_NE(h.dialogs.shown[0].text.find("OptionStep=0"), std::string::npos);
     EXPECT_EQ(h.form.Options().run.step, 1);
     EXPECT_EQ(h.view.captions[ControlId::Label4], "Folder A");
+}
+
+// Continuing, the preview counts from one listing of the target, as the run does: typing in the
+// pattern box looks the names up again, not the disk; another target, a run, an undo or other
+// options list again. A listing that fails or a counter past the range leaves the start.
+TEST(ContinuedPreview, CountsFromTheTargetListedOnlyWhenItMayHaveChanged) {
+    Form1Harness h;
+    h.files.folders = {
+        "C:\\Jobs", "C:\\Jobs\\Folder 007",       "C:\\Jobs\\Folder G", "C:\\Other", "C:\\Locked",
+        "C:\\Full", "C:\\Full\\Folder 2147483647"};
+    h.files.unreadable = {"C:\\Locked"};
+    h.settings.values = {{"Text1", "Folder ###"}, {"Text2", "2"},      {"Text3", "C:\\Jobs"},
+                         {"OptionContinue", "1"}, {"OptionStep", "3"}, {"OptionStart", "5"}};
+    h.dialogs.answers = {BoxAnswer::No, BoxAnswer::Yes};
+    FakeOptionsView other = Typing({{OptionField::Step, "4"}});
+    const auto text = [&](ControlId box, const char* value) {
+        return [&h, box, value] { h.view.SetText(box, value); };
+    };
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        const char* preview;
+        long listings;
+    } steps[] = {
+        {"start-up", [&] { h.form.Form_Load(); }, "Folder 010", 1},
+        {"typing in the pattern", text(ControlId::Text1, "Folder ##"), "Folder 10", 0},
+        {"typing on", text(ControlId::Text1, "Folder #"), "Folder 10", 0},
+        {"another target", text(ControlId::Text3, "C:\\Other"), "Folder 5", 1},
+        {"a run (its plan lists, then the preview)", [&] { h.form.PushButton1_Click(); },
+         "Folder 11", 2},
+        {"an undo", [&] { h.form.UndoLastRun_Click(); }, "Folder 5", 1},
+        {"other options", [&] { h.form.Options_Click(other); }, "Folder 5", 1},
+        {"a target that cannot be listed", text(ControlId::Text3, "C:\\Locked"), "Folder 5", 1},
+        {"the highest counter there is", text(ControlId::Text3, "C:\\Full"), "Folder 5", 1},
+    };
+    for (const auto& step : steps) {
+        h.files.calls.clear();
+        step.act();
+        EXPECT_EQ(h.view.captions[ControlId::Label4], step.preview) << step.what;
+        EXPECT_EQ(std::count_if(h.files.calls.begin(), h.files.calls.end(),
+                                [](const std::string& call) { return call.starts_with("list"); }),
+                  step.listings)
+            << step.what;
+    }
+    EXPECT_EQ(h.dialogs.shown.size(), 3U);  // the run's question, undo's question and account
+}
+
+// With every option at its default the target is never listed.
+TEST(ContinuedPreview, IsNotLookedForWithoutContinuing) {
+    Form1Harness h;
+    h.files.folders = {"C:\\Jobs", "C:\\Jobs\\Folder 007"};
+    h.form.Form_Load();
+    h.view.SetText(ControlId::Text3, "C:\\Jobs");
+    h.view.SetText(ControlId::Text1, "Folder ###");
+    EXPECT_EQ(h.view.captions[ControlId::Label4], "Folder 001");
+    EXPECT_TRUE(std::none_of(h.files.calls.begin(), h.files.calls.end(),
+                             [](const std::string& call) { return call.starts_with("list"); }));
 }
 
 }  // namespace
