@@ -105,6 +105,27 @@ inline constexpr std::string_view kListTooLong = "The list is longer than 64 MiB
 // A stored option that no option can hold, reported at start-up; the option keeps its default.
 inline constexpr std::string_view kOptionUnreadable = "The stored option cannot be used";
 
+// "Preview...": the menu entry and its key, the dialog's texts and how each row and the totals
+// read.
+inline constexpr std::string_view kPreviewContext = "in QuireBatch2021/08/31.Form1.Preview_Click ";
+inline constexpr std::string_view kPreviewMenuEntry = "Preview...";
+inline constexpr std::string_view kPreviewShortcut = "Ctrl+P";
+inline constexpr std::string_view kPreviewTitle = "Preview";
+inline constexpr std::string_view kPreviewListName = "The folders the run would make";
+inline constexpr std::string_view kPreviewPathColumn = "Folder";
+inline constexpr std::string_view kPreviewOutcomeColumn = "What the run would do";
+inline constexpr std::string_view kPreviewOnlyNotNew =
+    "Show only the folders that exist or would fail";
+inline constexpr std::string_view kPreviewStart = "Start Creating Folders";
+inline constexpr std::string_view kPreviewClose = "Close";
+inline constexpr std::string_view kPreviewNew = "new";
+inline constexpr std::string_view kPreviewExists = "exists, skipped";
+inline constexpr std::string_view kPreviewFails = "would fail: ";
+inline constexpr std::string_view kPreviewTotalNew = " new, ";
+inline constexpr std::string_view kPreviewTotalExist = " exist, ";
+inline constexpr std::string_view kPreviewTotalExists = " exists, ";
+inline constexpr std::string_view kPreviewTotalFail = " would fail";
+
 inline constexpr std::string_view kPreviewTip = "Right-click the window for Options...";
 inline constexpr std::string_view kOptionsInEffect =
     "Options in effect (right-click the window to change them):";

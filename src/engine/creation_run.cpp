@@ -53,7 +53,6 @@ public:
           host_(host),
           plan_(plan),
           separator_(separator),
-          foresee_(plan.predictOnly && (plan.names != nullptr || !plan.subfolders.empty())),
           planned_(files, separator),
           pattern_({}, plan.style) {}
 
@@ -157,8 +156,9 @@ private:
             path_ += subfolder;
             Make();
         }
-        // Numbered folders never meet again; only listed names may repeat or nest.
-        if (foresee_ && plan_.names == nullptr) planned_.Clear();
+        // Numbered folders never meet again; only listed names, and a pattern without a counter,
+        // may repeat or nest.
+        if (Foresee() && plan_.names == nullptr && pattern_.HasBlock()) planned_.Clear();
     }
 
     // The folder at path_, whose names from relative_ on are the run's own.
@@ -191,12 +191,18 @@ private:
             return inPlanned ? files_.PredictCreationInPlannedFolder(path_)
                              : files_.PredictCreation(path_);
         };
-        if (!foresee_) return predict(inPlannedTarget);
+        if (!Foresee()) return predict(inPlannedTarget);
         const PlannedFolders::Place place = planned_.Find(path_, relative_);
         if (place.planned) return Existed;
         const FileSystem::Creation creation = predict(place.inPlanned || inPlannedTarget);
         if (creation == Created) planned_.Add(place);
         return creation;
+    }
+
+    // Whether to remember the folders foretold, for the folders in them and names that repeat.
+    bool Foresee() const {
+        return plan_.predictOnly &&
+               (plan_.names != nullptr || !plan_.subfolders.empty() || !pattern_.HasBlock());
     }
 
     // True when path_ names a folder directly inside the target: one name after it.
@@ -212,7 +218,6 @@ private:
     RunHost& host_;
     const RunPlan& plan_;
     char separator_;
-    bool foresee_;  // remember the folders foretold, for the folders in them and repeated names
     PlannedFolders planned_;
     ListedName listed_;
     std::string patternText_;  // as the host gives it; parsed into pattern_ when it changes

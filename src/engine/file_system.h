@@ -113,6 +113,21 @@ public:
         throw Failure("This file system does not list folders");
     }
 
+    // Gives `each` the name of every entry directly inside the folder at `path`, and whether a
+    // creation of that name would find a folder there (a link to a folder is one, as
+    // CreateFolderUnlessExists finds it). One listing stands for many predictions: a platform that
+    // lists answers PredictCreation alike for every missing name of that folder that is no longer
+    // than one it accepted and holds no NUL, its other refusals being the folder's own (access, a
+    // read-only volume), and PredictCreationInPlannedFolder alike for such names anywhere below.
+    // Throws Failure when the folder cannot be read.
+    virtual void ListEntries(
+        const std::string& path,
+        const std::function<void(std::string_view name, bool folder)>& each) const {
+        static_cast<void>(path);
+        static_cast<void>(each);
+        throw Failure("This file system does not list folders");
+    }
+
     // True when the calling user may make entries in the folder at `path`: it is a folder they
     // may write and search, on a file system mounted for writing. Never throws.
     virtual bool CanCreateIn(const std::string& path) const { return FolderExists(path); }

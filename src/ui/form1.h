@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,14 +13,17 @@
 #include "app/platform_traits.h"
 #include "app/settings_store.h"
 #include "app/startup.h"
+#include "app/statement_guard.h"
 #include "engine/failure.h"
 #include "engine/file_system.h"
 #include "engine/journal_store.h"
 #include "engine/run_journal.h"
+#include "engine/run_plan.h"
 #include "shell/shell.h"
 #include "ui/event_pump.h"
 #include "ui/form1_view.h"
 #include "ui/options_view.h"
+#include "ui/preview_view.h"
 #include "ui/target_listing.h"
 #include "ui/theme_skin.h"
 #include "ui/window_options.h"
@@ -85,6 +89,12 @@ public:
     void Options_Click(OptionsView& view);
     const WindowOptions& Options() const { return options_; }
 
+    // "Preview..." beside it: the inputs checked as Start checks them (a refusal is told as
+    // Start tells it, and no list is shown), then every folder the run would make now on `view`;
+    // its "Start Creating Folders" starts the run as the Start button does. Offered when undo is.
+    bool PreviewOffered() const { return UndoOffered(); }
+    void Preview_Click(PreviewView& view);
+
     void Form_MouseMove();
     void Frame1_MouseMove();
     void Frame2_MouseMove();
@@ -103,6 +113,15 @@ public:
 
 private:
     class WindowRun;
+
+    // The inputs as Start reads and checks them, and the plan made of them.
+    struct CheckedRun {
+        std::string target;
+        std::string pattern;
+        RunPlan plan;
+    };
+    // Nothing when an input or the options are refused: the refusal was shown or reported.
+    std::optional<CheckedRun> CheckRun(StatementGuard& guard);
 
     void SetApplicationTitle();
     std::string ProgramFile(std::string_view name) const;

@@ -93,10 +93,7 @@ private:
     RunJournal& journal_;
 };
 
-void Form1::PushButton1_Click() {
-    StatementGuard guard(ports_.dialogs, product::kStartContext);
-    if (runInProgress_) return;
-    const RunFlag flag(runInProgress_);
+std::optional<Form1::CheckedRun> Form1::CheckRun(StatementGuard& guard) {
     Form1View& view = ports_.view;
 
     // Each input is read and checked in a statement of its own, in the engine's order: a test
@@ -122,16 +119,16 @@ void Form1::PushButton1_Click() {
             })) {
             if (!refusal) refusal = check();
             guard.Step(at.message, [&] { Show(refusal->message, BoxStyle::Ok); });
-            return;
+            return std::nullopt;
         }
     }
-    const std::string& target = text(RunRefusal::Input::Target);
-    const std::string& pattern = text(RunRefusal::Input::Pattern);
+    std::string& target = text(RunRefusal::Input::Target);
+    std::string& pattern = text(RunRefusal::Input::Pattern);
 
     // The plan the command-line tool makes of the same inputs and options. A count that passed
     // the number test but does not fit 32 bits ends the run here as an overflow, and options the
     // plan refuses with their reason: nothing is created and no question is asked.
-    std::optional<RunPlan> plan;
+    std::optional<CheckedRun> checked;
     guard.Step(112, [&] {
         const RunRequest request{target, pattern, text(RunRefusal::Input::Count),
                                  environment_.decimalSeparator, listed};
@@ -142,19 +139,31 @@ void Form1::PushButton1_Click() {
             Show(Refusal(*refusal), BoxStyle::Ok);
             return;
         }
-        plan = std::move(std::get<RunPlan>(planned));
+        checked = CheckedRun{std::move(target), std::move(pattern),
+                             std::move(std::get<RunPlan>(planned))};
     });
-    if (!plan) return;
+    return checked;
+}
+
+void Form1::PushButton1_Click() {
+    StatementGuard guard(ports_.dialogs, product::kStartContext);
+    if (runInProgress_) return;
+    const RunFlag flag(runInProgress_);
+    std::optional<CheckedRun> checked = CheckRun(guard);
+    if (!checked) return;
+    const std::string& target = checked->target;
+    RunPlan& plan = checked->plan;
+    const bool listed = options_.listed;
     TextSource source(options_.names);
     std::optional<NameList> names;
-    if (listed) plan->names = &names.emplace(source);
+    if (listed) plan.names = &names.emplace(source);
 
     RunJournal journal(ports_.files, ports_.journal,
-                       DescribeRun(target, pattern, listed, plan->count, Separator()),
+                       DescribeRun(target, checked->pattern, listed, plan.count, Separator()),
                        [this](const Failure& failure) { JournalUnwritable(failure); });
     const Holding held(runJournal_, journal);
     WindowRun host(*this, guard, target, journal);
-    const RunEnd end = RunCreationLoop(ports_.files, host, *plan, Separator());
+    const RunEnd end = RunCreationLoop(ports_.files, host, plan, Separator());
     journal.Finish();
     if (unloaded_) return;
     TargetFoldersChanged();
@@ -162,7 +171,7 @@ void Form1::PushButton1_Click() {
     if (guard.Test(138, [&] {
             return Show(product::kOpenFolderQuestion, BoxStyle::YesNo) == BoxAnswer::Yes;
         })) {
-        guard.Step(140, [&] { ports_.shell.OpenFolder(view.Text(ControlId::Text3)); });
+        guard.Step(140, [&] { ports_.shell.OpenFolder(ports_.view.Text(ControlId::Text3)); });
     }
 }
 

@@ -169,6 +169,28 @@ public:
         return names;
     }
 
+    // Every entry one level below `path`; a link counts as a folder where one stands at its path.
+    void ListEntries(const std::string& named,
+                     const std::function<void(std::string_view, bool)>& each) const override {
+        calls.push_back("entries " + named);
+        std::string path = named;
+        while (path.size() > 1 && (path.back() == '\\' || path.back() == '/')) path.pop_back();
+        if (unreadable.count(path) != 0) throw Failure("Permission denied");
+        if (folders.count(path) == 0) throw Failure("No such file or directory");
+        for (const auto* entries : {&folders, &files, &hiddenFiles}) {
+            for (const std::string& entry : *entries) {
+                if (entry.size() <= path.size() + 1 || !entry.starts_with(path) ||
+                    (entry[path.size()] != '/' && entry[path.size()] != '\\')) {
+                    continue;
+                }
+                const std::string rest = entry.substr(path.size() + 1);
+                if (rest.find_first_of("/\\") == std::string::npos) {
+                    each(rest, entries == &folders);
+                }
+            }
+        }
+    }
+
     bool PathExists(const std::string& path) const override {
         calls.push_back("path " + path);
         return folders.count(path) != 0 || files.count(path) != 0 || hiddenFiles.count(path) != 0;

@@ -258,6 +258,24 @@ std::vector<std::string> PosixFileSystem::SubfolderNames(const std::string& path
     return names;
 }
 
+// A link is followed, as mkdir's EEXIST followed by FolderExists would follow it.
+void PosixFileSystem::ListEntries(
+    const std::string& path,
+    const std::function<void(std::string_view name, bool folder)>& each) const {
+    if (!Representable(path)) Fail(EINVAL);
+    Descriptor reached = OpenFolder(path);
+    if (reached.Fd() < 0) Fail(reached.Error());
+    ForEachEntry(
+        OpenAt(reached.Fd(), ".", O_RDONLY | O_DIRECTORY), [&](const dirent& entry, int folder) {
+            bool isFolder = entry.d_type == DT_DIR;
+            if (entry.d_type == DT_UNKNOWN || entry.d_type == DT_LNK) {
+                struct stat info {};
+                isFolder = ::fstatat(folder, entry.d_name, &info, 0) == 0 && S_ISDIR(info.st_mode);
+            }
+            each(entry.d_name, isFolder);
+        });
+}
+
 bool PosixFileSystem::PathExists(const std::string& path) const {
     struct stat info {};
     return Stat(path, info) == 0;

@@ -22,6 +22,9 @@ public:
     // The longest name the nearest existing folder's file system takes.
     Creation PredictCreationInPlannedFolder(const std::string& path) const override;
     std::vector<std::string> SubfolderNames(const std::string& path) const override;
+    void ListEntries(
+        const std::string& path,
+        const std::function<void(std::string_view name, bool folder)>& each) const override;
     // As the calling user, by the effective ids (faccessat with AT_EACCESS).
     bool CanCreateIn(const std::string& path) const override;
     // Made beside `copy` under a private name and renamed into place (RENAME_NOREPLACE); parents

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QWidget>
+#include <utility>
 
 #include "ui/contrast.h"
 #include "ui/form1_design.h"
@@ -56,6 +58,16 @@ QString SheetColour(Colour colour) {
         return QStringLiteral("palette(%1)").arg(QLatin1String(role ? role->sheetName : "window"));
     }
     return ToQColor(colour).name(QColor::HexRgb);
+}
+
+void UseReadableColours(QWidget& dialog) {
+    QPalette palette = dialog.palette();
+    for (const auto& [back, text] : {std::pair{QPalette::Window, QPalette::WindowText},
+                                     std::pair{QPalette::Base, QPalette::Text},
+                                     std::pair{QPalette::Button, QPalette::ButtonText}}) {
+        palette.setColor(text, ReadableOn(palette.color(back), palette.color(text)));
+    }
+    dialog.setPalette(palette);
 }
 
 }  // namespace quire::qt

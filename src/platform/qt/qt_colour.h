@@ -5,6 +5,8 @@
 #include <QColor>
 #include <QString>
 
+class QWidget;
+
 #include "ui/form1_view.h"
 
 namespace quire::qt {
@@ -20,5 +22,9 @@ QString SheetColour(Colour colour);
 // white, whichever reads better (a dark theme's white text on the design's white face).
 QColor ReadableOn(Colour back, Colour text);
 QColor ReadableOn(const QColor& back, const QColor& text);
+
+// Gives a dialog the desktop's colours, with each text colour made to read on its background
+// where a theme gives one that does not.
+void UseReadableColours(QWidget& dialog);
 
 }  // namespace quire::qt

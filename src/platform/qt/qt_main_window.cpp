@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyle>
 #include <cmath>
 #include <limits>
@@ -18,7 +19,9 @@
 #include "app/product.h"
 #include "platform/qt/qt_colour.h"
 #include "platform/qt/qt_options_view.h"
+#include "platform/qt/qt_preview_view.h"
 #include "platform/qt/qt_style_sheets.h"
+#include "platform/qt/qt_text.h"
 #include "platform/qt/qt_title_strip.h"
 #include "ui/accessible_names.h"
 #include "ui/form1.h"
@@ -83,6 +86,8 @@ QtMainWindow::QtMainWindow()
           QString::fromUtf8(product::kUndoMenuEntry.data(), product::kUndoMenuEntry.size()))),
       optionsAction_(surfaceMenu_->addAction(
           QString::fromUtf8(product::kOptionsMenuEntry.data(), product::kOptionsMenuEntry.size()))),
+      previewAction_(surfaceMenu_->addAction(
+          QString::fromUtf8(product::kPreviewMenuEntry.data(), product::kPreviewMenuEntry.size()))),
       exit_([] { QCoreApplication::exit(0); }) {
     Build();
     connect(undoAction_, &QAction::triggered, this, [this] {
@@ -93,6 +98,17 @@ QtMainWindow::QtMainWindow()
         QtOptionsView view(*this);
         form_->Options_Click(view);
     });
+    // The menu shows the key; the key itself works anywhere in the window, the menu closed.
+    const QKeySequence previewKey(FromBytes(product::kPreviewShortcut));
+    previewAction_->setShortcut(previewKey);
+    previewAction_->setShortcutContext(Qt::WidgetShortcut);
+    const auto preview = [this] {
+        if (form_ == nullptr) return;
+        QtPreviewView view(*this);
+        form_->Preview_Click(view);
+    };
+    connect(previewAction_, &QAction::triggered, this, preview);
+    connect(new QShortcut(previewKey, this), &QShortcut::activated, this, preview);
 }
 
 int QtMainWindow::Pixels(int twips) const { return TwipsToPixels(twips, dotsPerInch_); }
@@ -242,6 +258,7 @@ void QtMainWindow::closeEvent(QCloseEvent* event) {
 void QtMainWindow::contextMenuEvent(QContextMenuEvent* event) {
     undoAction_->setEnabled(form_ != nullptr && form_->UndoOffered());
     optionsAction_->setEnabled(form_ != nullptr && form_->OptionsOffered());
+    previewAction_->setEnabled(form_ != nullptr && form_->PreviewOffered());
     surfaceMenu_->popup(event->globalPos());
     event->accept();
 }

@@ -52,8 +52,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // A right click outside the text boxes (they keep their own menus): "Undo Last Run..." and
-    // "Options...".
+    // A right click outside the text boxes (they keep their own menus): "Undo Last Run...",
+    // "Options..." and "Preview...".
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -68,6 +68,7 @@ private:
     QMenu* surfaceMenu_;
     QAction* undoAction_;
     QAction* optionsAction_;
+    QAction* previewAction_;
     Form1* form_ = nullptr;
     bool closing_ = false;
     std::function<void()> exit_;

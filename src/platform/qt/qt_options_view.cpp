@@ -41,18 +41,6 @@ QtLinesBox* LinesBox(std::string_view name, QWidget& parent) {
     return box;
 }
 
-// The desktop's colours, with each text colour made to read on its background where a theme
-// gives one that does not.
-void ReadableColours(QWidget& dialog) {
-    QPalette palette = dialog.palette();
-    for (const auto& [back, text] : {std::pair{QPalette::Window, QPalette::WindowText},
-                                     std::pair{QPalette::Base, QPalette::Text},
-                                     std::pair{QPalette::Button, QPalette::ButtonText}}) {
-        palette.setColor(text, ReadableOn(palette.color(back), palette.color(text)));
-    }
-    dialog.setPalette(palette);
-}
-
 QLabel* ProblemLabel(QWidget& parent) {
     auto* label = new QLabel(&parent);
     label->setTextFormat(Qt::PlainText);
@@ -84,7 +72,7 @@ QtOptionsView::QtOptionsView(QWidget& owner)
       cancel_(new QPushButton(FromBytes(product::kOptionCancel), &dialog_)) {
     dialog_.setObjectName(QStringLiteral("OptionsDialog"));
     dialog_.setWindowTitle(FromBytes(product::kOptionsTitle));
-    ReadableColours(dialog_);
+    UseReadableColours(dialog_);
     for (const auto& [style, caption] : kStyles) style_->addItem(FromBytes(caption));
     browse_->setAccessibleName(FromBytes(product::kOptionBrowseName));
     listNote_->setWordWrap(true);
