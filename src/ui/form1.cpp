@@ -105,6 +105,11 @@ void Form1::Form_Load() {
         if (!stored.problem.empty()) throw Failure(stored.problem);
     });
     guard.Step(134, [&] { ShowPreview(); });
+    guard.Step(134, [&] {
+        StoredPresetNames stored = ReadPresetNames(ports_.presets);
+        presets_ = std::move(stored.entries);
+        if (!stored.problem.empty()) throw Failure(stored.problem);
+    });
 }
 
 void Form1::TakeStartFolder(const std::vector<std::string>& arguments) {

@@ -83,6 +83,7 @@ QtMainWindow::QtMainWindow()
           QString::fromUtf8(product::kUndoMenuEntry.data(), product::kUndoMenuEntry.size()))),
       optionsAction_(surfaceMenu_->addAction(
           QString::fromUtf8(product::kOptionsMenuEntry.data(), product::kOptionsMenuEntry.size()))),
+      presetsMenu_(*surfaceMenu_, *this),
       exit_([] { QCoreApplication::exit(0); }) {
     Build();
     connect(undoAction_, &QAction::triggered, this, [this] {
@@ -93,6 +94,11 @@ QtMainWindow::QtMainWindow()
         QtOptionsView view(*this);
         form_->Options_Click(view);
     });
+}
+
+void QtMainWindow::Attach(Form1& form) {
+    form_ = &form;
+    presetsMenu_.Attach(form);
 }
 
 int QtMainWindow::Pixels(int twips) const { return TwipsToPixels(twips, dotsPerInch_); }
@@ -242,6 +248,7 @@ void QtMainWindow::closeEvent(QCloseEvent* event) {
 void QtMainWindow::contextMenuEvent(QContextMenuEvent* event) {
     undoAction_->setEnabled(form_ != nullptr && form_->UndoOffered());
     optionsAction_->setEnabled(form_ != nullptr && form_->OptionsOffered());
+    presetsMenu_.Refresh();
     surfaceMenu_->popup(event->globalPos());
     event->accept();
 }

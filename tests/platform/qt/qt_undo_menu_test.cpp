@@ -68,8 +68,8 @@ TEST_F(QtUndoMenu, AsksThenRemovesTheRunsEmptyFoldersAndTellsWhatItDid) {
     test::WriteFile(target_.Sub("U 03/kept.txt"), "mine");
 
     const SeenMenu seen = RightClick(*program_.Window().Label(ControlId::Label4));
-    ASSERT_EQ(seen.texts,
-              (QStringList{QStringLiteral("Undo Last Run..."), QStringLiteral("Options...")}));
+    ASSERT_EQ(seen.texts, (QStringList{QStringLiteral("Undo Last Run..."),
+                                       QStringLiteral("Options..."), QStringLiteral("Presets")}));
     QAction* undo = seen.undo;
     EXPECT_TRUE(undo->isEnabled());
     fixture_.dialogs.shown.clear();
