@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "app/product.h"
+#include "engine/failure.h"
 #include "ui/preset_name.h"
 
 namespace quire {
@@ -56,8 +57,16 @@ void WriteSlotOptions(SettingsStore& group, int slot, const WindowOptions& optio
 StoredPresetNames ReadPresetNames(SettingsStore& group) {
     StoredPresetNames stored;
     std::vector<std::string> names;
+    std::size_t unreadable = 0;
     for (int slot = 1; slot <= static_cast<int>(kMostPresets); ++slot) {
-        std::string name = group.ReadSetting(Key(slot, kName), "");
+        std::string name;
+        try {
+            name = group.ReadSetting(Key(slot, kName), "");
+        } catch (const Failure& failure) {
+            if (++unreadable == kMostPresets) throw;
+            AddProblem(stored.problem, failure.what());
+            continue;
+        }
         if (name.empty()) continue;
         // Each name is checked against the earlier ones as a new one would be, but the group
         // is never full to it.

@@ -30,7 +30,8 @@ struct StoredPresetNames {
     std::string problem;  // for the report; empty when every slot could be read
 };
 
-// Throws Failure when the group cannot be read.
+// A name that cannot be read is named in `problem` too. Throws Failure when none can be read:
+// the group cannot be read at all.
 StoredPresetNames ReadPresetNames(SettingsStore& group);
 
 // The slot's values; garbage in its options' keys leaves those at their defaults and is named

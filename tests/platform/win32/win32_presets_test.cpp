@@ -106,8 +106,8 @@ TEST_F(PresetsOnWin32Test, TheSystemMenuHoldsTheSubmenu) {
     std::vector<std::string> entries;
     for (int i = 0; i < GetMenuItemCount(presets); ++i) {
         GetMenuStringW(presets, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
-        const bool grayed =
-            (GetMenuState(presets, static_cast<UINT>(i), MF_BYPOSITION) & MF_GRAYED) != 0;
+        const UINT state = GetMenuState(presets, static_cast<UINT>(i), MF_BYPOSITION);
+        const bool grayed = (state & MF_SEPARATOR) == 0 && (state & MF_GRAYED) != 0;
         entries.push_back((grayed ? "-" : "") + Utf8(text));
     }
     EXPECT_EQ(entries, (std::vector<std::string>{"Save as Preset...", "", "-(No presets saved)", "",
