@@ -137,4 +137,30 @@ inline constexpr std::string_view kTipTemplate = "Template folder:";
 inline constexpr std::string_view kTipListed = "Names from the list";
 inline constexpr std::string_view kTipPortable = "Windows-safe names";
 
+// "Presets": the submenu, the name dialog, its refusals and the questions. Their settings group
+// (an INI group on Linux, a registry key beside the window's on Windows).
+inline constexpr std::string_view kPresetsSection = "Pallisand Quire Batch Utility Presets";
+inline constexpr std::string_view kPresetsMenu = "Presets";
+inline constexpr std::string_view kPresetSaveEntry = "Save as Preset...";
+inline constexpr std::string_view kPresetDeleteEntry = "Delete Preset...";
+inline constexpr std::string_view kPresetNoneSaved = "(No presets saved)";
+inline constexpr std::string_view kPresetSaveTitle = "Save as Preset";
+inline constexpr std::string_view kPresetNameLabel = "Preset name:";
+inline constexpr std::string_view kPresetKeepTarget = "Keep the target folder in the preset";
+inline constexpr std::string_view kPresetDeleteTitle = "Delete Preset";
+inline constexpr std::string_view kPresetDeleteLabel = "Preset to delete:";
+inline constexpr std::string_view kPresetNameEmpty = "Type a name for the preset.";
+inline constexpr std::string_view kPresetNameTooLong = "A preset's name has at most 64 characters.";
+inline constexpr std::string_view kPresetNameControl =
+    "A preset's name cannot hold control characters such as line breaks or tabs.";
+inline constexpr std::string_view kPresetNameTaken =
+    "A preset of this name exists in another case:";
+inline constexpr std::string_view kPresetsFull =
+    "There are 100 presets already. Delete one before saving another.";
+// Followed by the name in quotes and "?".
+inline constexpr std::string_view kPresetReplaceQuestion = "Replace the preset";
+inline constexpr std::string_view kPresetDeleteQuestion = "Delete the preset";
+// A stored preset that cannot be used, reported at start-up or when it is chosen.
+inline constexpr std::string_view kPresetUnreadable = "The stored preset cannot be used";
+
 }  // namespace quire::product

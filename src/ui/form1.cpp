@@ -119,6 +119,22 @@ void Form1::Form_Load() {
         if (!stored.problem.empty()) throw Failure(stored.problem);
     });
     guard.Step(134, [&] { ShowPreview(); });
+    guard.Step(134, [&] {
+        StoredPresetNames stored;
+        try {
+            stored = ReadPresetNames(ports_.presets);
+        } catch (const Failure&) {
+            // Where the window's own settings cannot be read either, their reads told it.
+            try {
+                ports_.settings.ReadSetting(setting::kPattern, "");
+            } catch (const Failure&) {
+                return;
+            }
+            throw;
+        }
+        presets_ = std::move(stored.entries);
+        if (!stored.problem.empty()) throw Failure(stored.problem);
+    });
 }
 
 void Form1::TakeStartFolder(const std::vector<std::string>& arguments) {

@@ -25,6 +25,8 @@
 #include "ui/options_view.h"
 #include "ui/preview_view.h"
 #include "ui/target_listing.h"
+#include "ui/preset_store.h"
+#include "ui/presets_view.h"
 #include "ui/theme_skin.h"
 #include "ui/window_options.h"
 
@@ -38,7 +40,8 @@ struct Form1Ports {
     SettingsStore& settings;
     Shell& shell;
     ThemeSkin& skin;
-    JournalStore& journal;  // the runs' journal, for undo (engine/undo.h)
+    JournalStore& journal;   // the runs' journal, for undo (engine/undo.h)
+    SettingsStore& presets;  // the presets' group of the settings store (ui/preset_store.h)
 };
 
 struct Form1Environment {
@@ -94,6 +97,16 @@ public:
     // its "Start Creating Folders" starts the run as the Start button does. Offered when undo is.
     bool PreviewOffered() const { return UndoOffered(); }
     void Preview_Click(PreviewView& view);
+    // "Presets" beside them, offered when undo is: the saved presets by name, in the menu's
+    // order; "Save as Preset..." keeps the boxes' texts (the target only when the user ticks it)
+    // and the options under a name; choosing one puts its texts into the boxes through their
+    // change procedures and its options into effect, both stored; "Delete Preset..." removes one
+    // after asking.
+    bool PresetsOffered() const { return UndoOffered(); }
+    std::vector<std::string> PresetNames() const;
+    void SavePreset_Click(PresetsView& view);
+    void Preset_Click(std::size_t index);
+    void DeletePreset_Click(PresetsView& view);
 
     void Form_MouseMove();
     void Frame1_MouseMove();
@@ -150,6 +163,7 @@ private:
     WindowOptions options_;                       // in effect, as the store holds them
     std::vector<std::string_view> staleOptions_;  // keys the store holds garbage in
     TargetListing listing_;                       // what the preview continues the numbering from
+    std::vector<PresetEntry> presets_;            // in the menu's order
     RunJournal* runJournal_ = nullptr;  // of the run in progress, written out if the program ends
 };
 

@@ -24,10 +24,10 @@ store StartupDraw 0
 win32_start_window "$program"
 
 # Focus starts in the hidden Text4; two Tabs reach the Help button, whose surface menu Shift+F10
-# opens below it. Up goes round to its last entry, "Options...".
+# opens below it. Up goes round to its last entry, "Presets", and once more to "Options...".
 xdotool key --delay 150 Tab Tab shift+F10
 sleep 0.5
-xdotool key --delay 150 Up Return
+xdotool key --delay 150 Up Up Return
 dialog=$(timeout 20 xdotool search --sync --onlyvisible --name '^Options$' | head -1) || true
 [[ -n "$dialog" ]] || { echo "the Options dialog did not appear"; exit 1; }
 sleep 0.3

@@ -24,6 +24,7 @@ struct Form1Harness {
     FakeShell shell;
     FakeSkinPainter painter;
     FakeJournalStore journal;
+    FakeSettingsStore presets;  // the presets' group
     ThemeSkin skin{painter, files};
     std::deque<double> draws;  // the start-up draw's numbers; 0.5 (no hit) when none is left
     Form1 form;
@@ -31,7 +32,7 @@ struct Form1Harness {
     explicit Form1Harness(PlatformTraits traits = kWindowsTraits,
                           std::string programFolder = "C:\\Program Files\\Quire",
                           std::string userSamplesFolder = "")
-        : form(Form1Ports{view, files, dialogs, pump, settings, shell, skin, journal},
+        : form(Form1Ports{view, files, dialogs, pump, settings, shell, skin, journal, presets},
                Form1Environment{std::move(programFolder), traits, ".",
                                 [this] { return NextDraw(); }, std::move(userSamplesFolder)}) {
         view.form = &form;

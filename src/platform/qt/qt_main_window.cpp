@@ -88,6 +88,7 @@ QtMainWindow::QtMainWindow()
           QString::fromUtf8(product::kOptionsMenuEntry.data(), product::kOptionsMenuEntry.size()))),
       previewAction_(surfaceMenu_->addAction(
           QString::fromUtf8(product::kPreviewMenuEntry.data(), product::kPreviewMenuEntry.size()))),
+      presetsMenu_(*surfaceMenu_, *this),
       exit_([] { QCoreApplication::exit(0); }) {
     Build();
     connect(undoAction_, &QAction::triggered, this, [this] {
@@ -109,6 +110,11 @@ QtMainWindow::QtMainWindow()
     };
     connect(previewAction_, &QAction::triggered, this, preview);
     connect(new QShortcut(previewKey, this), &QShortcut::activated, this, preview);
+}
+
+void QtMainWindow::Attach(Form1& form) {
+    form_ = &form;
+    presetsMenu_.Attach(form);
 }
 
 int QtMainWindow::Pixels(int twips) const { return TwipsToPixels(twips, dotsPerInch_); }
@@ -259,6 +265,7 @@ void QtMainWindow::contextMenuEvent(QContextMenuEvent* event) {
     undoAction_->setEnabled(form_ != nullptr && form_->UndoOffered());
     optionsAction_->setEnabled(form_ != nullptr && form_->OptionsOffered());
     previewAction_->setEnabled(form_ != nullptr && form_->PreviewOffered());
+    presetsMenu_.Refresh();
     surfaceMenu_->popup(event->globalPos());
     event->accept();
 }

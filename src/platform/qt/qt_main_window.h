@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 
+#include "platform/qt/qt_presets_menu.h"
 #include "ui/control_id.h"
 
 class QAction;
@@ -25,7 +26,7 @@ public:
     QtMainWindow();
 
     // From now on the window's events run the form's procedures.
-    void Attach(Form1& form) { form_ = &form; }
+    void Attach(Form1& form);
 
     // What ends the program once the window is unloaded; the application's exit by default.
     void SetExitAction(std::function<void()> exit) { exit_ = std::move(exit); }
@@ -35,6 +36,8 @@ public:
 
     // True once the window was unloaded: a running loop must stop.
     bool Closing() const { return closing_; }
+
+    QtPresetsMenu& PresetsMenu() { return presetsMenu_; }
 
     QWidget* Control(ControlId id) const;
     QLineEdit* TextBox(ControlId id) const;
@@ -53,7 +56,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     // A right click outside the text boxes (they keep their own menus): "Undo Last Run...",
-    // "Options..." and "Preview...".
+    // "Options...", "Preview..." and "Presets".
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -69,6 +72,7 @@ private:
     QAction* undoAction_;
     QAction* optionsAction_;
     QAction* previewAction_;
+    QtPresetsMenu presetsMenu_;
     Form1* form_ = nullptr;
     bool closing_ = false;
     std::function<void()> exit_;

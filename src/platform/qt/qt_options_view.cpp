@@ -12,18 +12,13 @@
 
 #include "app/product.h"
 #include "platform/qt/qt_colour.h"
+#include "platform/qt/qt_dialog_parts.h"
 #include "platform/qt/qt_lines_box.h"
 #include "platform/qt/qt_text.h"
 #include "ui/options_dialog.h"
 
 namespace quire::qt {
 namespace {
-
-// A caption as a screen reader says the field it names: without its closing colon.
-QString NameOf(std::string_view caption) {
-    if (caption.ends_with(':')) caption.remove_suffix(1);
-    return FromBytes(caption);
-}
 
 constexpr std::array<std::pair<CounterStyle, std::string_view>, 3> kStyles{{
     {CounterStyle::Numbers, product::kStyleNumbers},
@@ -39,17 +34,6 @@ QtLinesBox* LinesBox(std::string_view name, QWidget& parent) {
         box->fontMetrics().lineSpacing() * lines +
         2 * (box->frameWidth() + static_cast<int>(box->document()->documentMargin())));
     return box;
-}
-
-QLabel* ProblemLabel(QWidget& parent) {
-    auto* label = new QLabel(&parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-    label->hide();
-    return label;
 }
 
 }  // namespace

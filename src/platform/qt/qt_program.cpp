@@ -49,10 +49,12 @@ ProgramSetup DesktopSetup() {
 Program::Program(ProgramSetup setup)
     : settings_(QFile::encodeName(setup.settingsFile).toStdString(),
                 std::string(product::kSettingsSection)),
+      presets_(settings_.File(), std::string(product::kPresetsSection)),
       shell_(window_, std::move(setup.shellHooks)) {
     window_.SetExitAction(std::move(setup.exitAction));
     Dialogs& dialogs = setup.dialogs ? *setup.dialogs : realDialogs_;
-    const Form1Ports ports{view_, files_, dialogs, pump_, settings_, shell_, skin_, journal_};
+    const Form1Ports ports{view_,  files_, dialogs,  pump_,   settings_,
+                           shell_, skin_,  journal_, presets_};
     form_ = std::make_unique<Form1>(
         ports, Form1Environment{std::move(setup.programFolder), kPosixTraits,
                                 QLocale::system().decimalPoint().toStdString(),

@@ -73,6 +73,7 @@ private:
     MainLoopPoll mainLoopPoll_;
     QtEventPump pump_{window_};
     QtSettingsStore settings_;
+    QtSettingsStore presets_;
     QtShell shell_;
     std::unique_ptr<Form1> form_;
 };

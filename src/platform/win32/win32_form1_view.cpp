@@ -13,6 +13,7 @@
 #include "platform/win32/win32_frame.h"
 #include "platform/win32/win32_icons.h"
 #include "platform/win32/win32_options_view.h"
+#include "platform/win32/win32_presets_menu.h"
 #include "platform/win32/win32_resource_ids.h"
 #include "platform/win32/win32_system_error.h"
 #include "platform/win32/win32_wide_text.h"
@@ -265,6 +266,10 @@ void Win32Form1View::AddToSystemMenu() {
     AppendMenuW(menu, MF_STRING, kUndoCommand, Wide(product::kUndoMenuEntry).c_str());
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_STRING, kOptionsCommand, Wide(product::kOptionsMenuEntry).c_str());
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    presetsMenu_ = CreatePopupMenu();  // the system menu's from now on: destroyed with it
+    AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(presetsMenu_),
+                Wide(product::kPresetsMenu).c_str());
 }
 
 bool Win32Form1View::ShowSurfaceMenu(LPARAM at) {
@@ -297,6 +302,11 @@ bool Win32Form1View::ShowSurfaceMenu(LPARAM at) {
                 Wide(product::kUndoMenuEntry).c_str());
     AppendMenuW(menu.get(), MF_STRING | MenuState(form_->OptionsOffered()), kOptionsCommand,
                 Wide(product::kOptionsMenuEntry).c_str());
+    if (HMENU presets = CreatePopupMenu()) {  // the surface menu's: destroyed with it
+        FillPresetsMenu(presets, *form_);
+        AppendMenuW(menu.get(), MF_POPUP | MenuState(form_->PresetsOffered()),
+                    reinterpret_cast<UINT_PTR>(presets), Wide(product::kPresetsMenu).c_str());
+    }
     const auto chosen =
         static_cast<UINT>(TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,
                                          point.x, point.y, 0, Handle(), nullptr));
@@ -305,6 +315,10 @@ bool Win32Form1View::ShowSurfaceMenu(LPARAM at) {
 }
 
 bool Win32Form1View::RunMenuCommand(UINT command) {
+    if (IsPresetsCommand(command)) {
+        if (form_ != nullptr && !ended_) RunPresetsCommand(command, *form_, Handle());
+        return true;
+    }
     if (command != kUndoCommand && command != kOptionsCommand) return false;
     if (form_ == nullptr || ended_) return true;
     if (command == kUndoCommand) {
@@ -395,6 +409,10 @@ LRESULT Win32Form1View::OnMessage(HWND window, UINT message, WPARAM wParam, LPAR
                                MF_BYCOMMAND | MenuState(live && form_->UndoOffered()));
                 EnableMenuItem(menu, kOptionsCommand,
                                MF_BYCOMMAND | MenuState(live && form_->OptionsOffered()));
+                EnableMenuItem(menu, static_cast<UINT>(reinterpret_cast<UINT_PTR>(presetsMenu_)),
+                               MF_BYCOMMAND | MenuState(live && form_->PresetsOffered()));
+            } else if (reinterpret_cast<HMENU>(wParam) == presetsMenu_ && form_ != nullptr) {
+                FillPresetsMenu(presetsMenu_, *form_);
             }
             break;
         case WM_SYSCOMMAND:

@@ -104,7 +104,8 @@ private:
     void FollowDesktopColours();
     int CursorSize() const;
     void Route(ControlId control, FormEvent event);
-    // "Undo Last Run..." and "Options..." at the end of the system menu, each after a separator.
+    // "Undo Last Run...", "Options..." and the "Presets" submenu at the end of the system menu,
+    // each after a separator.
     void AddToSystemMenu();
     // The same entries as a menu of the window's surface, at `at` (screen coordinates), or below
     // the control with the focus when the keyboard asked for it. False for a point outside the
@@ -122,6 +123,7 @@ private:
     bool highContrast_ = false;
     int dpi_ = 96;
     std::array<HWND, kControls> controls_{};
+    HMENU presetsMenu_ = nullptr;  // of the system menu
     std::array<Colour, kControls> back_{};
     std::array<Colour, kControls> fore_{};
     std::array<std::string, kControls> descriptions_;

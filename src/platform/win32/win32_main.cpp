@@ -62,6 +62,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     Win32Dialogs dialogs(window.Handle());
     Win32EventPump pump(window);
     Win32SettingsStore settings;
+    Win32SettingsStore presets({}, product::kPresetsSection);
     Win32Shell shell(window.Handle());
     Win32SkinPainter painter(window, dialogs);
     ThemeSkin skin(painter, files);
@@ -72,7 +73,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     } catch (const std::exception&) {
         // Left empty: the files beside the program are then simply not found.
     }
-    Form1 form(Form1Ports{window, files, dialogs, pump, settings, shell, skin, journal},
+    Form1 form(Form1Ports{window, files, dialogs, pump, settings, shell, skin, journal, presets},
                // The per-user install's folder is the user's own: the shipped samples always.
                Form1Environment{programFolder, kWindowsTraits, DecimalSeparator(),
                                 SeededUniformSource(SecondsSinceMidnight()), ""});

@@ -6,10 +6,12 @@
 #include <algorithm>
 #include <optional>
 #include <string_view>
+#include <tuple>
 #include <utility>
 
 #include "app/product.h"
 #include "platform/win32/win32_accessible.h"
+#include "platform/win32/win32_dialog_parts.h"
 #include "platform/win32/win32_dpi.h"
 #include "platform/win32/win32_lines_box.h"
 #include "platform/win32/win32_system_error.h"
@@ -18,17 +20,6 @@
 
 namespace quire::win32 {
 namespace {
-
-constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_3DLOOK;
-constexpr DWORD kDialogExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-
-// A dialog without controls: they are made and placed in code, at the monitor's resolution.
-struct alignas(DWORD) EmptyTemplate {
-    DLGTEMPLATE dialog{kDialogStyle, kDialogExStyle, 0, 0, 0, 0, 0};
-    WORD menu = 0;
-    WORD windowClass = 0;
-    WORD title = 0;
-};
 
 constexpr std::array<std::pair<CounterStyle, std::string_view>, 3> kStyles{{
     {CounterStyle::Numbers, product::kStyleNumbers},
@@ -71,27 +62,6 @@ bool HasCaption(OptionField field) {
     return !IsCheckBox(field) && field != OptionField::Names && field != OptionField::ListNote;
 }
 
-// The text with `key` marked for Alt (its first occurrence); an "&" of the text is shown as one.
-std::wstring WithKey(std::string_view text, wchar_t key) {
-    std::wstring marked;
-    bool keyed = key == 0;
-    for (const wchar_t c : Wide(text)) {
-        if (c == L'&') marked += L'&';
-        if (!keyed && c == key) {
-            marked += L'&';
-            keyed = true;
-        }
-        marked += c;
-    }
-    return marked;
-}
-
-// A caption as a screen reader says the field it names: without its closing colon.
-std::wstring NameOf(std::string_view caption) {
-    if (caption.ends_with(':')) caption.remove_suffix(1);
-    return Wide(caption);
-}
-
 // The boxes of lines hold CR LF where the core's text has LF.
 std::wstring WithCrLf(std::string_view text) {
     std::wstring wide = Wide(text);
@@ -112,61 +82,6 @@ std::wstring WithLf(std::wstring text) {
     }
     text.resize(kept);
     return text;
-}
-
-std::wstring WindowTextOf(HWND control) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-HWND MakeControl(HWND dialog, const wchar_t* kind, const std::wstring& text, DWORD style, int id,
-                 DWORD exStyle = 0) {
-    HWND control = CreateWindowExW(exStyle, kind, text.c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0,
-                                   0, 0, dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                   GetModuleHandleW(nullptr), nullptr);
-    if (control == nullptr) throw LastErrorFailure();
-    return control;
-}
-
-// Sizes in the font at hand, for laying out.
-class Measure {
-public:
-    Measure(HWND window, HFONT font, int dpi) : dc_(window), selected_(dc_.get(), font), dpi_(dpi) {
-        GetTextMetricsW(dc_.get(), &metrics_);
-    }
-
-    int Px(int pixelsAt96) const { return MulDiv(pixelsAt96, dpi_, kDesignDpi); }
-    int LineHeight() const { return metrics_.tmHeight; }
-
-    int Width(HWND control) const {
-        const std::wstring text = WindowTextOf(control);
-        RECT rect{};
-        DrawTextW(dc_.get(), text.c_str(), static_cast<int>(text.size()), &rect,
-                  DT_CALCRECT | DT_SINGLELINE);
-        return rect.right;
-    }
-
-    // The height of the control's text wrapped at `width`, in `font`.
-    int WrappedHeight(HWND control, HFONT font, int width) const {
-        const SelectedObject inFont(dc_.get(), font);
-        const std::wstring text = WindowTextOf(control);
-        RECT rect{0, 0, width, 0};
-        DrawTextW(dc_.get(), text.c_str(), static_cast<int>(text.size()), &rect,
-                  DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-        return rect.bottom;
-    }
-
-private:
-    WindowDc dc_;
-    SelectedObject selected_;
-    TEXTMETRICW metrics_{};
-    int dpi_;
-};
-
-void Place(HWND control, int left, int top, int width, int height) {
-    SetWindowPos(control, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace
@@ -265,21 +180,10 @@ void Win32OptionsView::CreateControls() {
 }
 
 void Win32OptionsView::LayOut() {
-    LOGFONTW logical = MessageFontForDpi(dpi_);
-    Font font(CreateFontIndirectW(&logical));
-    logical.lfWeight = FW_BOLD;
-    Font problemFont(CreateFontIndirectW(&logical));
-    if (!font || !problemFont) throw LastErrorFailure();
-    for (HWND child = GetWindow(Handle(), GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        const int id = GetDlgCtrlID(child);
-        const bool isProblem = id >= OptionProblemId(OptionField::Start) &&
-                               id <= OptionProblemId(OptionField::Portable);
-        SendMessageW(child, WM_SETFONT,
-                     reinterpret_cast<WPARAM>((isProblem ? problemFont : font).get()), FALSE);
-    }
-    font_ = std::move(font);
-    problemFont_ = std::move(problemFont);
+    std::tie(font_, problemFont_) = SetDialogFonts(Handle(), dpi_, [](int id) {
+        return id >= OptionProblemId(OptionField::Start) &&
+               id <= OptionProblemId(OptionField::Portable);
+    });
 
     const Measure measure(Handle(), font_.get(), dpi_);
     const int margin = measure.Px(11);
@@ -402,17 +306,7 @@ void Win32OptionsView::LayOut() {
     Place(Item(IDOK), margin + width - cancelWidth - gap - okWidth, top, okWidth, row);
     top += row + margin;
 
-    const RECT outer = OuterRectForDpi(width + 2 * margin, top, kDialogStyle, kDialogExStyle, dpi_);
-    SetWindowPos(Handle(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    // The border drawn may not be the one reckoned (Wine keeps the system's): the client area
-    // is measured and the dialog corrected to it.
-    RECT client;
-    GetClientRect(Handle(), &client);
-    SetWindowPos(
-        Handle(), nullptr, 0, 0, outer.right - outer.left + width + 2 * margin - client.right,
-        outer.bottom - outer.top + top - client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(Handle(), nullptr, TRUE);
+    SizeClientArea(Handle(), width + 2 * margin, top, dpi_);
 }
 
 INT_PTR CALLBACK Win32OptionsView::DialogProc(HWND window, UINT message, WPARAM wParam,
@@ -485,46 +379,9 @@ bool Win32OptionsView::Run(OptionsDialog& dialog) {
     running_ = true;
     accepted_ = false;
 
-    // Centred on the window, inside the work area of its monitor.
-    RECT owner{};
-    RECT own{};
-    GetWindowRect(owner_, &owner);
-    GetWindowRect(Handle(), &own);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(owner_, MONITOR_DEFAULTTONEAREST), &monitor);
-    const RECT& work = monitor.rcWork;
-    const LONG width = own.right - own.left;
-    const LONG height = own.bottom - own.top;
-    const LONG left = std::clamp((owner.left + owner.right - width) / 2, work.left,
-                                 std::max(work.left, work.right - width));
-    const LONG top = std::clamp((owner.top + owner.bottom - height) / 2, work.top,
-                                std::max(work.top, work.bottom - height));
-    SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-
-    const bool ownerEnabled = IsWindowEnabled(owner_) != FALSE;
-    EnableWindow(owner_, FALSE);
-    ShowWindow(Handle(), SW_SHOW);
-    Focus(OptionField::Start);
-    MSG message{};
-    bool quit = false;
-    while (running_ && Handle() != nullptr) {
-        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-        if (got <= 0) {
-            quit = got == 0;
-            break;
-        }
-        if (!IsDialogMessageW(Handle(), &message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-    // The window is enabled before the dialog goes, so that it is the one activated.
-    if (ownerEnabled) EnableWindow(owner_, TRUE);
-    ShowWindow(Handle(), SW_HIDE);
+    const bool quit = RunModal(owner_, Handle(), Field(OptionField::Start), running_);
     dialog_ = nullptr;
     running_ = false;
-    if (quit) PostQuitMessage(static_cast<int>(message.wParam));  // for the main loop
     if (failure_) std::rethrow_exception(std::exchange(failure_, nullptr));
     return accepted_ && !quit;
 }

@@ -50,15 +50,14 @@ Failure ReadFailure(std::string_view key, LSTATUS status) {
 
 }  // namespace
 
-std::wstring SettingsKeyPath() {
-    return L"Software\\" + Wide(product::kSettingsApplication) + L"\\" +
-           Wide(product::kSettingsSection);
+std::wstring SettingsKeyPath(std::string_view section) {
+    return L"Software\\" + Wide(product::kSettingsApplication) + L"\\" + Wide(section);
 }
 
 // The text as stored: %VARIABLES% of an expandable value stay as they are, and a NUL inside the
 // text is part of it; only the terminator is dropped.
 std::string Win32SettingsStore::ReadSetting(std::string_view key, std::string_view fallback) {
-    const std::wstring path = SettingsKeyPath();
+    const std::wstring& path = keyPath_;
     const std::wstring name = Wide(key);
     // The value may grow between the two calls when another instance writes it; ask again then.
     for (;;) {
@@ -88,7 +87,7 @@ std::string Win32SettingsStore::ReadSetting(std::string_view key, std::string_vi
 
 void Win32SettingsStore::WriteSetting(std::string_view key, std::string_view value) {
     HKEY handle = nullptr;
-    LSTATUS status = RegCreateKeyExW(HKEY_CURRENT_USER, SettingsKeyPath().c_str(), 0, nullptr, 0,
+    LSTATUS status = RegCreateKeyExW(HKEY_CURRENT_USER, keyPath_.c_str(), 0, nullptr, 0,
                                      KEY_SET_VALUE, nullptr, &handle, nullptr);
     if (status == ERROR_SUCCESS) {
         const RegistryKey settings(handle);
@@ -103,8 +102,9 @@ void Win32SettingsStore::WriteSetting(std::string_view key, std::string_view val
     }
 }
 
-Win32SettingsStore::Win32SettingsStore(std::string longFolder)
-    : longFolder_(longFolder.empty() ? ProductDataFolder() : Wide(longFolder)) {}
+Win32SettingsStore::Win32SettingsStore(std::string longFolder, std::string_view section)
+    : longFolder_(longFolder.empty() ? ProductDataFolder() : Wide(longFolder)),
+      keyPath_(SettingsKeyPath(section)) {}
 
 std::wstring Win32SettingsStore::LongSettingFile(std::string_view key) const {
     if (longFolder_.empty()) throw Failure("LOCALAPPDATA names no folder");

@@ -6,17 +6,20 @@
 
 #include <string>
 
+#include "app/product.h"
 #include "app/settings_store.h"
 
 namespace quire::win32 {
 
-// The key below HKEY_CURRENT_USER that holds every value.
-std::wstring SettingsKeyPath();
+// The key below HKEY_CURRENT_USER that holds the values of `section` (the window's by default;
+// the presets have one of their own beside it).
+std::wstring SettingsKeyPath(std::string_view section = product::kSettingsSection);
 
 class Win32SettingsStore final : public SettingsStore {
 public:
     // `longFolder`: the folder of the long values; empty: the product's own (tests pass theirs).
-    explicit Win32SettingsStore(std::string longFolder = {});
+    explicit Win32SettingsStore(std::string longFolder = {},
+                                std::string_view section = product::kSettingsSection);
 
     std::string ReadSetting(std::string_view key, std::string_view fallback) override;
     void WriteSetting(std::string_view key, std::string_view value) override;
@@ -30,6 +33,7 @@ private:
     std::wstring LongSettingFile(std::string_view key) const;
 
     std::wstring longFolder_;
+    std::wstring keyPath_;
 };
 
 }  // namespace quire::win32

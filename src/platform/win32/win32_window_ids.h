@@ -17,6 +17,11 @@ inline constexpr UINT kControlMouseMove = WM_APP + 1;
 inline constexpr UINT kUndoCommand = 0x0110;
 // "Options..." after it.
 inline constexpr UINT kOptionsCommand = 0x0120;
+// The "Presets" submenu: "Save as Preset...", "Delete Preset..." and the presets by their place
+// in the list, 16 apart.
+inline constexpr UINT kPresetSaveCommand = 0x0130;
+inline constexpr UINT kPresetDeleteCommand = 0x0140;
+inline constexpr UINT kFirstPresetCommand = 0x1000;
 
 inline constexpr int kFirstWindowId = 1000;
 

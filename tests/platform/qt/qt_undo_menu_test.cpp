@@ -70,7 +70,7 @@ TEST_F(QtUndoMenu, AsksThenRemovesTheRunsEmptyFoldersAndTellsWhatItDid) {
     const SeenMenu seen = RightClick(*program_.Window().Label(ControlId::Label4));
     ASSERT_EQ(seen.texts,
               (QStringList{QStringLiteral("Undo Last Run..."), QStringLiteral("Options..."),
-                           QStringLiteral("Preview...")}));
+                           QStringLiteral("Preview..."), QStringLiteral("Presets")}));
     QAction* undo = seen.undo;
     EXPECT_TRUE(undo->isEnabled());
     fixture_.dialogs.shown.clear();

@@ -40,7 +40,7 @@ struct Form1Harness {
           painter(window),
           skin(painter, files != nullptr ? *files : realFiles),
           form(Form1Ports{window, files != nullptr ? *files : realFiles, dialogs, pump, settings,
-                          shell, skin, journal},
+                          shell, skin, journal, presets},
                Form1Environment{std::move(programFolder), kWindowsTraits, ".", [] { return 0.5; },
                                 ""}) {
         window.Attach(form);
@@ -63,6 +63,7 @@ struct Form1Harness {
     Win32EventPump pump;
     ScratchFolder longSettings;  // where the settings too long for the registry go
     Win32SettingsStore settings{longSettings.Path()};
+    Win32SettingsStore presets{longSettings.Path(), product::kPresetsSection};
     fakes::FakeShell shell;
     WindowPainter painter;
     ThemeSkin skin;

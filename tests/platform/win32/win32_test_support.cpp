@@ -86,11 +86,11 @@ ScratchRegistry::~ScratchRegistry() {
     RegDeleteTreeW(HKEY_CURRENT_USER, scratch_.c_str());
 }
 
-std::string ScratchRegistry::Value(const std::string& name) const {
+std::string ScratchRegistry::Value(const std::string& name, std::string_view section) const {
     DWORD type = 0;
     std::wstring data(8192, L'\0');
     DWORD bytes = static_cast<DWORD>(data.size() * sizeof(wchar_t));
-    const LSTATUS status = RegGetValueW(key_, SettingsKeyPath().c_str(), Wide(name).c_str(),
+    const LSTATUS status = RegGetValueW(key_, SettingsKeyPath(section).c_str(), Wide(name).c_str(),
                                         RRF_RT_ANY | RRF_NOEXPAND, &type, data.data(), &bytes);
     if (status != ERROR_SUCCESS) return "<absent>";
     if (type != REG_SZ) return "<type " + std::to_string(type) + ">";

@@ -5,6 +5,9 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
+
+#include "app/product.h"
 
 namespace quire::win32::testing {
 
@@ -38,8 +41,10 @@ public:
     ScratchRegistry(const ScratchRegistry&) = delete;
     ScratchRegistry& operator=(const ScratchRegistry&) = delete;
 
-    // The stored REG_SZ value of the settings key, whole, or "<absent>" / "<type N>".
-    std::string Value(const std::string& name) const;
+    // The stored REG_SZ value of the settings key (or the one of `section`), whole, or
+    // "<absent>" / "<type N>".
+    std::string Value(const std::string& name,
+                      std::string_view section = product::kSettingsSection) const;
 
 private:
     std::wstring scratch_;
