@@ -23,10 +23,10 @@
 #include "ui/event_pump.h"
 #include "ui/form1_view.h"
 #include "ui/options_view.h"
-#include "ui/preview_view.h"
-#include "ui/target_listing.h"
 #include "ui/preset_store.h"
 #include "ui/presets_view.h"
+#include "ui/preview_view.h"
+#include "ui/target_listing.h"
 #include "ui/theme_skin.h"
 #include "ui/window_options.h"
 
