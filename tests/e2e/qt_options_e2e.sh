@@ -12,17 +12,10 @@ here=$(cd "$(dirname "$0")" && pwd)
 qt_require_tools Xvfb openbox xdotool xwininfo import
 
 qt_window_test_begin
-settings=$XDG_CONFIG_HOME/Quillmark.conf
 target="$work/target dir"
 mkdir -p "$target"
-printf '[Pallisand%%20Quire%%20Batch%%20Utility]\nText1=Shoot ###\nText2=3\nText3=%s/\n' \
-    "$target" >"$settings"
 
-qt_display_start 1024x600x24 || exit 1
-"$program" 2>"$work/stderr" &
-app=$!
-window=$(qt_wait_window "Pallisand Quire Batch Utility" 60) || { fail "no main window"; exit 1; }
-xdotool windowactivate --sync "$window" 2>/dev/null
+qt_window_test_start "Shoot ###" 3 "$target/"
 
 # The window's menu from the keyboard: Tab to the browse button, the menu key, the second entry.
 xdotool key --delay 50 Tab Tab Menu Down Down Return

@@ -11,18 +11,11 @@ here=$(cd "$(dirname "$0")" && pwd)
 qt_require_tools Xvfb openbox xdotool xwininfo import
 
 qt_window_test_begin
-settings=$XDG_CONFIG_HOME/Quillmark.conf
 target="$work/target dir"
 mkdir -p "$target/Take 2"
 echo mine >"$target/Take 2/kept.txt"
-printf '[Pallisand%%20Quire%%20Batch%%20Utility]\nText1=Take #\nText2=4\nText3=%s\n' \
-    "$target" >"$settings"
 
-qt_display_start 1024x600x24 || exit 1
-"$program" 2>"$work/stderr" &
-app=$!
-window=$(qt_wait_window "Pallisand Quire Batch Utility" 60) || { fail "no main window"; exit 1; }
-xdotool windowactivate --sync "$window" 2>/dev/null
+qt_window_test_start "Take #" 4 "$target"
 
 xdotool key ctrl+p
 dialog=$(qt_wait_window "Preview" 10) || { fail "no Preview dialog"; exit 1; }

@@ -24,5 +24,18 @@ qt_window_test_end() {
     rm -rf "$work"
 }
 
+# qt_window_test_start PATTERN COUNT TARGET: the three boxes' values in the settings file, then
+# the program on a display of 1024x600 with its window active; sets $settings, $app and $window.
+qt_window_test_start() {
+    settings=$XDG_CONFIG_HOME/Quillmark.conf
+    printf '[Pallisand%%20Quire%%20Batch%%20Utility]\nText1=%s\nText2=%s\nText3=%s\n' \
+        "$1" "$2" "$3" >"$settings"
+    qt_display_start 1024x600x24 || exit 1
+    "$program" 2>"$work/stderr" &
+    app=$!
+    window=$(qt_wait_window "Pallisand Quire Batch Utility" 60) || { fail "no main window"; exit 1; }
+    xdotool windowactivate --sync "$window" 2>/dev/null
+}
+
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 check() { local what=$1; shift; "$@" || fail "$what"; }
