@@ -30,7 +30,10 @@ for round in $(seq 1 10); do
   # A run killed part way never ended its journal: undo says so.
   killed=0
   grep -q '^quirebatch-cli: the journal of the last run is incomplete' "$base/dry-err" && killed=1
-  [[ $(($(wc -l <"$base/dry-err") - killed)) == $(wc -l <"$base/kept") ]] || fail "round $round: kept for another reason"
+  # Killed before its journal was made (a slow start on a busy machine), the run left none.
+  none=0
+  grep -q '^quirebatch-cli: nothing to undo$' "$base/dry-err" && none=1
+  [[ $(($(wc -l <"$base/dry-err") - killed - none)) == $(wc -l <"$base/kept") ]] || fail "round $round: kept for another reason"
   sort -m "$base/removable" "$base/kept" >"$base/listed"
   "$cli" undo >"$base/out" 2>&1
   status=$?
