@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # A million folders on tmpfs against 100,000. From the program's side nothing grows: the
 # instructions it runs per folder (counted by callgrind, exact and repeatable) stay within 1.2
-# times, and its peak memory stays flat. The wall-clock times are printed as well; the kernel's
-# own cost per folder grows as a folder fills, which is not ours to change.
+# times, and its peak memory stays flat (within what the journal's hand-over holds at most). The
+# wall-clock times are printed as well; the kernel's own cost per folder grows as a folder fills,
+# which is not ours to change.
 set -u
 cli=$(readlink -f "$1")
 script=$(readlink -f "$0")
@@ -46,6 +47,9 @@ awk -v s="$small_s" -v l="$large_s" -v si="$small_ir" -v li="$large_ir" -v sk="$
   printf "1,000,000: %5.2f us/folder, %4.0f instructions/folder, peak %d KiB\n", l * 1e6 / 1e6, li / 1e6, lk
   ok = 1
   if (li / 1e6 > 1.2 * si / 1e5) { print "FAIL: the program works harder per folder as the count grows"; ok = 0 }
-  if (lk - sk > 1024) { print "FAIL: memory grew with the count"; ok = 0 }
+  # The journal holds at most two batches of paths on their way to its thread (about 1 MiB),
+  # whose peak depends on how far a busy machine lets that thread fall behind; a cost per folder
+  # would add megabytes over the 900,000 more.
+  if (lk - sk > 2048) { print "FAIL: memory grew with the count"; ok = 0 }
   exit ok ? 0 : 1
 }'
