@@ -24,7 +24,8 @@ Win32PreviewView::Win32PreviewView(HWND owner) : owner_(owner) {
     InitCommonControlsEx(&lists);
     static const EmptyTemplate kTemplate;
     HWND window = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), &kTemplate.dialog, owner,
-                                             DialogProc, reinterpret_cast<LPARAM>(this));
+                                             CodeDialogProc<Win32PreviewView>,
+                                             reinterpret_cast<LPARAM>(this));
     if (window == nullptr) {
         failure_ = std::make_exception_ptr(LastErrorFailure());
         return;
@@ -83,28 +84,24 @@ void Win32PreviewView::LayOut() {
     font_ = SetDialogFonts(Handle(), dpi_, [](int) { return false; }).first;
 
     const Measure measure(Handle(), font_.get(), dpi_);
-    const int margin = measure.Px(11);
-    const int gap = measure.Px(7);
-    const int line = measure.LineHeight();
-    const int row = std::max(measure.Px(23), line + measure.Px(8));
-    const int check = std::max(line, SystemMetricForDpi(SM_CYMENUCHECK, dpi_)) + measure.Px(2);
-    const int checkText = SystemMetricForDpi(SM_CXMENUCHECK, dpi_) + measure.Px(8);
-    const auto buttonWidth = [&](int id) {
-        return std::max(measure.Px(75), measure.Width(Item(id)) + measure.Px(20));
-    };
-    const int startWidth = buttonWidth(IDOK);
-    const int closeWidth = buttonWidth(IDCANCEL);
+    const int margin = measure.Margin();
+    const int gap = measure.Gap();
+    const int line = measure.LineHeight() + measure.Px(4);
+    const int startWidth = measure.ButtonWidth(Item(IDOK));
+    const int closeWidth = measure.ButtonWidth(Item(IDCANCEL));
 
     // Room for a path of some depth beside its outcome, and sixteen rows.
-    int width = std::max(measure.Px(560), checkText + measure.Width(Item(kPreviewOnlyNotNewId)));
-    width = std::max(width, startWidth + closeWidth + 3 * gap);
-    const int listHeight = 17 * (line + measure.Px(6)) + SystemMetricForDpi(SM_CYHSCROLL, dpi_);
+    const int width =
+        std::max({measure.Px(560),
+                  measure.CheckIndent() + measure.Width(Item(kPreviewOnlyNotNewId)),
+                  startWidth + closeWidth + 3 * gap});
+    const int listHeight = 17 * (line + measure.Px(2)) + SystemMetricForDpi(SM_CYHSCROLL, dpi_);
 
     int top = margin;
-    Place(Item(kPreviewTotalsId), margin, top, width, line + measure.Px(4));
-    top += line + measure.Px(4) + gap;
-    Place(Item(kPreviewOnlyNotNewId), margin, top, width, check);
-    top += check + gap;
+    Place(Item(kPreviewTotalsId), margin, top, width, line);
+    top += line + gap;
+    Place(Item(kPreviewOnlyNotNewId), margin, top, width, measure.CheckHeight());
+    top += measure.CheckHeight() + gap;
     HWND list = Item(kPreviewListId);
     Place(list, margin, top, width, listHeight);
     const int pathWidth = width * 11 / 20;
@@ -113,6 +110,7 @@ void Win32PreviewView::LayOut() {
                             width - pathWidth - SystemMetricForDpi(SM_CXVSCROLL, dpi_) -
                                 measure.Px(4));
     top += listHeight + gap + measure.Px(3);
+    const int row = measure.RowHeight();
     Place(Item(IDCANCEL), margin + width - closeWidth, top, closeWidth, row);
     Place(Item(IDOK), margin + width - closeWidth - gap - startWidth, top, startWidth, row);
     top += row + margin;
@@ -120,52 +118,27 @@ void Win32PreviewView::LayOut() {
     SizeClientArea(Handle(), width + 2 * margin, top, dpi_);
 }
 
-INT_PTR CALLBACK Win32PreviewView::DialogProc(HWND window, UINT message, WPARAM wParam,
-                                              LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrW(window, DWLP_USER, lParam);
-        return FALSE;  // the focus is put where Run puts it
-    }
-    auto* self = reinterpret_cast<Win32PreviewView*>(GetWindowLongPtrW(window, DWLP_USER));
-    if (self == nullptr) return FALSE;
-    if (message == WM_DESTROY) {
-        SetWindowLongPtrW(window, DWLP_USER, 0);
-        self->window_.release();
-        return FALSE;
-    }
-    return self->OnMessage(message, wParam, lParam);
-}
-
 INT_PTR Win32PreviewView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     try {
-        switch (message) {
-            case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return TRUE;
-            case WM_NOTIFY: {
-                auto& header = *reinterpret_cast<NMHDR*>(lParam);
-                if (header.idFrom != kPreviewListId || header.code != LVN_GETDISPINFOW) break;
-                FillRow(*reinterpret_cast<NMLVDISPINFOW*>(lParam));
-                return TRUE;
-            }
-            case WM_DPICHANGED: {
-                dpi_ = HIWORD(wParam);
-                LayOut();
-                const auto& suggested = *reinterpret_cast<const RECT*>(lParam);
-                SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, 0, 0,
-                             SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-                return TRUE;
-            }
-            case WM_SETTINGCHANGE:
-                if (wParam == SPI_SETNONCLIENTMETRICS) LayOut();
-                break;
-            default: break;
+        if (message == WM_COMMAND) {
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
+            return TRUE;
         }
+        if (message == WM_NOTIFY) {
+            auto& header = *reinterpret_cast<NMHDR*>(lParam);
+            if (header.idFrom != kPreviewListId || header.code != LVN_GETDISPINFOW) return FALSE;
+            FillRow(*reinterpret_cast<NMLVDISPINFOW*>(lParam));
+            return TRUE;
+        }
+        return FollowDisplayChange(Handle(), message, wParam, lParam, dpi_, [this] { LayOut(); })
+                   ? TRUE
+                   : FALSE;
     } catch (...) {
         // Nothing is thrown across the system's frames: Run throws it again once the dialog ends.
         failure_ = std::current_exception();
         End(false);
         return TRUE;
     }
-    return FALSE;
 }
 
 void Win32PreviewView::OnCommand(int id, WORD code) {

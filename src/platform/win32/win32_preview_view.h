@@ -36,9 +36,11 @@ public:
     // The resolution the dialog is laid out for.
     int Dpi() const { return dpi_; }
 
-private:
-    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // For CodeDialogProc.
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void Release() { window_.release(); }
+
+private:
     void OnCommand(int id, WORD code);
     void CreateControls();
     // Places and sizes every control at dpi_, and the dialog round them.
