@@ -109,6 +109,18 @@ void SizeClientArea(HWND dialog, int width, int height, int dpi) {
     InvalidateRect(dialog, nullptr, TRUE);
 }
 
+Window MakeCodeDialog(HWND owner, DLGPROC procedure, LPARAM view, std::string_view title,
+                      int& dpi) {
+    static const EmptyTemplate kTemplate;
+    Window dialog(CreateDialogIndirectParamW(GetModuleHandleW(nullptr), &kTemplate.dialog, owner,
+                                             procedure, view));
+    if (!dialog) throw LastErrorFailure();
+    SetWindowTextW(dialog.get(), Wide(title).c_str());
+    dpi = WindowDpi(dialog.get());
+    LeaveDialogLayoutToIt(dialog.get());
+    return dialog;
+}
+
 bool FollowDisplayChange(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, int& dpi,
                          const std::function<void()>& layOut) {
     if (message == WM_DPICHANGED) {

@@ -88,19 +88,9 @@ std::wstring WithLf(std::wstring text) {
 
 Win32OptionsView::Win32OptionsView(HWND owner) : owner_(owner) {
     shown_.fill(true);
-    static const EmptyTemplate kTemplate;
-    HWND window = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), &kTemplate.dialog, owner,
-                                             CodeDialogProc<Win32OptionsView>,
-                                             reinterpret_cast<LPARAM>(this));
-    if (window == nullptr) {
-        failure_ = std::make_exception_ptr(LastErrorFailure());
-        return;
-    }
-    window_ = Window(window);
     try {
-        SetWindowTextW(window, Wide(product::kOptionsTitle).c_str());
-        dpi_ = WindowDpi(window);
-        LeaveDialogLayoutToIt(window);
+        window_ = MakeCodeDialog(owner, CodeDialogProc<Win32OptionsView>, reinterpret_cast<LPARAM>(this),
+                                 product::kOptionsTitle, dpi_);
         CreateControls();
         LayOut();
     } catch (...) {

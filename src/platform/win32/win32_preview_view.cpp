@@ -22,19 +22,9 @@ namespace quire::win32 {
 Win32PreviewView::Win32PreviewView(HWND owner) : owner_(owner) {
     const INITCOMMONCONTROLSEX lists{sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&lists);
-    static const EmptyTemplate kTemplate;
-    HWND window = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), &kTemplate.dialog, owner,
-                                             CodeDialogProc<Win32PreviewView>,
-                                             reinterpret_cast<LPARAM>(this));
-    if (window == nullptr) {
-        failure_ = std::make_exception_ptr(LastErrorFailure());
-        return;
-    }
-    window_ = Window(window);
     try {
-        SetWindowTextW(window, Wide(product::kPreviewTitle).c_str());
-        dpi_ = WindowDpi(window);
-        LeaveDialogLayoutToIt(window);
+        window_ = MakeCodeDialog(owner, CodeDialogProc<Win32PreviewView>, reinterpret_cast<LPARAM>(this),
+                                 product::kPreviewTitle, dpi_);
         CreateControls();
         LayOut();
     } catch (...) {
