@@ -22,7 +22,8 @@ Split SplitPath(std::string_view path, char separator) {
 }
 
 // A name no listing holds: the system's own answer is its words for it. Windows refuses some names
-// by their form alone (a device's, a trailing dot), however short: a listing cannot answer for them.
+// by their form alone (a device's, a trailing dot), however short: a listing cannot answer for
+// them.
 bool Unlisted(const Split& split, char separator) {
     return split.folder.empty() || split.name.empty() || split.name == "." || split.name == ".." ||
            split.name.find('\0') != std::string_view::npos ||

@@ -94,8 +94,7 @@ INT_PTR CALLBACK CodeDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
 // A dialog made in code, hidden, owned by `owner`, titled `title`, its procedure given `view`;
 // `dpi` takes its monitor's resolution, which the caller lays it out for. Throws Failure when it
 // cannot be made.
-Window MakeCodeDialog(HWND owner, DLGPROC procedure, LPARAM view, std::string_view title,
-                      int& dpi);
+Window MakeCodeDialog(HWND owner, DLGPROC procedure, LPARAM view, std::string_view title, int& dpi);
 
 // Follows a new resolution (WM_DPICHANGED: `dpi` takes it, the dialog moves where Windows
 // suggests) or a new message font (WM_SETTINGCHANGE) by laying the dialog out again; false for

@@ -89,8 +89,8 @@ std::wstring WithLf(std::wstring text) {
 Win32OptionsView::Win32OptionsView(HWND owner) : owner_(owner) {
     shown_.fill(true);
     try {
-        window_ = MakeCodeDialog(owner, CodeDialogProc<Win32OptionsView>, reinterpret_cast<LPARAM>(this),
-                                 product::kOptionsTitle, dpi_);
+        window_ = MakeCodeDialog(owner, CodeDialogProc<Win32OptionsView>,
+                                 reinterpret_cast<LPARAM>(this), product::kOptionsTitle, dpi_);
         CreateControls();
         LayOut();
     } catch (...) {

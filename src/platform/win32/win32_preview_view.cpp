@@ -23,8 +23,8 @@ Win32PreviewView::Win32PreviewView(HWND owner) : owner_(owner) {
     const INITCOMMONCONTROLSEX lists{sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&lists);
     try {
-        window_ = MakeCodeDialog(owner, CodeDialogProc<Win32PreviewView>, reinterpret_cast<LPARAM>(this),
-                                 product::kPreviewTitle, dpi_);
+        window_ = MakeCodeDialog(owner, CodeDialogProc<Win32PreviewView>,
+                                 reinterpret_cast<LPARAM>(this), product::kPreviewTitle, dpi_);
         CreateControls();
         LayOut();
     } catch (...) {
@@ -36,10 +36,10 @@ Win32PreviewView::Win32PreviewView(HWND owner) : owner_(owner) {
 // reader reach them), the tick box, the list, then the two buttons.
 void Win32PreviewView::CreateControls() {
     HWND dialog = Handle();
-    MakeAccessible(MakeControl(dialog, L"EDIT", L"",
-                               WS_TABSTOP | WS_GROUP | ES_READONLY | ES_AUTOHSCROLL,
-                               kPreviewTotalsId),
-                   ROLE_SYSTEM_STATICTEXT, std::nullopt);
+    MakeAccessible(
+        MakeControl(dialog, L"EDIT", L"", WS_TABSTOP | WS_GROUP | ES_READONLY | ES_AUTOHSCROLL,
+                    kPreviewTotalsId),
+        ROLE_SYSTEM_STATICTEXT, std::nullopt);
     MakeAccessible(MakeControl(dialog, L"BUTTON", WithKey(product::kPreviewOnlyNotNew, L'o'),
                                WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX, kPreviewOnlyNotNewId),
                    ROLE_SYSTEM_CHECKBUTTON, Wide(product::kPreviewOnlyNotNew));
@@ -60,11 +60,11 @@ void Win32PreviewView::CreateControls() {
     MakeAccessible(list, ROLE_SYSTEM_LIST, Wide(product::kPreviewListName));
     for (const auto& [id, text, key] : {std::tuple{IDOK, product::kPreviewStart, L'S'},
                                         std::tuple{IDCANCEL, product::kPreviewClose, L'C'}}) {
-        MakeAccessible(MakeControl(dialog, L"BUTTON", WithKey(text, key),
-                                   WS_TABSTOP | WS_GROUP |
-                                       (id == IDCANCEL ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
-                                   id),
-                       ROLE_SYSTEM_PUSHBUTTON, Wide(text));
+        MakeAccessible(
+            MakeControl(dialog, L"BUTTON", WithKey(text, key),
+                        WS_TABSTOP | WS_GROUP | (id == IDCANCEL ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
+                        id),
+            ROLE_SYSTEM_PUSHBUTTON, Wide(text));
     }
     // Enter closes the dialog: a run starts only when asked for by name.
     SendMessageW(dialog, DM_SETDEFID, IDCANCEL, 0);
@@ -81,10 +81,9 @@ void Win32PreviewView::LayOut() {
     const int closeWidth = measure.ButtonWidth(Item(IDCANCEL));
 
     // Room for a path of some depth beside its outcome, and sixteen rows.
-    const int width =
-        std::max({measure.Px(560),
-                  measure.CheckIndent() + measure.Width(Item(kPreviewOnlyNotNewId)),
-                  startWidth + closeWidth + 3 * gap});
+    const int width = std::max({measure.Px(560),
+                                measure.CheckIndent() + measure.Width(Item(kPreviewOnlyNotNewId)),
+                                startWidth + closeWidth + 3 * gap});
     const int listHeight = 17 * (line + measure.Px(2)) + SystemMetricForDpi(SM_CYHSCROLL, dpi_);
 
     int top = margin;
@@ -96,9 +95,8 @@ void Win32PreviewView::LayOut() {
     Place(list, margin, top, width, listHeight);
     const int pathWidth = width * 11 / 20;
     ListView_SetColumnWidth(list, 0, pathWidth);
-    ListView_SetColumnWidth(list, 1,
-                            width - pathWidth - SystemMetricForDpi(SM_CXVSCROLL, dpi_) -
-                                measure.Px(4));
+    ListView_SetColumnWidth(
+        list, 1, width - pathWidth - SystemMetricForDpi(SM_CXVSCROLL, dpi_) - measure.Px(4));
     top += listHeight + gap + measure.Px(3);
     const int row = measure.RowHeight();
     Place(Item(IDCANCEL), margin + width - closeWidth, top, closeWidth, row);

@@ -228,7 +228,9 @@ TEST_F(Win32FileSystemTest, ListsEveryEntryOfAFolderOnce) {
         bool fails;
     } cases[] = {
         {"ordinary", scratch / "full", {"Sub/", "hidden", "note.txt", surrogates + "/"}, false},
-        {"separator at the end", scratch / "full\\", {"Sub/", "hidden", "note.txt", surrogates + "/"},
+        {"separator at the end",
+         scratch / "full\\",
+         {"Sub/", "hidden", "note.txt", surrogates + "/"},
          false},
         {"empty", scratch / "empty", {}, false},
         {"missing", scratch / "missing", {}, true},

@@ -29,7 +29,8 @@ std::vector<std::string> ShownRows(HWND dialog) {
         ListView_GetItemText(list, i, 0, path, 260);
         ListView_GetItemText(list, i, 1, outcome, 260);
         std::string told = Utf8(outcome);
-        if (told.starts_with(product::kPreviewFails) && told.size() > product::kPreviewFails.size()) {
+        if (told.starts_with(product::kPreviewFails) &&
+            told.size() > product::kPreviewFails.size()) {
             told = std::string(product::kPreviewFails) + "...";
         }
         rows.push_back(Utf8(path) + " | " + told);
@@ -49,8 +50,8 @@ const PreviewCase kCases[] = {
     {"StartRunsThePlan",
      false,
      IDOK,
-     {"Shoot 001 | new", "Shoot 002 | exists, skipped", "Shoot 003 | new", "Shoot 004 | would fail: ...",
-      "Shoot 005 | new"},
+     {"Shoot 001 | new", "Shoot 002 | exists, skipped", "Shoot 003 | new",
+      "Shoot 004 | would fail: ...", "Shoot 005 | new"},
      {"Shoot 001", "Shoot 003", "Shoot 005"}},
     {"CloseMakesNothing", false, IDCANCEL, {}, {}},
     {"TheBoxShowsOnlyWhatExistsOrFails",
@@ -95,7 +96,8 @@ protected:
 
     bool Made(const std::string& name) const {
         const DWORD attributes = GetFileAttributesW(Wide(target / name).c_str());
-        return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        return attributes != INVALID_FILE_ATTRIBUTES &&
+               (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     }
 
     testing::ScratchFolder program;
@@ -113,8 +115,8 @@ TEST_P(PreviewOnWin32Test, ShowsTheTotalsAndRowsAndStartsOnlyWhenAsked) {
                             totals = WindowText(GetDlgItem(dialog, kPreviewTotalsId));
                             listFocused = GetFocus() == GetDlgItem(dialog, kPreviewListId);
                             if (c.onlyNotNew) {
-                                SendMessageW(GetDlgItem(dialog, kPreviewOnlyNotNewId), BM_CLICK,
-                                             0, 0);
+                                SendMessageW(GetDlgItem(dialog, kPreviewOnlyNotNewId), BM_CLICK, 0,
+                                             0);
                             }
                             if (!c.rows.empty()) rows = ShownRows(dialog);
                         },
