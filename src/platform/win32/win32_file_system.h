@@ -5,6 +5,11 @@
 // path too long for the plain calls reaches the system whole (win32_system_path).
 #pragma once
 
+#include <windows.h>
+
+#include <functional>
+#include <string_view>
+
 #include "engine/file_system.h"
 #include "platform/win32/win32_paths.h"
 
@@ -36,6 +41,9 @@ public:
     // names by).
     std::string FoldedCase(std::string_view name) const override;
     std::vector<std::string> SubfolderNames(const std::string& path) const override;
+    void ListEntries(
+        const std::string& path,
+        const std::function<void(std::string_view name, bool folder)>& each) const override;
     bool PathExists(const std::string& path) const override;
     bool PlainFileExists(const std::string& path) const override;
     std::string ReadSmallFile(const std::string& path, std::size_t limit) const override;
@@ -49,6 +57,11 @@ public:
                            std::uint64_t madeBy, std::size_t removedFirst) const override;
 
 private:
+    // Gives `each` every entry of the folder at `path` but "." and ".."; throws Failure when the
+    // folder cannot be read.
+    void ForEachEntry(const std::string& path,
+                      const std::function<void(const WIN32_FIND_DATAW& entry)>& each) const;
+
     VettedParent parents_;  // of the folders created: a run makes its folders side by side
 };
 
