@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# End to end: the real Windows program under Wine on the running X server, driven by the keyboard
+# End to end: the real Windows program under Wine on an X server of its own, driven by the keyboard
 # alone with xdotool. The surface's menu (Shift+F10) opens the Options dialog; a first counter, a
 # step and two subfolders are typed and taken with Enter; a run is started; the folders on disk
 # and the stored options are checked.
@@ -24,10 +24,10 @@ store StartupDraw 0
 win32_start_window "$program"
 
 # Focus starts in the hidden Text4; two Tabs reach the Help button, whose surface menu Shift+F10
-# opens below it. Up goes round to its last entry, "Presets", and once more to "Options...".
+# opens below it. Up goes round to its last entry, "Presets", then "Preview...", then "Options...".
 xdotool key --delay 150 Tab Tab shift+F10
 sleep 0.5
-xdotool key --delay 150 Up Up Return
+xdotool key --delay 150 Up Up Up Return
 dialog=$(timeout 20 xdotool search --sync --onlyvisible --name '^Options$' | head -1) || true
 [[ -n "$dialog" ]] || { echo "the Options dialog did not appear"; exit 1; }
 sleep 0.3
