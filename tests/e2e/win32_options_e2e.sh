@@ -14,12 +14,10 @@ win32_require_tools
 win32_wine_test_begin
 mkdir -p "$work/target"
 
-key='HKCU\Software\Quillmark\Pallisand Quire Batch Utility'
-store() { wine reg add "$key" /v "$1" /d "$2" /f >/dev/null 2>&1 </dev/null; }
-store Text1 'Shoot ###'
-store Text2 3
-store Text3 "$(winepath -w "$work/target")\\"
-store StartupDraw 0
+win32_store Text1 'Shoot ###'
+win32_store Text2 3
+win32_store Text3 "$(winepath -w "$work/target")\\"
+win32_store StartupDraw 0
 
 win32_start_window "$program"
 
@@ -69,7 +67,7 @@ xdotool windowactivate --sync "$window" 2>/dev/null || true
 xdotool key alt+F4
 win32_wait_exit || true
 
-stored=$(wine reg query "$key" 2>/dev/null </dev/null | tr -d '\r')
+stored=$(win32_stored)
 for expected in 'OptionStart +REG_SZ +10$' 'OptionStep +REG_SZ +5$' 'OptionEach +REG_SZ +RAW'; do
   grep -Eq "$expected" <<<"$stored" || { echo "not stored: $expected"; status=1; }
 done

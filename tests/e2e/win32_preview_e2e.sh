@@ -15,12 +15,10 @@ win32_wine_test_begin
 mkdir -p "$work/target"
 for i in $(seq 100 100 1000); do mkdir "$work/target/Shoot $(printf %04d "$i")"; done
 
-key='HKCU\Software\Quillmark\Pallisand Quire Batch Utility'
-store() { wine reg add "$key" /v "$1" /d "$2" /f >/dev/null 2>&1 </dev/null; }
-store Text1 'Shoot ####'
-store Text2 1000
-store Text3 "$(winepath -w "$work/target")\\"
-store StartupDraw 0
+win32_store Text1 'Shoot ####'
+win32_store Text2 1000
+win32_store Text3 "$(winepath -w "$work/target")\\"
+win32_store StartupDraw 0
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 </dev/null
 
 win32_start_window "$program"

@@ -26,6 +26,16 @@ win32_wine_test_begin() {
   wine wineboot -i >/dev/null 2>&1 </dev/null
 }
 
+# The program's settings in the prefix's registry: win32_store NAME VALUE writes one before the
+# program starts; win32_stored [KEY] prints those of its key (or of another).
+win32_settings_key='HKCU\Software\Quillmark\Pallisand Quire Batch Utility'
+win32_store() {
+  wine reg add "$win32_settings_key" /v "$1" /d "$2" /f >/dev/null 2>&1 </dev/null
+}
+win32_stored() {
+  wine reg query "${1:-$win32_settings_key}" 2>/dev/null </dev/null | tr -d '\r'
+}
+
 win32_wine_test_end() {
   wineserver -k >/dev/null 2>&1 || true
   qt_display_stop
