@@ -3,6 +3,7 @@
 // dialog, none over another, every text whole in its control, the font grown with the resolution.
 #include <windows.h>
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -123,8 +124,38 @@ TEST_F(OptionsLayout, FollowsAChangeOfResolution) {
     }
 }
 
-// The Preview dialog's totals, tick box, list and buttons, at the monitor's resolution and after
-// a change of it.
+// Each heading of the list whole in its column, and each column inside the list's heading bar.
+void ExpectHeadingsWhole(HWND list, int dpi) {
+    HWND header = ListView_GetHeader(list);
+    RECT bar;
+    GetClientRect(header, &bar);
+    MapWindowPoints(header, list, reinterpret_cast<POINT*>(&bar), 2);
+    RECT inList;
+    GetClientRect(list, &inList);
+    EXPECT_LE(bar.right, inList.right) << "the heading bar runs under the scroll bar";
+    HDC dc = GetDC(header);
+    SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(header, WM_GETFONT, 0, 0)));
+    for (int column = 0; column < Header_GetItemCount(header); ++column) {
+        wchar_t text[64] = {};
+        HDITEMW item{};
+        item.mask = HDI_TEXT;
+        item.pszText = text;
+        item.cchTextMax = 64;
+        Header_GetItem(header, column, &item);
+        RECT place;
+        Header_GetItemRect(header, column, &place);
+        RECT needed{};
+        DrawTextW(dc, text, -1, &needed, DT_CALCRECT | DT_SINGLELINE);
+        // The heading bar leaves three edges' room at each side of a heading.
+        EXPECT_LE(needed.right + 6 * SystemMetricForDpi(SM_CXEDGE, dpi), place.right - place.left)
+            << Utf8(text) << " is cut at " << dpi << " dpi";
+        EXPECT_LE(place.right, bar.right - bar.left) << Utf8(text) << " lies past the bar";
+    }
+    ReleaseDC(header, dc);
+}
+
+// The Preview dialog's totals, tick box, list, its headings and buttons, at the monitor's
+// resolution and after a change of it.
 TEST(PreviewLayout, FitsEveryTextAtEachResolution) {
     HWND owner = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr,
                                  GetModuleHandleW(nullptr), nullptr);
@@ -136,12 +167,14 @@ TEST(PreviewLayout, FitsEveryTextAtEachResolution) {
         SetWindowTextW(GetDlgItem(view.Handle(), kPreviewTotalsId),
                        L"1,000,000 new, 1,000,000 exist, 1,000,000 would fail");
         ExpectLaidOutAt(view.Handle(), view.Dpi(), 5);
+        ExpectHeadingsWhole(GetDlgItem(view.Handle(), kPreviewListId), view.Dpi());
         for (const int dpi : {192, 144, 96}) {
             const RECT suggested{20, 20, 900, 900};
             SendMessageW(view.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
                          reinterpret_cast<LPARAM>(&suggested));
             EXPECT_EQ(view.Dpi(), dpi);
             ExpectLaidOutAt(view.Handle(), dpi, 5);
+            ExpectHeadingsWhole(GetDlgItem(view.Handle(), kPreviewListId), dpi);
         }
     }
     DestroyWindow(owner);
