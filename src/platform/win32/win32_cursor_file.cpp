@@ -1,7 +1,7 @@
 #include "platform/win32/win32_cursor_file.h"
 
 #include "engine/failure.h"
-#include "engine/file_system.h"
+#include "engine/small_files.h"
 #include "platform/win32/win32_ordinary_file.h"
 
 namespace quire::win32 {
