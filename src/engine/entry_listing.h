@@ -18,9 +18,10 @@ public:
     // creation of that name would find a folder there (a link to a folder is one, as
     // CreateFolderUnlessExists finds it). One listing stands for many predictions: a platform that
     // lists answers PredictCreation alike for every missing name of that folder that is no longer
-    // than one it accepted and holds no NUL, its other refusals being the folder's own (access, a
-    // read-only volume), and PredictCreationInPlannedFolder alike for such names anywhere below.
-    // Throws Failure when the folder cannot be read.
+    // than one it accepted and holds no NUL (nor, where paths are Windows', a form the Windows
+    // names rule refuses), its other refusals being the folder's own (access, a read-only volume),
+    // and PredictCreationInPlannedFolder alike for such names anywhere below. Throws Failure when
+    // the folder cannot be read.
     virtual void ListEntries(
         const std::string& path,
         const std::function<void(std::string_view name, bool folder)>& each) const = 0;

@@ -4,6 +4,7 @@
 
 #include "engine/failure.h"
 #include "engine/path_separators.h"
+#include "engine/windows_names.h"
 
 namespace quire {
 namespace {
@@ -21,10 +22,13 @@ Split SplitPath(std::string_view path, char separator) {
     return {path.substr(0, at), path.substr(at)};
 }
 
-// A name no listing holds: the system's own answer is its words for it.
-bool Unlisted(const Split& split) {
+// A name no listing holds: the system's own answer is its words for it. Windows refuses some names
+// by their form alone (a device's, a trailing dot), however short: a listing cannot answer for
+// them.
+bool Unlisted(const Split& split, char separator) {
     return split.folder.empty() || split.name.empty() || split.name == "." || split.name == ".." ||
-           split.name.find('\0') != std::string_view::npos;
+           split.name.find('\0') != std::string_view::npos ||
+           (separator == '\\' && !windows::NameProblem(split.name).empty());
 }
 
 }  // namespace
@@ -63,7 +67,7 @@ ListedFolders::Listing& ListedFolders::ListingOf(std::string_view folder) const 
 
 Creation ListedFolders::PredictCreation(const std::string& path) const {
     const Split split = SplitPath(path, separator_);
-    if (Unlisted(split)) return files_.PredictCreation(path);
+    if (Unlisted(split, separator_)) return files_.PredictCreation(path);
     Listing& listing = ListingOf(split.folder);
     if (!listing.listed) return files_.PredictCreation(path);
     const std::uint64_t key = Key(listing, split.name);
@@ -80,12 +84,12 @@ Creation ListedFolders::PredictCreation(const std::string& path) const {
 
 Creation ListedFolders::PredictCreationInPlannedFolder(const std::string& path) const {
     const Split split = SplitPath(path, separator_);
-    if (systemLists_ && !Unlisted(split) && plannedAccepted_ &&
+    if (systemLists_ && !Unlisted(split, separator_) && plannedAccepted_ &&
         split.name.size() <= plannedLongest_) {
         return Creation::Created;
     }
     const Creation creation = files_.PredictCreationInPlannedFolder(path);
-    if (!Unlisted(split)) {
+    if (!Unlisted(split, separator_)) {
         plannedLongest_ = std::max(plannedLongest_, split.name.size());
         plannedAccepted_ = true;
     }

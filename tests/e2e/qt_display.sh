@@ -1,9 +1,11 @@
-# Sourced by the Qt end-to-end test, the benchmarks and the screenshot helper: an X server of our
-# own (Xvfb on a free display number) with a window manager, torn down by qt_display_stop.
+# Sourced by the end-to-end tests (Qt's and Windows'), the benchmarks and the screenshot helper: an
+# X server of our own (Xvfb on a free display number) with a window manager, torn down by
+# qt_display_stop.
 
 # qt_display_start [geometry]: exports DISPLAY; sets QT_DISPLAY_PIDS and QT_DISPLAY_LOG (what the
 # server and the window manager print). The server never resets: a test that kills its program
-# may leave it without clients for a moment.
+# may leave it without clients for a moment. Safe under "set -e", as is qt_display_stop: the
+# statuses of the servers they stop are not the caller's.
 qt_display_start() {
     local geometry=${1:-1280x800x24} n
     QT_DISPLAY_LOG=$(mktemp)
@@ -32,17 +34,26 @@ qt_display_start() {
             rm -f "$ready"
             return 0
         fi
-        kill $xvfb 2>/dev/null
-        wait $xvfb 2>/dev/null  # lost the race for this number; try the next
+        # Lost the race for this number; try the next.
+        kill $xvfb 2>/dev/null || true
+        wait $xvfb 2>/dev/null || true
     done
     echo "no free X display number" >&2
     return 1
 }
 
+# qt_display_own_if_possible [geometry]: an X server of our own where Xvfb and openbox are at hand
+# (the windows of other tests then never take the keyboard focus from ours), else the running one.
+qt_display_own_if_possible() {
+    if command -v Xvfb >/dev/null && command -v openbox >/dev/null; then
+        qt_display_start "$@" || exit 1
+    fi
+}
+
 qt_display_stop() {
     local pid
-    for pid in ${QT_DISPLAY_PIDS:-}; do kill "$pid" 2>/dev/null; done
-    for pid in ${QT_DISPLAY_PIDS:-}; do wait "$pid" 2>/dev/null; done
+    for pid in ${QT_DISPLAY_PIDS:-}; do kill "$pid" 2>/dev/null || true; done
+    for pid in ${QT_DISPLAY_PIDS:-}; do wait "$pid" 2>/dev/null || true; done
     QT_DISPLAY_PIDS=
     rm -f "${QT_DISPLAY_LOG:-}"
 }

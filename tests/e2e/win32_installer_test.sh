@@ -21,8 +21,10 @@ mkdir -p "$HOME" "$WINEPREFIX"
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 check() { local what=$1; shift; "$@" || fail "$what"; }
-cleanup() { wineserver -k >/dev/null 2>&1; rm -rf "$work"; }
+. "$(dirname "${BASH_SOURCE[0]}")/qt_display.sh"
+cleanup() { wineserver -k >/dev/null 2>&1; qt_display_stop; rm -rf "$work"; }
 trap cleanup EXIT
+qt_display_own_if_possible 1280x1024x24
 wineserver -p >/dev/null 2>&1 </dev/null
 wine wineboot -i >/dev/null 2>&1 </dev/null
 

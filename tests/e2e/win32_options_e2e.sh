@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# End to end: the real Windows program under Wine on the running X server, driven by the keyboard
+# End to end: the real Windows program under Wine on an X server of its own, driven by the keyboard
 # alone with xdotool. The surface's menu (Shift+F10) opens the Options dialog; a first counter, a
 # step and two subfolders are typed and taken with Enter; a run is started; the folders on disk
 # and the stored options are checked.
@@ -14,20 +14,18 @@ win32_require_tools
 win32_wine_test_begin
 mkdir -p "$work/target"
 
-key='HKCU\Software\Quillmark\Pallisand Quire Batch Utility'
-store() { wine reg add "$key" /v "$1" /d "$2" /f >/dev/null 2>&1 </dev/null; }
-store Text1 'Shoot ###'
-store Text2 3
-store Text3 "$(winepath -w "$work/target")\\"
-store StartupDraw 0
+win32_store Text1 'Shoot ###'
+win32_store Text2 3
+win32_store Text3 "$(winepath -w "$work/target")\\"
+win32_store StartupDraw 0
 
 win32_start_window "$program"
 
 # Focus starts in the hidden Text4; two Tabs reach the Help button, whose surface menu Shift+F10
-# opens below it. Up goes round to its last entry, "Presets", and once more to "Options...".
+# opens below it. Up goes round to its last entry, "Presets", then "Preview...", then "Options...".
 xdotool key --delay 150 Tab Tab shift+F10
 sleep 0.5
-xdotool key --delay 150 Up Up Return
+xdotool key --delay 150 Up Up Up Return
 dialog=$(timeout 20 xdotool search --sync --onlyvisible --name '^Options$' | head -1) || true
 [[ -n "$dialog" ]] || { echo "the Options dialog did not appear"; exit 1; }
 sleep 0.3
@@ -69,7 +67,7 @@ xdotool windowactivate --sync "$window" 2>/dev/null || true
 xdotool key alt+F4
 win32_wait_exit || true
 
-stored=$(wine reg query "$key" 2>/dev/null </dev/null | tr -d '\r')
+stored=$(win32_stored)
 for expected in 'OptionStart +REG_SZ +10$' 'OptionStep +REG_SZ +5$' 'OptionEach +REG_SZ +RAW'; do
   grep -Eq "$expected" <<<"$stored" || { echo "not stored: $expected"; status=1; }
 done

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# End to end: starts the real Windows program under Wine on the running X server, from a copy in a
+# End to end: starts the real Windows program under Wine on an X server of its own, from a copy in a
 # folder named in several scripts, types a pattern, a count and a target folder with xdotool,
 # starts a run, answers No to the closing question (so nothing is opened), loads the sample folder,
 # closes the window and checks the folders, the theme's colour and Wine's user.reg. Then starts it

@@ -1,6 +1,6 @@
-# Sourced by the end-to-end tests of the real Windows program under Wine on the running X server:
-# the tools they need, a Wine prefix of the test's own in a work folder (its registry is written to
-# user.reg when its server stops; both go at exit), and the program's window.
+# Sourced by the end-to-end tests of the real Windows program under Wine: the tools they need, an X
+# server and a Wine prefix of the test's own (the prefix in a work folder; its registry is written
+# to user.reg when its server stops; all go at exit), and the program's window.
 # After win32_wine_test_begin: $work, $WINEPREFIX; after win32_start_window: $pid, $window.
 
 # win32_require_tools [tool...]: Wine's and xdotool's tools and the ones named, and an X display;
@@ -13,18 +13,32 @@ win32_require_tools() {
   [[ -n "${DISPLAY:-}" ]] || { echo "skipped: no X display"; exit 77; }
 }
 
+. "$(dirname "${BASH_SOURCE[0]}")/qt_display.sh"
+
 win32_wine_test_begin() {
   work=$(mktemp -d)
   export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   trap win32_wine_test_end EXIT
+  qt_display_own_if_possible 1280x1024x24
   mkdir -p "$WINEPREFIX"
   # Wine's own processes must not hold CTest's output pipes open.
   wineserver -p >/dev/null 2>&1 </dev/null
   wine wineboot -i >/dev/null 2>&1 </dev/null
 }
 
+# The program's settings in the prefix's registry: win32_store NAME VALUE writes one before the
+# program starts; win32_stored [KEY] prints those of its key (or of another).
+win32_settings_key='HKCU\Software\Quillmark\Pallisand Quire Batch Utility'
+win32_store() {
+  wine reg add "$win32_settings_key" /v "$1" /d "$2" /f >/dev/null 2>&1 </dev/null
+}
+win32_stored() {
+  wine reg query "${1:-$win32_settings_key}" 2>/dev/null </dev/null | tr -d '\r'
+}
+
 win32_wine_test_end() {
   wineserver -k >/dev/null 2>&1 || true
+  qt_display_stop
   rm -rf "$work"
 }
 

@@ -23,17 +23,6 @@ void AppendUnit(std::string& out, std::uint32_t unit) {
     AppendUtf8(out, unit >= 0xD800 && unit <= 0xDFFF ? 0xFFFD : unit);
 }
 
-// The code points of a UTF-8 text; a byte that starts no well-formed sequence stands for itself.
-template <class Visit>
-void ForEachCodePoint(std::string_view text, Visit&& visit) {
-    for (std::size_t i = 0; i < text.size();) {
-        const Utf8Sequence sequence = DecodeUtf8(text, i);
-        visit(sequence.length == 0 ? static_cast<unsigned char>(text[i])
-                                   : static_cast<std::uint32_t>(sequence.point));
-        i += sequence.length == 0 ? 1 : sequence.length;
-    }
-}
-
 // Resolves the escape that starts after the backslash at `i`; gives the index after it.
 std::size_t Unescape(std::string_view raw, std::size_t i, std::string& out) {
     static constexpr char kSimple[][2] = {{'a', '\a'}, {'b', '\b'},  {'f', '\f'}, {'n', '\n'},
@@ -67,8 +56,7 @@ std::size_t Unescape(std::string_view raw, std::size_t i, std::string& out) {
 
 }  // namespace
 
-std::optional<std::string> DecodeValue(std::string_view raw) {
-    std::vector<std::string> list;
+std::string DecodeValue(std::string_view raw) {
     std::string out;
     bool inQuotes = false;
     bool quoted = false;
@@ -77,9 +65,6 @@ std::optional<std::string> DecodeValue(std::string_view raw) {
     const auto skipBlanks = [&] {
         while (i < raw.size() && IsBlank(raw[i])) ++i;
         chopLimit = out.size();
-    };
-    const auto chop = [&] {
-        while (out.size() > chopLimit && IsBlank(out.back())) out.pop_back();
     };
     skipBlanks();
     while (i < raw.size()) {
@@ -93,30 +78,20 @@ std::optional<std::string> DecodeValue(std::string_view raw) {
             quoted = true;
             inQuotes = !inQuotes;
             if (!inQuotes) skipBlanks();
-        } else if (c == ',' && !inQuotes) {
-            if (!quoted) chop();
-            list.push_back(std::move(out));
-            out.clear();
-            quoted = false;
-            ++i;
-            skipBlanks();
         } else {
-            const std::size_t end = std::min(raw.find_first_of("\\\",", i + 1), raw.size());
+            const std::size_t end = std::min(raw.find_first_of("\\\"", i + 1), raw.size());
             out.append(raw.substr(i, end - i));
             i = end;
         }
     }
-    if (!quoted) chop();
-    if (!list.empty()) {
-        for (auto it = list.rbegin(); it != list.rend(); ++it) out.insert(0, *it + ", ");
-        return out;
+    if (!quoted) {
+        while (out.size() > chopLimit && IsBlank(out.back())) out.pop_back();
     }
-    if (out.empty() || out.front() != '@') return out;
-    if (out == "@Invalid()") return std::nullopt;
-    for (const std::string_view wrapper : {"@String(", "@ByteArray("}) {
-        if (out.starts_with(wrapper) && out.back() == ')') {
-            return out.substr(wrapper.size(), out.size() - wrapper.size() - 1);
-        }
+    // A text that starts with "@" is written with another before it (see EncodeValue); Qt wraps
+    // a text that holds a NUL.
+    constexpr std::string_view kWrapped = "@String(";
+    if (out.starts_with(kWrapped) && out.back() == ')') {
+        return out.substr(kWrapped.size(), out.size() - kWrapped.size() - 1);
     }
     if (out.starts_with("@@")) out.erase(0, 1);
     return out;
@@ -176,30 +151,18 @@ std::string EncodeValue(std::string_view text) {
 
 std::string EncodeName(std::string_view name) {
     std::string out;
-    ForEachCodePoint(name, [&](std::uint32_t point) {
-        const auto c = static_cast<char>(point);
-        if (point == '/') {
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '/') {
             out += '\\';
-        } else if (point < 0x80 && (std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_' ||
-                                    c == '-' || c == '.')) {
+        } else if (std::isalnum(byte) != 0 || c == '_' || c == '-' || c == '.') {
             out += c;
-        } else if (point <= 0xFF) {
-            out += '%';
-            out += HexDigit(point >> 4, true);
-            out += HexDigit(point, true);
         } else {
-            const auto unit = [&](std::uint32_t u) {
-                out += "%U";
-                for (int shift = 12; shift >= 0; shift -= 4) out += HexDigit(u >> shift, true);
-            };
-            if (point >= 0x10000) {
-                unit(0xD800 + ((point - 0x10000) >> 10));
-                unit(0xDC00 + ((point - 0x10000) & 0x3FF));
-            } else {
-                unit(point);
-            }
+            out += '%';
+            out += HexDigit(byte >> 4, true);
+            out += HexDigit(byte, true);
         }
-    });
+    }
     return out;
 }
 
@@ -209,26 +172,13 @@ std::string DecodeName(std::string_view raw) {
         if (raw[i] == '\\') {
             out += '/';
             ++i;
-            continue;
+        } else if (raw[i] == '%' && i + 2 < raw.size() && HexValue(raw[i + 1]) >= 0 &&
+                   HexValue(raw[i + 2]) >= 0) {
+            out += static_cast<char>(HexValue(raw[i + 1]) << 4 | HexValue(raw[i + 2]));
+            i += 3;
+        } else {
+            out += raw[i++];
         }
-        if (raw[i] == '%') {
-            const bool wide = i + 1 < raw.size() && raw[i + 1] == 'U';
-            const std::size_t digits = wide ? 4 : 2;
-            const std::size_t first = i + (wide ? 2 : 1);
-            std::uint32_t unit = 0;
-            bool valid = first + digits <= raw.size();
-            for (std::size_t k = 0; valid && k < digits; ++k) {
-                const int digit = HexValue(raw[first + k]);
-                valid = digit >= 0;
-                unit = unit << 4 | static_cast<std::uint32_t>(digit);
-            }
-            if (valid) {
-                AppendUnit(out, unit);
-                i = first + digits;
-                continue;
-            }
-        }
-        out += raw[i++];
     }
     return out;
 }

@@ -1,7 +1,10 @@
 // The INI settings file of the Linux programs, in the form Qt's settings class reads and writes:
-// "[Group]" headers and "Key=Value" lines, names with %XX escapes, values with C escapes, quotes
-// and comma-separated lists. Edits keep every other line of the file as it was, so other
-// programs' groups survive; values are bytes, so a text that is not valid UTF-8 comes back whole.
+// "[Group]" headers and "Key=Value" lines, names with %XX escapes, values with C escapes and
+// quotes. Only texts are read and written, the program's names being ASCII: Qt's other forms
+// (lists, typed values other than a text, "%U" escapes of wide characters in names) are
+// read as the characters they are written with. Edits keep every other line of the file as it
+// was, so other programs' groups survive; values are bytes, so a text that is not valid UTF-8
+// comes back whole.
 #pragma once
 
 #include <cstddef>
@@ -13,13 +16,14 @@
 namespace quire::ini {
 
 // A value as the file holds it (after "=") to the text it stands for: escapes resolved, quotes
-// removed, a list joined with ", ". Nothing for a value that stands for no text ("@Invalid()").
-std::optional<std::string> DecodeValue(std::string_view raw);
+// removed.
+std::string DecodeValue(std::string_view raw);
 
 // A text as a value line holds it, so that DecodeValue (and Qt) give the text back.
 std::string EncodeValue(std::string_view text);
 
-// A group or key name with the file's escapes ("%20" for a blank, "\" for "/").
+// A group or key name with the file's escapes ("%20" for a blank, "\" for "/"); the names the
+// program writes are ASCII.
 std::string EncodeName(std::string_view name);
 std::string DecodeName(std::string_view raw);
 

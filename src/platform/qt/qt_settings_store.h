@@ -6,6 +6,10 @@
 // given up after 2 seconds, replaces the file (or the ordinary file a link leads to) with a new
 // one in a single rename, and is on disk when it returns; a link to anything else, a pipe, a
 // device or a socket in its place is never written to.
+//
+// Qt's own settings class is not used for this: it opens whatever stands at the path, so a pipe
+// there blocks the program; it waits for its lock without end; and it writes through a link into
+// whatever the link names.
 #pragma once
 
 #include <QString>

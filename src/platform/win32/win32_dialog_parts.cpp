@@ -68,6 +68,16 @@ Measure::Measure(HWND window, HFONT font, int dpi)
 
 int Measure::Px(int pixelsAt96) const { return MulDiv(pixelsAt96, dpi_, kDesignDpi); }
 
+int Measure::RowHeight() const { return std::max(Px(23), LineHeight() + Px(8)); }
+
+int Measure::CheckHeight() const {
+    return std::max(LineHeight(), SystemMetricForDpi(SM_CYMENUCHECK, dpi_)) + Px(2);
+}
+
+int Measure::CheckIndent() const { return SystemMetricForDpi(SM_CXMENUCHECK, dpi_) + Px(8); }
+
+int Measure::ButtonWidth(HWND button) const { return std::max(Px(75), Width(button) + Px(20)); }
+
 int Measure::Width(HWND control) const {
     const std::wstring text = WindowTextOf(control);
     RECT rect{};
@@ -97,6 +107,35 @@ void SizeClientArea(HWND dialog, int width, int height, int dpi) {
                  outer.bottom - outer.top + height - client.bottom,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(dialog, nullptr, TRUE);
+}
+
+Window MakeCodeDialog(HWND owner, DLGPROC procedure, LPARAM view, std::string_view title,
+                      int& dpi) {
+    static const EmptyTemplate kTemplate;
+    Window dialog(CreateDialogIndirectParamW(GetModuleHandleW(nullptr), &kTemplate.dialog, owner,
+                                             procedure, view));
+    if (!dialog) throw LastErrorFailure();
+    SetWindowTextW(dialog.get(), Wide(title).c_str());
+    dpi = WindowDpi(dialog.get());
+    LeaveDialogLayoutToIt(dialog.get());
+    return dialog;
+}
+
+bool FollowDisplayChange(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, int& dpi,
+                         const std::function<void()>& layOut) {
+    if (message == WM_DPICHANGED) {
+        dpi = HIWORD(wParam);
+        layOut();
+        const auto& suggested = *reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(dialog, nullptr, suggested.left, suggested.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return true;
+    }
+    if (message == WM_SETTINGCHANGE && wParam == SPI_SETNONCLIENTMETRICS) {
+        layOut();
+        return false;  // the message goes on to the dialog's default handling
+    }
+    return false;
 }
 
 bool RunModal(HWND owner, HWND dialog, HWND focus, const bool& running) {

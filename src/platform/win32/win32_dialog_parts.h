@@ -51,6 +51,15 @@ public:
 
     int Px(int pixelsAt96) const;
     int LineHeight() const { return metrics_.tmHeight; }
+    // The dialogs' common measures: round the dialog, between controls, a box's or a button's
+    // height, a tick box's height and the room its box takes before its text.
+    int Margin() const { return Px(11); }
+    int Gap() const { return Px(7); }
+    int RowHeight() const;
+    int CheckHeight() const;
+    int CheckIndent() const;
+    // A push button's width: its text with room round it, never narrower than the usual button.
+    int ButtonWidth(HWND button) const;
     // The width of the control's text on one line.
     int Width(HWND control) const;
     // The height of the control's text wrapped at `width`, in `font`.
@@ -62,6 +71,36 @@ private:
     TEXTMETRICW metrics_{};
     int dpi_;
 };
+
+// The dialog procedure of a dialog made in code by `View`: the view is the dialog's own data from
+// WM_INITDIALOG on (CreateDialogIndirectParamW's last argument), lets go of its window when it is
+// destroyed (View::Release) and answers every other message (View::OnMessage).
+template <class View>
+INT_PTR CALLBACK CodeDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrW(window, DWLP_USER, lParam);
+        return FALSE;  // the focus is put where the view's Run puts it
+    }
+    auto* view = reinterpret_cast<View*>(GetWindowLongPtrW(window, DWLP_USER));
+    if (view == nullptr) return FALSE;
+    if (message == WM_DESTROY) {
+        SetWindowLongPtrW(window, DWLP_USER, 0);
+        view->Release();
+        return FALSE;
+    }
+    return view->OnMessage(message, wParam, lParam);
+}
+
+// A dialog made in code, hidden, owned by `owner`, titled `title`, its procedure given `view`;
+// `dpi` takes its monitor's resolution, which the caller lays it out for. Throws Failure when it
+// cannot be made.
+Window MakeCodeDialog(HWND owner, DLGPROC procedure, LPARAM view, std::string_view title, int& dpi);
+
+// Follows a new resolution (WM_DPICHANGED: `dpi` takes it, the dialog moves where Windows
+// suggests) or a new message font (WM_SETTINGCHANGE) by laying the dialog out again; false for
+// any other message.
+bool FollowDisplayChange(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, int& dpi,
+                         const std::function<void()>& layOut);
 
 // Sizes the dialog so that its client area is `width` x `height` at `dpi`.
 void SizeClientArea(HWND dialog, int width, int height, int dpi);

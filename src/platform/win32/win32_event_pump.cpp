@@ -2,11 +2,12 @@
 
 #include "platform/win32/win32_form1_view.h"
 #include "platform/win32/win32_keyboard_focus.h"
+#include "platform/win32/win32_preview_key.h"
 
 namespace quire::win32 {
 
 void Deliver(HWND window, MSG& message) {
-    if (HandleTabKey(window, message)) return;
+    if (HandleTabKey(window, message) || HandlePreviewKey(window, message)) return;
     TranslateMessage(&message);
     DispatchMessageW(&message);
 }

@@ -9,7 +9,8 @@ namespace quire::win32 {
 
 class Win32Form1View;
 
-// Handles one message as the main loop does: the Tab key first, then the usual dispatch.
+// Handles one message as the main loop does: the Tab key and the preview's key first, then the
+// usual dispatch.
 void Deliver(HWND window, MSG& message);
 
 // Runs until the window has been closed.

@@ -139,33 +139,60 @@ std::string Win32FileSystem::FoldedCase(std::string_view name) const {
     return Utf8(folded);
 }
 
-// A link or junction is left out: a walk through one could lead anywhere, or back into itself.
-std::vector<std::string> Win32FileSystem::SubfolderNames(const std::string& path) const {
+// One listing of the folder, in the large fetches and without the short names that nothing here
+// reads.
+void Win32FileSystem::ForEachEntry(
+    const std::string& path, const std::function<void(const WIN32_FIND_DATAW& entry)>& each) const {
     if (std::string problem = FolderProblem(path); !problem.empty()) throw Failure(problem);
     std::wstring pattern = SystemPath(path);
     if (!pattern.empty() && pattern.back() != L'\\') pattern += L'\\';
     pattern += L'*';
     WIN32_FIND_DATAW found{};
-    const SearchHandle search(FindFirstFileW(pattern.c_str(), &found));
+    const SearchHandle search(FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found,
+                                               FindExSearchNameMatch, nullptr,
+                                               FIND_FIRST_EX_LARGE_FETCH));
     if (!search) {
         const DWORD error = GetLastError();
-        if (error == ERROR_FILE_NOT_FOUND) return {};
+        if (error == ERROR_FILE_NOT_FOUND) return;
         throw Failure(SystemMessage(error));
     }
-    std::vector<std::string> names;
     do {
         const std::wstring_view name = found.cFileName;
-        if (name == L"." || name == L"..") continue;
-        const DWORD attributes = found.dwFileAttributes;
-        if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
-            (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
-            names.push_back(Utf8(name));
-        }
+        if (name != L"." && name != L"..") each(found);
     } while (FindNextFileW(search.get(), &found));
     if (const DWORD error = GetLastError(); error != ERROR_NO_MORE_FILES) {
         throw Failure(SystemMessage(error));
     }
+}
+
+// A link or junction is left out: a walk through one could lead anywhere, or back into itself.
+std::vector<std::string> Win32FileSystem::SubfolderNames(const std::string& path) const {
+    std::vector<std::string> names;
+    ForEachEntry(path, [&](const WIN32_FIND_DATAW& entry) {
+        const DWORD attributes = entry.dwFileAttributes;
+        if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
+            (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
+            names.push_back(Utf8(entry.cFileName));
+        }
+    });
     return names;
+}
+
+// A link or junction is a folder as FolderExists finds it, through to what it leads to: it is
+// looked at on its own, there being few.
+void Win32FileSystem::ListEntries(
+    const std::string& path,
+    const std::function<void(std::string_view name, bool folder)>& each) const {
+    std::string folder = path;
+    if (!folder.empty() && folder.back() != '\\' && folder.back() != '/') folder += '\\';
+    ForEachEntry(path, [&](const WIN32_FIND_DATAW& entry) {
+        const std::string name = Utf8(entry.cFileName);
+        const DWORD attributes = entry.dwFileAttributes;
+        const bool isFolder = (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0
+                                  ? FolderExists(folder + name)
+                                  : (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        each(name, isFolder);
+    });
 }
 
 bool Win32FileSystem::PathExists(const std::string& path) const {

@@ -5,7 +5,13 @@
 // path too long for the plain calls reaches the system whole (win32_system_path).
 #pragma once
 
+#include <windows.h>
+
+#include <functional>
+#include <string_view>
+
 #include "engine/creation_forecast.h"
+#include "engine/entry_listing.h"
 #include "engine/folder_creation.h"
 #include "engine/folder_identities.h"
 #include "engine/folder_lookup.h"
@@ -20,7 +26,8 @@ class Win32FileSystem final : public FolderLookup,
                               public CreationForecast,
                               public FolderIdentities,
                               public FolderRemoval,
-                              public SmallFiles {
+                              public SmallFiles,
+                              public EntryListing {
 public:
     // GetFullPathNameW, for a path that names no root of its own.
     std::string AbsolutePath(const std::string& path) const override;
@@ -42,6 +49,9 @@ public:
     // names by).
     std::string FoldedCase(std::string_view name) const override;
     std::vector<std::string> SubfolderNames(const std::string& path) const override;
+    void ListEntries(
+        const std::string& path,
+        const std::function<void(std::string_view name, bool folder)>& each) const override;
     bool PathExists(const std::string& path) const override;
     bool PlainFileExists(const std::string& path) const override;
     std::string ReadSmallFile(const std::string& path, std::size_t limit) const override;
@@ -55,6 +65,11 @@ public:
                            std::uint64_t madeBy, std::size_t removedFirst) const override;
 
 private:
+    // Gives `each` every entry of the folder at `path` but "." and ".."; throws Failure when the
+    // folder cannot be read.
+    void ForEachEntry(const std::string& path,
+                      const std::function<void(const WIN32_FIND_DATAW& entry)>& each) const;
+
     VettedParent parents_;  // of the folders created: a run makes its folders side by side
 };
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "app/product.h"
 #include "platform/win32/win32_accessible.h"
@@ -14,6 +15,7 @@
 #include "platform/win32/win32_icons.h"
 #include "platform/win32/win32_options_view.h"
 #include "platform/win32/win32_presets_menu.h"
+#include "platform/win32/win32_preview_view.h"
 #include "platform/win32/win32_resource_ids.h"
 #include "platform/win32/win32_system_error.h"
 #include "platform/win32/win32_wide_text.h"
@@ -78,6 +80,11 @@ void RegisterWindowClass(HINSTANCE instance) {
 }
 
 UINT MenuState(bool offered) { return offered ? UINT{MF_ENABLED} : UINT{MF_GRAYED}; }
+
+// "Preview..." with its key at the right, as menus show keys.
+std::wstring PreviewEntry() {
+    return Wide(product::kPreviewMenuEntry) + L'\t' + Wide(product::kPreviewShortcut);
+}
 
 [[noreturn]] void EndProcess() { ExitProcess(0); }
 
@@ -266,6 +273,7 @@ void Win32Form1View::AddToSystemMenu() {
     AppendMenuW(menu, MF_STRING, kUndoCommand, Wide(product::kUndoMenuEntry).c_str());
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_STRING, kOptionsCommand, Wide(product::kOptionsMenuEntry).c_str());
+    AppendMenuW(menu, MF_STRING, kPreviewCommand, PreviewEntry().c_str());
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     presetsMenu_ = CreatePopupMenu();  // the system menu's from now on: destroyed with it
     AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(presetsMenu_),
@@ -302,6 +310,8 @@ bool Win32Form1View::ShowSurfaceMenu(LPARAM at) {
                 Wide(product::kUndoMenuEntry).c_str());
     AppendMenuW(menu.get(), MF_STRING | MenuState(form_->OptionsOffered()), kOptionsCommand,
                 Wide(product::kOptionsMenuEntry).c_str());
+    AppendMenuW(menu.get(), MF_STRING | MenuState(form_->PreviewOffered()), kPreviewCommand,
+                PreviewEntry().c_str());
     if (HMENU presets = CreatePopupMenu()) {  // the surface menu's: destroyed with it
         FillPresetsMenu(presets, *form_);
         AppendMenuW(menu.get(), MF_POPUP | MenuState(form_->PresetsOffered()),
@@ -319,13 +329,18 @@ bool Win32Form1View::RunMenuCommand(UINT command) {
         if (form_ != nullptr && !ended_) RunPresetsCommand(command, *form_, Handle());
         return true;
     }
-    if (command != kUndoCommand && command != kOptionsCommand) return false;
+    if (command != kUndoCommand && command != kOptionsCommand && command != kPreviewCommand) {
+        return false;
+    }
     if (form_ == nullptr || ended_) return true;
     if (command == kUndoCommand) {
         form_->UndoLastRun_Click();
-    } else {
+    } else if (command == kOptionsCommand) {
         Win32OptionsView view(Handle());
         form_->Options_Click(view);
+    } else {
+        Win32PreviewView view(Handle());
+        form_->Preview_Click(view);
     }
     return true;
 }
@@ -409,6 +424,8 @@ LRESULT Win32Form1View::OnMessage(HWND window, UINT message, WPARAM wParam, LPAR
                                MF_BYCOMMAND | MenuState(live && form_->UndoOffered()));
                 EnableMenuItem(menu, kOptionsCommand,
                                MF_BYCOMMAND | MenuState(live && form_->OptionsOffered()));
+                EnableMenuItem(menu, kPreviewCommand,
+                               MF_BYCOMMAND | MenuState(live && form_->PreviewOffered()));
                 EnableMenuItem(menu, static_cast<UINT>(reinterpret_cast<UINT_PTR>(presetsMenu_)),
                                MF_BYCOMMAND | MenuState(live && form_->PresetsOffered()));
             } else if (reinterpret_cast<HMENU>(wParam) == presetsMenu_ && form_ != nullptr) {

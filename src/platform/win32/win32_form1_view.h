@@ -104,8 +104,8 @@ private:
     void FollowDesktopColours();
     int CursorSize() const;
     void Route(ControlId control, FormEvent event);
-    // "Undo Last Run...", "Options..." and the "Presets" submenu at the end of the system menu,
-    // each after a separator.
+    // "Undo Last Run...", "Options..." with "Preview..." and the "Presets" submenu at the end of
+    // the system menu, each after a separator.
     void AddToSystemMenu();
     // The same entries as a menu of the window's surface, at `at` (screen coordinates), or below
     // the control with the focus when the keyboard asked for it. False for a point outside the

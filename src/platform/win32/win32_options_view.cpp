@@ -88,18 +88,9 @@ std::wstring WithLf(std::wstring text) {
 
 Win32OptionsView::Win32OptionsView(HWND owner) : owner_(owner) {
     shown_.fill(true);
-    static const EmptyTemplate kTemplate;
-    HWND window = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), &kTemplate.dialog, owner,
-                                             DialogProc, reinterpret_cast<LPARAM>(this));
-    if (window == nullptr) {
-        failure_ = std::make_exception_ptr(LastErrorFailure());
-        return;
-    }
-    window_ = Window(window);
     try {
-        SetWindowTextW(window, Wide(product::kOptionsTitle).c_str());
-        dpi_ = WindowDpi(window);
-        LeaveDialogLayoutToIt(window);
+        window_ = MakeCodeDialog(owner, CodeDialogProc<Win32OptionsView>,
+                                 reinterpret_cast<LPARAM>(this), product::kOptionsTitle, dpi_);
         CreateControls();
         LayOut();
     } catch (...) {
@@ -309,38 +300,14 @@ void Win32OptionsView::LayOut() {
     SizeClientArea(Handle(), width + 2 * margin, top, dpi_);
 }
 
-INT_PTR CALLBACK Win32OptionsView::DialogProc(HWND window, UINT message, WPARAM wParam,
-                                              LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrW(window, DWLP_USER, lParam);
-        return FALSE;  // the focus is put where Run puts it
-    }
-    auto* self = reinterpret_cast<Win32OptionsView*>(GetWindowLongPtrW(window, DWLP_USER));
-    if (self == nullptr) return FALSE;
-    if (message == WM_DESTROY) {
-        SetWindowLongPtrW(window, DWLP_USER, 0);
-        self->window_.release();
-        return FALSE;
-    }
-    return self->OnMessage(message, wParam, lParam);
-}
-
 INT_PTR Win32OptionsView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     try {
-        switch (message) {
-            case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return TRUE;
-            case WM_DPICHANGED: {
-                dpi_ = HIWORD(wParam);
-                LayOut();
-                const auto& suggested = *reinterpret_cast<const RECT*>(lParam);
-                SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, 0, 0,
-                             SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-                return TRUE;
-            }
-            case WM_SETTINGCHANGE:
-                if (wParam == SPI_SETNONCLIENTMETRICS) LayOut();
-                break;
-            default: break;
+        if (message == WM_COMMAND) {
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
+            return TRUE;
+        }
+        if (FollowDisplayChange(Handle(), message, wParam, lParam, dpi_, [this] { LayOut(); })) {
+            return TRUE;
         }
     } catch (...) {
         // Nothing is thrown across the system's frames: Run throws it again once the dialog ends.

@@ -48,12 +48,14 @@ public:
     // The resolution the dialog is laid out for.
     int Dpi() const { return dpi_; }
 
+    // For CodeDialogProc.
+    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void Release() { window_.release(); }
+
 private:
     static constexpr std::size_t kFields = static_cast<std::size_t>(OptionField::Portable) + 1;
     static std::size_t Index(OptionField field) { return static_cast<std::size_t>(field); }
 
-    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(int id, WORD code);
     void CreateControls();
     // Places and sizes every control at dpi_ for what is shown now, and the dialog round them.

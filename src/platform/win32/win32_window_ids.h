@@ -17,6 +17,8 @@ inline constexpr UINT kControlMouseMove = WM_APP + 1;
 inline constexpr UINT kUndoCommand = 0x0110;
 // "Options..." after it.
 inline constexpr UINT kOptionsCommand = 0x0120;
+// "Preview..." beside it, which its key (win32_preview_key.h) sends too.
+inline constexpr UINT kPreviewCommand = 0x0150;
 // The "Presets" submenu: "Save as Preset...", "Delete Preset..." and the presets by their place
 // in the list, 16 apart.
 inline constexpr UINT kPresetSaveCommand = 0x0130;

@@ -23,9 +23,7 @@ cleanup() {
 }
 . "$(dirname "$0")/../../e2e/qt_display.sh"
 trap cleanup EXIT
-if command -v Xvfb >/dev/null && command -v openbox >/dev/null; then
-  qt_display_start 1280x1024x24 || exit 1
-fi
+qt_display_own_if_possible 1280x1024x24
 mkdir -p "$WINEPREFIX"
 # Wine's own processes must not hold CTest's output pipes open.
 wineserver -p >/dev/null 2>&1 </dev/null

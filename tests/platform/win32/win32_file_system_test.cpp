@@ -3,7 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "engine/failure.h"
+#include "engine/foretold_rows.h"
+#include "engine/memory_source.h"
+#include "engine/run_preview.h"
 #include "platform/win32/win32_wide_text.h"
 #include "win32_test_support.h"
 
@@ -200,6 +206,70 @@ TEST_F(Win32FileSystemTest, PredictsARemovalAfterTheEntriesRemovedFirst) {
     EXPECT_EQ(files.PredictRemoval(scratch / "F", identity, 0, 0), Removal::NotEmpty);
     EXPECT_EQ(files.PredictRemoval(scratch / "F", identity, 0, 1), Removal::Removed);
     EXPECT_TRUE(files.FolderExists(scratch / "F\\A"));
+}
+
+// One listing of a folder: every entry once, with whether a folder would be found at its name; a
+// folder that cannot be read is a Failure, not an empty listing.
+TEST_F(Win32FileSystemTest, ListsEveryEntryOfAFolderOnce) {
+    const std::string surrogates = "Ordner \xF0\x9F\x93\x81 \xF0\x9D\x84\x9E";  // outside the BMP
+    files.CreateFolderUnlessExists(scratch / "full");
+    files.CreateFolderUnlessExists(scratch / "full\\Sub");
+    files.CreateFolderUnlessExists(scratch / ("full\\" + surrogates));
+    WriteFile(scratch / "full\\note.txt");
+    WriteFile(scratch / "full\\hidden", FILE_ATTRIBUTE_HIDDEN);
+    files.CreateFolderUnlessExists(scratch / "empty");
+    WriteFile(scratch / "file");
+    const struct {
+        const char* name;
+        std::string path;
+        std::vector<std::string> entries;  // "name/" for a folder
+        bool fails;
+    } cases[] = {
+        {"ordinary", scratch / "full", {"Sub/", "hidden", "note.txt", surrogates + "/"}, false},
+        {"separator at the end",
+         scratch / "full\\",
+         {"Sub/", "hidden", "note.txt", surrogates + "/"},
+         false},
+        {"empty", scratch / "empty", {}, false},
+        {"missing", scratch / "missing", {}, true},
+        {"a file", scratch / "file", {}, true},
+        {"a NUL inside", scratch / "full" + std::string(1, '\0'), {}, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::string> entries;
+        const auto list = [&] {
+            files.ListEntries(c.path, [&](std::string_view name, bool folder) {
+                entries.push_back(std::string(name) + (folder ? "/" : ""));
+            });
+        };
+        if (c.fails) {
+            EXPECT_THROW(list(), Failure);
+            continue;
+        }
+        list();
+        std::sort(entries.begin(), entries.end());
+        std::vector<std::string> expected = c.entries;
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(entries, expected);
+    }
+}
+
+// The preview answers from listings; a name Windows refuses by its form alone, shorter than one
+// it accepted, must still be foretold to fail as the run would fail it.
+TEST_F(Win32FileSystemTest, APreviewFailsTheNamesTheRunWouldFail) {
+    files.CreateFolderUnlessExists(scratch / "kept");
+    const std::string lines = "longer name\nCON\nnul.txt\nab.\nab \nkept\nx\n";
+    MemorySource source(lines);
+    MemorySource again(lines);
+    NameList names(source);
+    NameList namesAgain(again);
+    RunPlan plan;
+    plan.names = &names;
+    const RunPreview preview(files, &files, files, plan, "", scratch.Path(), '\\');
+    plan.names = &namesAgain;
+    EXPECT_EQ(PreviewRows(preview), DryRun(files, plan, "", scratch.Path(), '\\'));
+    EXPECT_EQ(preview.Count(), (RunPreview::Totals{2, 1, 4}));
 }
 
 }  // namespace
