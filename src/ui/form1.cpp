@@ -93,7 +93,10 @@ void Form1::Form_Load() {
     if (guard.Test(106, [&] {
             return ports_.files.lookup.PathExists(ProgramFile(product::kCursorFile));
         })) {
-        guard.Step(108, [&] { view.SetMouseIcon(ProgramFile(product::kCursorFile)); });
+        guard.Step(108, [&] {
+            view.SetMouseIcon(ports_.files.small.ReadSmallFile(ProgramFile(product::kCursorFile),
+                                                               kSmallFileLimit));
+        });
     }
     guard.Step(110, [&] {
         if (!StartupDrawWanted(ports_.settings)) return;

@@ -9,7 +9,9 @@
 #include <fstream>
 #include <functional>
 #include <sstream>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "engine/failure.h"
 
@@ -43,6 +45,32 @@ TEST_F(PosixFileSystemTest, TellsFoldersFilesAndNothingApart) {
     EXPECT_FALSE(files.PathExists(At("none")));
     EXPECT_TRUE(files.PlainFileExists(At("file")));
     EXPECT_FALSE(files.PlainFileExists(At("dir")));
+}
+
+// Each gives its own true description, and none makes the read wait.
+TEST_F(PosixFileSystemTest, ReadsOnlyAnOrdinaryFileUnderTheLimit) {
+    const std::string path = At("HAND-M.CUR");
+    const std::vector<std::pair<std::function<void()>, std::string>> cases{
+        {[] {}, "File not found"},
+        {[&] { fs::create_directory(path); }, "Is a directory"},
+        {[&] { ::mkfifo(path.c_str(), 0600); }, "Not an ordinary file but a named pipe"},
+        {[&] { fs::create_symlink("nowhere", path); }, "The link leads to nothing"},
+        {[&] { std::ofstream(path) << std::string(kSmallFileLimit + 1, '\0'); },
+         "The file is larger than 1 MiB"},
+    };
+    for (const auto& [make, description] : cases) {
+        fs::remove_all(path);
+        make();
+        try {
+            files.ReadSmallFile(path, kSmallFileLimit);
+            ADD_FAILURE() << description;
+        } catch (const Failure& failure) {
+            EXPECT_EQ(std::string(failure.what()), description);
+        }
+    }
+    fs::remove_all(path);
+    std::ofstream(path) << std::string(kSmallFileLimit, 'x');
+    EXPECT_EQ(files.ReadSmallFile(path, kSmallFileLimit).size(), kSmallFileLimit);
 }
 
 TEST_F(PosixFileSystemTest, CreatesOnceAndSaysWhyItCannot) {
