@@ -7,17 +7,12 @@
 
 namespace {
 
-class NullFileSystem final : public quire::FileSystem {
+class NullCreation final : public quire::FolderCreation {
 public:
-    bool FolderExists(const std::string&) const override { return false; }
-    void CreateFolder(const std::string&) override {}
-    Creation CreateFolderUnlessExists(const std::string& path) override {
+    quire::Creation CreateFolderUnlessExists(const std::string& path) override {
         benchmark::DoNotOptimize(path.data());
-        return Creation::Created;
+        return quire::Creation::Created;
     }
-    bool PathExists(const std::string&) const override { return false; }
-    bool PlainFileExists(const std::string&) const override { return false; }
-    std::string ReadSmallFile(const std::string&, std::size_t) const override { return {}; }
 };
 
 class FixedHost final : public quire::RunHost {
@@ -45,7 +40,7 @@ void BM_FolderName(benchmark::State& state) {
 BENCHMARK(BM_FolderName);
 
 void BM_CreationLoopPerFolder(benchmark::State& state) {
-    NullFileSystem files;
+    NullCreation files;
     FixedHost host;
     for (auto _ : state) {
         quire::RunCreationLoop(files, host, static_cast<std::int32_t>(state.range(0)), '/');

@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
     const auto start = std::chrono::steady_clock::now();
     const double processor = ProcessorSeconds();
     quire::PosixFileSystem files;
-    const quire::RunPreview preview(files, plan, "Folder #######", target, '/');
+    const quire::RunPreview preview(files, &files, files, plan, "Folder #######", target, '/');
     const double totals = Seconds(start);
     std::size_t shown = 0;
     for (int row = 0; row < kScreen; ++row) shown += preview.At(row).path.size();
@@ -87,8 +87,7 @@ int main(int argc, char** argv) {
     const auto dryStart = std::chrono::steady_clock::now();
     CountingHost host;
     host.target_ = target;
-    plan.predictOnly = true;
-    quire::RunCreationLoop(files, host, plan, '/');
+    quire::ForeseeCreationLoop(files, files, host, plan, '/');
     const double dry = Seconds(dryStart);
 
     const quire::RunPreview::Totals& count = preview.Count();

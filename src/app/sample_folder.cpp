@@ -2,10 +2,10 @@
 
 namespace quire {
 
-std::string SampleFolder(FileSystem& files, const std::string& shipped,
+std::string SampleFolder(const FolderLookup& lookup, FolderCopy* copies, const std::string& shipped,
                          const std::string& userCopy) {
-    if (userCopy.empty() || files.CanCreateIn(shipped)) return shipped;
-    if (!files.FolderExists(userCopy)) files.CopyFolder(shipped, userCopy);
+    if (copies == nullptr || userCopy.empty() || copies->CanCreateIn(shipped)) return shipped;
+    if (!lookup.FolderExists(userCopy)) copies->CopyFolder(shipped, userCopy);
     return userCopy;
 }
 

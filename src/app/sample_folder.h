@@ -4,14 +4,15 @@
 
 #include <string>
 
-#include "engine/file_system.h"
+#include "engine/folder_copy.h"
+#include "engine/folder_lookup.h"
 
 namespace quire {
 
-// `shipped` when the user may make folders in it or `userCopy` is empty; else `userCopy`, made
-// from `shipped` the first time and kept as the user left it afterwards. Throws Failure when the
-// copy cannot be made.
-std::string SampleFolder(FileSystem& files, const std::string& shipped,
+// `shipped` when the user may make folders in it, `userCopy` is empty or there is nothing to copy
+// with; else `userCopy`, made from `shipped` the first time and kept as the user left it
+// afterwards. Throws Failure when the copy cannot be made.
+std::string SampleFolder(const FolderLookup& lookup, FolderCopy* copies, const std::string& shipped,
                          const std::string& userCopy);
 
 }  // namespace quire

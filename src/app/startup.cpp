@@ -20,7 +20,7 @@ std::string ApplicationTitle(std::string_view productName) {
     return title;
 }
 
-std::string DefaultTargetFolder(Shell& shell, const FileSystem& files, char separator) {
+std::string DefaultTargetFolder(Shell& shell, const FolderLookup& files, char separator) {
     std::string desktop = shell.SpecialFolderPath(kDesktopFolder);
     if (desktop.empty()) throw Failure("Invalid procedure call or argument");
     if (!files.FolderExists(desktop)) {

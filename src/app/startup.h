@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "app/settings_store.h"
-#include "engine/file_system.h"
+#include "engine/folder_lookup.h"
 #include "shell/shell.h"
 
 namespace quire {
@@ -20,7 +20,7 @@ std::string ApplicationTitle(std::string_view productName);
 // The desktop folder's path with one separator appended; where no folder stands there (a Linux
 // desktop without one) and the home folder is known, the home folder's. Throws Failure when the
 // desktop folder cannot be resolved.
-std::string DefaultTargetFolder(Shell& shell, const FileSystem& files, char separator);
+std::string DefaultTargetFolder(Shell& shell, const FolderLookup& files, char separator);
 
 // A source of numbers drawn uniformly from [0, 1).
 using UniformSource = std::function<double()>;

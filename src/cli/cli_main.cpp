@@ -69,7 +69,8 @@ int ToolMain(const std::function<std::vector<std::string>()>& arguments, const P
                                platform.separator,
                                [](const std::string& file) { return OpenNamesInput(file); },
                                &platform.journal,
-                               TerminalColumns};
+                               TerminalColumns,
+                               platform.startHelper};
             return CliMain(views, context, CatchStopSignals);
         },
         err);

@@ -24,8 +24,9 @@ struct Platform {
     ByteSink& err;
     bool progress;   // standard error shows a progress line
     char separator;  // of the paths the run composes
-    FileSystem& files;
+    FilePorts files;
     JournalStore& journal;
+    HelperStart startHelper;  // the journal's thread (engine/run_journal.h)
 };
 
 // The whole tool with the platform's signals, list input and terminal: the standard streams over

@@ -9,6 +9,7 @@
 #include "cli/fd_output.h"
 #include "cli/standard_descriptors.h"
 #include "platform/posix/posix_file_system.h"
+#include "platform/posix/posix_helper_thread.h"
 #include "platform/posix/posix_journal_store.h"
 
 int main(int argc, char** argv) {
@@ -19,5 +20,6 @@ int main(int argc, char** argv) {
     quire::PosixFileSystem files;
     quire::PosixJournalStore journal;
     return ToolMain([&] { return std::vector<std::string>(argv + 1, argv + argc); },
-                    {out, err, ::isatty(STDERR_FILENO) == 1, '/', files, journal});
+                    {out, err, ::isatty(STDERR_FILENO) == 1, '/', quire::PortsOf(files), journal,
+                     quire::StartHelperThread});
 }

@@ -7,6 +7,7 @@
 #include "cli/cli_main.h"
 #include "cli/console_output_win32.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_helper_thread.h"
 #include "platform/win32/win32_journal_store.h"
 #include "platform/win32/win32_wide_text.h"
 
@@ -22,5 +23,6 @@ int wmain(int argc, wchar_t** argv) {
             for (int i = 1; i < argc; ++i) texts.push_back(quire::win32::Utf8(argv[i]));
             return texts;
         },
-        {out, err, err.ShowsProgress(), '\\', files, journal});
+        {out, err, err.ShowsProgress(), '\\', quire::PortsOf(files), journal,
+         quire::win32::StartHelperThread});
 }

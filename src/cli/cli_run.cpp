@@ -88,7 +88,7 @@ std::unique_ptr<RunJournal> StartJournal(const RunOptions& options, const std::s
     if (options.dryRun || options.noJournal || context.journal == nullptr) return nullptr;
     const bool listed = plan.names != nullptr;
     return std::make_unique<RunJournal>(
-        context.files, *context.journal,
+        context.files.identities, *context.journal,
         DescribeRun(target, listed ? std::string() : options.pattern, listed, plan.count,
                     context.separator),
         [&context, &progress](const Failure& failure) {
@@ -96,7 +96,8 @@ std::unique_ptr<RunJournal> StartJournal(const RunOptions& options, const std::s
             context.err << "quirebatch-cli: warning: no journal of this run, undo "
                            "will not know it: " +
                                Printable(failure.what(), context.separator) + '\n';
-        });
+        },
+        context.startHelper);
 }
 
 // Everything a run needs that is read before it starts.
@@ -116,7 +117,8 @@ public:
     std::optional<std::string> Prepare(Prepared& prepared) {
         if (options_.parents) {
             try {
-                prepared.target = FindMissingTarget(context_.files, options_.target, separator_);
+                prepared.target =
+                    FindMissingTarget(context_.files.lookup, options_.target, separator_);
             } catch (const Failure&) {
                 // Something that is no folder stands in the way: the target check says what.
             }
@@ -125,7 +127,7 @@ public:
         const MissingTarget& target = prepared.target;
         const std::string checked = MadeIn(options_.target, target);
         const bool listed = options_.namesFile.has_value();
-        auto planned = PlanRun(context_.files, options_.run,
+        auto planned = PlanRun(context_.files.lookup, options_.run,
                                RunRequest{.target = checked,
                                           .pattern = options_.pattern,
                                           .count = options_.count,
@@ -136,7 +138,6 @@ public:
         if (auto refused = Refused(refusal)) return refused;
         RunPlan& plan = prepared.plan = std::get<RunPlan>(std::move(planned));
         plan.targetPlanned = options_.dryRun && !target.missing.empty();
-        plan.predictOnly = options_.dryRun;
         if (listed) {
             try {
                 prepared.source = context_.openNames(*options_.namesFile);
@@ -226,14 +227,14 @@ private:
 // False when one of them fails: the run's folders could not be made.
 bool MakeMissingTarget(const MissingTarget& target, const RunOptions& options, CliContext& context,
                        CliHost& host) {
-    using enum FileSystem::Creation;
+    using enum Creation;
     bool first = true;
     for (const std::string& path : target.missing) {
         try {
-            const FileSystem::Creation creation =
-                !options.dryRun ? context.files.CreateFolderUnlessExists(path)
-                : first         ? context.files.PredictCreation(path)
-                                : context.files.PredictCreationInPlannedFolder(path);
+            const Creation creation =
+                !options.dryRun ? context.files.creation.CreateFolderUnlessExists(path)
+                : first         ? context.files.forecast.PredictCreation(path)
+                                : context.files.forecast.PredictCreationInPlannedFolder(path);
             if (creation == Created) {
                 host.FolderCreated(path);
             } else {
@@ -277,9 +278,13 @@ int RunFromCommandLine(const RunOptions& options, CliContext& context) {
     const std::unique_ptr<RunJournal> journal =
         StartJournal(options, MadeIn(options.target, target), context, plan, progress);
     CliHost host(options, context, progress, journal.get());
-    const RunEnd end = MakeMissingTarget(target, options, context, host)
-                           ? RunCreationLoop(context.files, host, plan, context.separator)
-                           : RunEnd::Stopped;
+    const auto loop = [&] {
+        const FilePorts& files = context.files;
+        return options.dryRun ? ForeseeCreationLoop(files.forecast, files.identities, host, plan,
+                                                    context.separator)
+                              : RunCreationLoop(files.creation, host, plan, context.separator);
+    };
+    const RunEnd end = MakeMissingTarget(target, options, context, host) ? loop() : RunEnd::Stopped;
     if (journal) journal->Finish();
     if (progress) progress->Finish();
 

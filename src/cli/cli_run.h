@@ -9,14 +9,15 @@
 #include "cli/cli_options.h"
 #include "cli/exit_status.h"
 #include "cli/progress_printer.h"
-#include "engine/file_system.h"
+#include "engine/file_ports.h"
 #include "engine/journal_store.h"
 #include "engine/name_list.h"
+#include "engine/run_journal.h"
 
 namespace quire::cli {
 
 struct CliContext {
-    FileSystem& files;
+    FilePorts files;
     std::ostream& out;
     std::ostream& err;
     std::function<int()> stopSignal;  // 0, or the signal that stops the run, from then on
@@ -26,6 +27,7 @@ struct CliContext {
     std::function<std::unique_ptr<ByteSource>(const std::string& file)> openNames{};
     JournalStore* journal = nullptr;  // where runs are kept for undo; none: no journal
     std::function<int()> columns{};   // the terminal's width for the progress line; 0: not known
+    HelperStart startHelper{};        // the journal's thread; none: the journal is written inline
 };
 
 // Runs and returns the exit status. Every input is checked before anything is made: the

@@ -55,7 +55,8 @@ int UndoFromCommandLine(const UndoOptions& options, CliContext& context) {
     CliUndoHost host(options, context);
     std::optional<UndoResult> result;
     try {
-        result = UndoLastRun(context.files, *context.journal, host, options.dryRun);
+        result = UndoLastRun(context.files.removal, context.files.identities, context.files.lookup,
+                             *context.journal, host, options.dryRun);
     } catch (const JournalBusy& busy) {
         host.Finish();
         context.err << "quirebatch-cli: the last run is still in progress; undo it once it has "

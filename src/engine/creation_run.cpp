@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 #include "engine/name_pattern.h"
 #include "engine/path_separators.h"
@@ -28,7 +29,7 @@ void AppendTargetFolder(std::string& out, std::string_view target, char separato
     if (!IsDriveAlone(target, separator)) out += separator;
 }
 
-std::string TargetProblem(const FileSystem& files, std::string_view target, char separator) {
+std::string TargetProblem(const FolderLookup& files, std::string_view target, char separator) {
     if (target.empty()) return files.FolderProblem(std::string());
     std::string folder;
     AppendTargetFolder(folder, target, separator);
@@ -48,13 +49,18 @@ namespace {
 // One run of a plan, folder by folder; the path in hand is the only one held.
 class PlannedRun {
 public:
-    PlannedRun(FileSystem& files, RunHost& host, const RunPlan& plan, char separator)
-        : files_(files),
+    // A run through `creation`, or a dry run through `forecast`.
+    PlannedRun(FolderCreation* creation, const CreationForecast* forecast,
+               const FolderIdentities* identities, RunHost& host, const RunPlan& plan,
+               char separator)
+        : creation_(creation),
+          forecast_(forecast),
           host_(host),
           plan_(plan),
           separator_(separator),
-          planned_(files, separator),
-          pattern_({}, plan.style) {}
+          pattern_({}, plan.style) {
+        if (forecast_ != nullptr) planned_.emplace(*identities, *forecast_, separator);
+    }
 
     RunEnd Run() {
         const bool listed = plan_.names != nullptr;
@@ -158,7 +164,7 @@ private:
         }
         // Numbered folders never meet again; only listed names, and a pattern without a counter,
         // may repeat or nest.
-        if (Foresee() && plan_.names == nullptr && pattern_.HasBlock()) planned_.Clear();
+        if (Foresee() && plan_.names == nullptr && pattern_.HasBlock()) planned_->Clear();
     }
 
     // The folder at path_, whose names from relative_ on are the run's own.
@@ -172,9 +178,9 @@ private:
             }
         }
         try {
-            const auto creation =
-                plan_.predictOnly ? Predict() : files_.CreateFolderUnlessExists(path_);
-            if (creation == FileSystem::Creation::Existed) {
+            const Creation creation =
+                forecast_ != nullptr ? Predict() : creation_->CreateFolderUnlessExists(path_);
+            if (creation == Creation::Existed) {
                 host_.FolderSkipped(path_);
             } else {
                 host_.FolderCreated(path_);
@@ -184,24 +190,24 @@ private:
         }
     }
 
-    FileSystem::Creation Predict() {
-        using enum FileSystem::Creation;
+    Creation Predict() {
+        using enum Creation;
         const bool inPlannedTarget = plan_.targetPlanned && NamedInTarget();
         const auto predict = [&](bool inPlanned) {
-            return inPlanned ? files_.PredictCreationInPlannedFolder(path_)
-                             : files_.PredictCreation(path_);
+            return inPlanned ? forecast_->PredictCreationInPlannedFolder(path_)
+                             : forecast_->PredictCreation(path_);
         };
         if (!Foresee()) return predict(inPlannedTarget);
-        const PlannedFolders::Place place = planned_.Find(path_, relative_);
+        const PlannedFolders::Place place = planned_->Find(path_, relative_);
         if (place.planned) return Existed;
-        const FileSystem::Creation creation = predict(place.inPlanned || inPlannedTarget);
-        if (creation == Created) planned_.Add(place);
+        const Creation creation = predict(place.inPlanned || inPlannedTarget);
+        if (creation == Created) planned_->Add(place);
         return creation;
     }
 
     // Whether to remember the folders foretold, for the folders in them and names that repeat.
     bool Foresee() const {
-        return plan_.predictOnly &&
+        return forecast_ != nullptr &&
                (plan_.names != nullptr || !plan_.subfolders.empty() || !pattern_.HasBlock());
     }
 
@@ -214,11 +220,12 @@ private:
                             path_.begin() + static_cast<std::ptrdiff_t>(end), isSeparator);
     }
 
-    FileSystem& files_;
+    FolderCreation* creation_;
+    const CreationForecast* forecast_;
     RunHost& host_;
     const RunPlan& plan_;
     char separator_;
-    PlannedFolders planned_;
+    std::optional<PlannedFolders> planned_;  // a dry run's
     ListedName listed_;
     std::string patternText_;  // as the host gives it; parsed into pattern_ when it changes
     NamePattern pattern_;
@@ -230,16 +237,21 @@ private:
 
 }  // namespace
 
-RunEnd RunCreationLoop(FileSystem& files, RunHost& host, const RunPlan& plan, char separator) {
-    return PlannedRun(files, host, plan, separator).Run();
+RunEnd RunCreationLoop(FolderCreation& creation, RunHost& host, const RunPlan& plan,
+                       char separator) {
+    return PlannedRun(&creation, nullptr, nullptr, host, plan, separator).Run();
 }
 
-RunEnd RunCreationLoop(FileSystem& files, RunHost& host, std::int32_t count, char separator,
-                       bool predictOnly) {
+RunEnd RunCreationLoop(FolderCreation& creation, RunHost& host, std::int32_t count,
+                       char separator) {
     RunPlan plan;
     plan.count = count;
-    plan.predictOnly = predictOnly;
-    return RunCreationLoop(files, host, plan, separator);
+    return RunCreationLoop(creation, host, plan, separator);
+}
+
+RunEnd ForeseeCreationLoop(const CreationForecast& forecast, const FolderIdentities& identities,
+                           RunHost& host, const RunPlan& plan, char separator) {
+    return PlannedRun(nullptr, &forecast, &identities, host, plan, separator).Run();
 }
 
 }  // namespace quire

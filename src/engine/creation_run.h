@@ -7,8 +7,11 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/creation_forecast.h"
 #include "engine/failure.h"
-#include "engine/file_system.h"
+#include "engine/folder_creation.h"
+#include "engine/folder_identities.h"
+#include "engine/folder_lookup.h"
 #include "engine/name_pattern.h"
 #include "engine/run_plan.h"
 
@@ -23,7 +26,7 @@ void AppendTargetFolder(std::string& out, std::string_view target, char separato
 // Why the target text cannot hold a run, or the empty text when it can. The folder checked is the
 // one the run's paths are made in (AppendTargetFolder), so that the check and
 // the creation never read the text differently; an empty target is never a folder.
-std::string TargetProblem(const FileSystem& files, std::string_view target, char separator);
+std::string TargetProblem(const FolderLookup& files, std::string_view target, char separator);
 
 // Appends the target's folder (AppendTargetFolder) and the pattern's name for `counter`; nothing
 // is trimmed or collapsed. Gives the size of `out` where the folder name begins.
@@ -59,15 +62,19 @@ enum class RunEnd { Finished, Stopped };
 
 // Runs the plan: each numbered folder, then its subfolders, skipping those that exist. A failing
 // folder is passed to the host and the run goes on. Holds one path at a time, however many the
-// folders. The folders are made by files.CreateFolderUnlessExists, or only predicted when
-// `predictOnly` is set: the dry run and the real run are one plan, and a dry run foresees a
-// folder that the run itself would have made before it (PlannedFolders). A listed name that can
-// name no folder (the list's own problems, split blocks of #, a "..", a counter below 0 or beyond
-// 32 bits where it has a block) is a failure of that line, reported under the path it spells.
-RunEnd RunCreationLoop(FileSystem& files, RunHost& host, const RunPlan& plan, char separator);
+// folders. The folders are made by creation.CreateFolderUnlessExists. A listed name that can name
+// no folder (the list's own problems, split blocks of #, a "..", a counter below 0 or beyond 32
+// bits where it has a block) is a failure of that line, reported under the path it spells.
+RunEnd RunCreationLoop(FolderCreation& creation, RunHost& host, const RunPlan& plan,
+                       char separator);
 
 // The folders 1 to `count` from the host's pattern, as the window makes them.
-RunEnd RunCreationLoop(FileSystem& files, RunHost& host, std::int32_t count, char separator,
-                       bool predictOnly = false);
+RunEnd RunCreationLoop(FolderCreation& creation, RunHost& host, std::int32_t count, char separator);
+
+// The dry run of the plan: every folder only predicted, as RunCreationLoop would meet it. The dry
+// run and the real run are one plan, and a dry run foresees a folder that the run itself would
+// have made before it (PlannedFolders, which knows the existing folders by `identities`).
+RunEnd ForeseeCreationLoop(const CreationForecast& forecast, const FolderIdentities& identities,
+                           RunHost& host, const RunPlan& plan, char separator);
 
 }  // namespace quire

@@ -25,7 +25,7 @@ std::optional<std::int32_t> HighestAmong(const std::vector<std::string>& entries
     return highest;
 }
 
-std::optional<std::vector<std::string>> ListCounterFolder(const FileSystem& files,
+std::optional<std::vector<std::string>> ListCounterFolder(const FolderLookup& files,
                                                           const std::string& folder) {
     if (!files.FolderExists(folder)) return std::nullopt;
     try {
@@ -35,7 +35,7 @@ std::optional<std::vector<std::string>> ListCounterFolder(const FileSystem& file
     }
 }
 
-std::optional<std::int32_t> HighestCounter(const FileSystem& files, std::string_view target,
+std::optional<std::int32_t> HighestCounter(const FolderLookup& files, std::string_view target,
                                            const NamePattern& pattern, char separator) {
     const CounterFolder place = CounterFolderOf(target, pattern, separator);
     const std::optional<std::vector<std::string>> entries = ListCounterFolder(files, place.folder);

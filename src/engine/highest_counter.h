@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/file_system.h"
+#include "engine/folder_lookup.h"
 #include "engine/name_pattern.h"
 
 namespace quire {
@@ -26,13 +26,13 @@ std::optional<std::int32_t> HighestAmong(const std::vector<std::string>& entries
 
 // The names of the folders in `folder`, or nothing when it is no folder. Throws Failure, led by
 // the folder's path, when it cannot be listed.
-std::optional<std::vector<std::string>> ListCounterFolder(const FileSystem& files,
+std::optional<std::vector<std::string>> ListCounterFolder(const FolderLookup& files,
                                                           const std::string& folder);
 
 // The highest counter among the folders that are already names of `pattern` in the folder the
 // run makes them in (CounterFolderOf). Read from one listing of that folder; nothing when no such
 // folder stands there or the folder itself is missing. Throws Failure as ListCounterFolder does.
-std::optional<std::int32_t> HighestCounter(const FileSystem& files, std::string_view target,
+std::optional<std::int32_t> HighestCounter(const FolderLookup& files, std::string_view target,
                                            const NamePattern& pattern, char separator);
 
 }  // namespace quire

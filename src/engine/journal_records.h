@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/file_system.h"
+#include "engine/folder_identities.h"
 
 namespace quire {
 

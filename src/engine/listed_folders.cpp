@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/failure.h"
 #include "engine/path_separators.h"
 #include "engine/windows_names.h"
 
@@ -47,12 +48,14 @@ ListedFolders::Listing& ListedFolders::ListingOf(std::string_view folder) const 
     listing->folder = folder;
     ++listings_;
     try {
-        listing->foldsCase = files_.FoldsCase(listing->folder);
-        files_.ListEntries(listing->folder, [&](std::string_view name, bool isFolder) {
-            (isFolder ? listing->folders : listing->others).Insert(Key(*listing, name));
-        });
-        listing->listed = true;
-        systemLists_ = true;
+        if (listing_ != nullptr) {
+            listing->foldsCase = files_.FoldsCase(listing->folder);
+            listing_->ListEntries(listing->folder, [&](std::string_view name, bool isFolder) {
+                (isFolder ? listing->folders : listing->others).Insert(Key(*listing, name));
+            });
+            listing->listed = true;
+            systemLists_ = true;
+        }
     } catch (const Failure&) {
         listing->folders.Clear();
         listing->others.Clear();
@@ -62,7 +65,7 @@ ListedFolders::Listing& ListedFolders::ListingOf(std::string_view folder) const 
     return *recent_.front();
 }
 
-FileSystem::Creation ListedFolders::PredictCreation(const std::string& path) const {
+Creation ListedFolders::PredictCreation(const std::string& path) const {
     const Split split = SplitPath(path, separator_);
     if (Unlisted(split, separator_)) return files_.PredictCreation(path);
     Listing& listing = ListingOf(split.folder);
@@ -79,7 +82,7 @@ FileSystem::Creation ListedFolders::PredictCreation(const std::string& path) con
     return creation;
 }
 
-FileSystem::Creation ListedFolders::PredictCreationInPlannedFolder(const std::string& path) const {
+Creation ListedFolders::PredictCreationInPlannedFolder(const std::string& path) const {
     const Split split = SplitPath(path, separator_);
     if (systemLists_ && !Unlisted(split, separator_) && plannedAccepted_ &&
         split.name.size() <= plannedLongest_) {

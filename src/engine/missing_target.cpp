@@ -27,7 +27,8 @@ std::optional<std::size_t> ParentEnd(std::string_view path, char separator) {
 
 }  // namespace
 
-MissingTarget FindMissingTarget(const FileSystem& files, std::string_view target, char separator) {
+MissingTarget FindMissingTarget(const FolderLookup& files, std::string_view target,
+                                char separator) {
     MissingTarget found;
     if (target.empty()) return found;
     std::string path(target);

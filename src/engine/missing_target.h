@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/file_system.h"
+#include "engine/folder_lookup.h"
 
 namespace quire {
 
@@ -23,6 +23,6 @@ struct MissingTarget {
 // root ("/", "C:\") is the existing folder, and making the folder below it fails in its turn.
 // Throws Failure with the system's reason when something that is no folder stands in the way
 // (a file as the target or one of its parents).
-MissingTarget FindMissingTarget(const FileSystem& files, std::string_view target, char separator);
+MissingTarget FindMissingTarget(const FolderLookup& files, std::string_view target, char separator);
 
 }  // namespace quire

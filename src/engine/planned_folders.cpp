@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "engine/failure.h"
+
 namespace quire {
 namespace {
 
@@ -20,7 +22,7 @@ std::uint64_t PlannedFolders::Below(std::uint64_t parent, std::string_view name,
     std::string_view text = name;
     std::string folded;
     if (foldsCase && !foldHere) {
-        folded = files_.FoldedCase(name);
+        folded = forecast_.FoldedCase(name);
         text = folded;
     }
     std::uint64_t hash = kFingerprintStart;
@@ -43,7 +45,7 @@ const PlannedFolders::Anchor* PlannedFolders::AnchorAt(std::string_view path, bo
     const std::string folder(path);
     std::uint64_t key = 0;
     try {
-        const FolderIdentity identity = files_.IdentityOf(folder);
+        const FolderIdentity identity = identities_.IdentityOf(folder);
         std::uint64_t hash = kFingerprintStart;
         for (const std::uint64_t part : {identity.volume, identity.file}) {
             for (int shift = 0; shift < 64; shift += 8) {
@@ -59,7 +61,7 @@ const PlannedFolders::Anchor* PlannedFolders::AnchorAt(std::string_view path, bo
     }
     anchor.path = folder;
     anchor.key = key;
-    anchor.foldsCase = files_.FoldsCase(folder);
+    anchor.foldsCase = forecast_.FoldsCase(folder);
     return &anchor;
 }
 

@@ -7,8 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "engine/file_system.h"
+#include "engine/creation_forecast.h"
 #include "engine/fingerprint_set.h"
+#include "engine/folder_identities.h"
 #include "engine/path_separators.h"
 
 namespace quire {
@@ -22,8 +23,9 @@ namespace quire {
 // one too.
 class PlannedFolders {
 public:
-    PlannedFolders(const FileSystem& files, char separator)
-        : files_(files), separator_(separator) {}
+    PlannedFolders(const FolderIdentities& identities, const CreationForecast& forecast,
+                   char separator)
+        : identities_(identities), forecast_(forecast), separator_(separator) {}
 
     // Where a path stands in the plan.
     struct Place {
@@ -52,7 +54,8 @@ private:
     const Anchor* AnchorAt(std::string_view path, bool target);
     std::uint64_t Below(std::uint64_t parent, std::string_view name, bool foldsCase) const;
 
-    const FileSystem& files_;
+    const FolderIdentities& identities_;
+    const CreationForecast& forecast_;
     char separator_;
     FingerprintSet fingerprints_;
     Anchor target_;

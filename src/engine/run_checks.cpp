@@ -10,7 +10,7 @@
 namespace quire {
 
 std::optional<RunRefusal> CheckInput(RunRefusal::Input input, std::string_view text,
-                                     const FileSystem& files, std::string_view decimalSeparator,
+                                     const FolderLookup& files, std::string_view decimalSeparator,
                                      char separator) {
     using enum RunRefusal::Input;
     switch (input) {
@@ -29,7 +29,7 @@ std::optional<RunRefusal> CheckInput(RunRefusal::Input input, std::string_view t
     }
 }
 
-std::optional<RunRefusal> ValidateRun(const FileSystem& files, std::string_view target,
+std::optional<RunRefusal> ValidateRun(const FolderLookup& files, std::string_view target,
                                       std::string_view pattern, std::string_view count,
                                       std::string_view decimalSeparator, char separator) {
     const std::string_view texts[] = {target, pattern, count};

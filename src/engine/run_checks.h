@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "engine/counter_style.h"
-#include "engine/file_system.h"
+#include "engine/folder_lookup.h"
 
 namespace quire {
 
@@ -41,12 +41,12 @@ inline constexpr RunRefusal::Input kInputOrder[] = {
 // An empty text is refused as each of them, with its message. A count beyond 32 bits passes: it
 // is a number (PlanRun refuses it as CountSize).
 std::optional<RunRefusal> CheckInput(RunRefusal::Input input, std::string_view text,
-                                     const FileSystem& files, std::string_view decimalSeparator,
+                                     const FolderLookup& files, std::string_view decimalSeparator,
                                      char separator);
 
 // Checks target folder, pattern and count in that order; gives the first refusal, or nothing when
 // the run may start.
-std::optional<RunRefusal> ValidateRun(const FileSystem& files, std::string_view target,
+std::optional<RunRefusal> ValidateRun(const FolderLookup& files, std::string_view target,
                                       std::string_view pattern, std::string_view count,
                                       std::string_view decimalSeparator, char separator);
 

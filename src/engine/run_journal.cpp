@@ -25,7 +25,7 @@ void SetLength(char* at, std::size_t value) {
 
 }  // namespace
 
-JournalWriter::JournalWriter(const FileSystem& files, JournalStore& store,
+JournalWriter::JournalWriter(const FolderIdentities& files, JournalStore& store,
                              const RunDescription& run, std::function<Clock::time_point()> now)
     : files_(files), run_(run), typedTarget_(run.target), store_(store), now_(std::move(now)) {}
 
@@ -114,12 +114,13 @@ void JournalWriter::Write() {
     lastWrite_ = now_();
 }
 
-RunJournal::RunJournal(const FileSystem& files, JournalStore& store, const RunDescription& run,
-                       std::function<void(const Failure&)> unwritable,
-                       std::function<Clock::time_point()> now)
+RunJournal::RunJournal(const FolderIdentities& files, JournalStore& store,
+                       const RunDescription& run, std::function<void(const Failure&)> unwritable,
+                       const HelperStart& startHelper, std::function<Clock::time_point()> now)
     : writer_(files, store, run, std::move(now)), unwritable_(std::move(unwritable)) {
     try {
-        if (std::optional<std::thread> helper = files.StartHelper([this] { Work(); })) {
+        if (std::optional<std::thread> helper =
+                startHelper ? startHelper([this] { Work(); }) : std::nullopt) {
             thread_ = std::move(*helper);
         }
     } catch (const std::system_error& error) {

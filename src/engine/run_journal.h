@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "engine/failure.h"
-#include "engine/file_system.h"
+#include "engine/folder_identities.h"
 #include "engine/journal_reader.h"
 #include "engine/journal_records.h"
 #include "engine/journal_store.h"
@@ -42,7 +42,7 @@ public:
     // Written sooner once this much is held, so that the memory a run takes never grows with it.
     static constexpr std::size_t kLargestHeld = std::size_t{64} * 1024;
 
-    JournalWriter(const FileSystem& files, JournalStore& store, const RunDescription& run,
+    JournalWriter(const FolderIdentities& files, JournalStore& store, const RunDescription& run,
                   std::function<Clock::time_point()> now = Clock::now);
     // What is still held is written, unsynced, when the run ends by an exception.
     ~JournalWriter();
@@ -69,7 +69,7 @@ private:
     // `path` under the target's full path.
     std::string Journaled(const std::string& path) const;
 
-    const FileSystem& files_;
+    const FolderIdentities& files_;
     RunDescription run_;
     std::string typedTarget_;  // the target as the run was given it
     JournalStore& store_;
@@ -80,19 +80,24 @@ private:
     bool failed_ = false;
 };
 
-// The journal of a run, written as the run goes. Where the file system may be used from another
-// thread, the writer has a thread of its own: the run only hands each new folder's path over,
-// and the identities are looked up and the journal written meanwhile, at most kFlushInterval
-// after each folder is made, even while the run waits on a question. Synced at the end. A journal
-// that cannot be written never stops the run.
+// Starts `work` on a thread beside the caller's, or gives none where the file system's calls must
+// all come from one thread; signals are left to the threads that wait for them. Each program's
+// own (an empty one gives none).
+using HelperStart = std::function<std::optional<std::thread>(std::function<void()> work)>;
+
+// The journal of a run, written as the run goes. Where `startHelper` gives a thread, the writer
+// works on it: the run only hands each new folder's path over, and the identities are looked up
+// and the journal written meanwhile, at most kFlushInterval after each folder is made, even while
+// the run waits on a question. Synced at the end. A journal that cannot be written never stops
+// the run.
 class RunJournal {
 public:
     using Clock = JournalWriter::Clock;
     static constexpr auto kFlushInterval = 2 * JournalWriter::kWriteInterval;
 
     // `unwritable` is told, once and on the run's thread, why the journal cannot be written.
-    RunJournal(const FileSystem& files, JournalStore& store, const RunDescription& run,
-               std::function<void(const Failure&)> unwritable,
+    RunJournal(const FolderIdentities& files, JournalStore& store, const RunDescription& run,
+               std::function<void(const Failure&)> unwritable, const HelperStart& startHelper = {},
                std::function<Clock::time_point()> now = Clock::now);
     // The writer's thread ends; what it holds is written, unsynced.
     ~RunJournal();

@@ -13,7 +13,7 @@ namespace quire {
 namespace {
 
 // The first counter: the start, or one step past the highest in the target when continuing.
-std::variant<std::int64_t, RunRefusal> PlannedFirstCounter(const FileSystem& files,
+std::variant<std::int64_t, RunRefusal> PlannedFirstCounter(const FolderLookup& files,
                                                            const RunOptions& options,
                                                            const RunRequest& request,
                                                            char separator) {
@@ -33,7 +33,7 @@ std::variant<std::int64_t, RunRefusal> PlannedFirstCounter(const FileSystem& fil
     }
 }
 
-std::optional<RunRefusal> AddSubfolders(const FileSystem& files, const RunOptions& options,
+std::optional<RunRefusal> AddSubfolders(const FolderLookup& files, const RunOptions& options,
                                         char separator, RunPlan& plan) {
     using enum RunRefusal::Input;
     Subfolders subfolders(separator);
@@ -55,7 +55,7 @@ std::optional<RunRefusal> AddSubfolders(const FileSystem& files, const RunOption
 
 }  // namespace
 
-std::variant<RunPlan, RunRefusal> PlanRun(const FileSystem& files, const RunOptions& options,
+std::variant<RunPlan, RunRefusal> PlanRun(const FolderLookup& files, const RunOptions& options,
                                           const RunRequest& request, char separator) {
     using enum RunRefusal::Input;
     RunPlan plan;

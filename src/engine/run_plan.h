@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "engine/counter_style.h"
-#include "engine/file_system.h"
+#include "engine/folder_lookup.h"
 #include "engine/name_list.h"
 #include "engine/run_checks.h"
 #include "engine/run_options.h"
@@ -29,7 +29,6 @@ struct RunPlan {
     std::vector<std::string> subfolders{};  // inside every numbered folder, parents first
                                             // (Subfolders::Paths)
     bool portable = false;                  // every name made must also be one Windows keeps
-    bool predictOnly = false;               // the dry run: nothing is made, every outcome foretold
     bool targetPlanned = false;  // the dry run: the target is missing, made by the run first
 };
 
@@ -49,7 +48,7 @@ struct RunRequest {
 // given one by one, the template's tree. Gives the plan, or the first refusal. Continuing takes a
 // pattern: a list, whose lines are patterns of their own, is refused. The plan is not yet a dry
 // run; its caller says so.
-std::variant<RunPlan, RunRefusal> PlanRun(const FileSystem& files, const RunOptions& options,
+std::variant<RunPlan, RunRefusal> PlanRun(const FolderLookup& files, const RunOptions& options,
                                           const RunRequest& request, char separator);
 
 // The first counter of a run with `options`: one step past `highest`, the highest counter in the

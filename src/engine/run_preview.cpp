@@ -49,7 +49,8 @@ private:
     std::unordered_map<std::string, std::uint32_t> reasons_;
 };
 
-RunPreview::RunPreview(const FileSystem& files, RunPlan plan, std::string pattern,
+RunPreview::RunPreview(const CreationForecast& forecast, const EntryListing* listing,
+                       const FolderIdentities& identities, RunPlan plan, std::string pattern,
                        std::string target, char separator)
     : plan_(std::move(plan)),
       pattern_(std::move(pattern)),
@@ -60,11 +61,10 @@ RunPreview::RunPreview(const FileSystem& files, RunPlan plan, std::string patter
     std::string folder;
     AppendTargetFolder(folder, target_, separator_);
     relative_ = folder.size();
-    plan_.predictOnly = true;
     plan_.targetPlanned = false;
-    ListedFolders listed(files, separator_);
+    const ListedFolders listed(forecast, listing, separator_);
     Recorder recorder(*this);
-    RunCreationLoop(listed, recorder, plan_, separator_);
+    ForeseeCreationLoop(listed, identities, recorder, plan_, separator_);
     plan_.names = nullptr;
 }
 

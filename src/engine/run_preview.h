@@ -7,7 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/file_system.h"
+#include "engine/creation_forecast.h"
+#include "engine/entry_listing.h"
+#include "engine/folder_identities.h"
 #include "engine/name_pattern.h"
 #include "engine/run_plan.h"
 
@@ -32,10 +34,12 @@ public:
 
     // Foretells the dry run of `plan` (its list, if any, read to the end) with the pattern and
     // the target as the run reads them; the folders are looked at through one listing of each
-    // folder the run makes folders in (ListedFolders). Keeps what a row cannot be made from
-    // again: the rows that exist or would fail and their reasons, and a listed run's names.
-    RunPreview(const FileSystem& files, RunPlan plan, std::string pattern, std::string target,
-               char separator);
+    // folder the run makes folders in (ListedFolders), where `listing` gives one. Keeps what a
+    // row cannot be made from again: the rows that exist or would fail and their reasons, and a
+    // listed run's names.
+    RunPreview(const CreationForecast& forecast, const EntryListing* listing,
+               const FolderIdentities& identities, RunPlan plan, std::string pattern,
+               std::string target, char separator);
 
     std::int64_t Size() const { return rows_; }
     const Totals& Count() const { return totals_; }

@@ -45,7 +45,7 @@ void Subfolders::AddOne(const std::string& path) {
 }
 
 // Depth first with a stack of its own, so that a deep tree costs no call depth.
-void Subfolders::AddTree(const FileSystem& files, const std::string& root) {
+void Subfolders::AddTree(const FolderLookup& files, const std::string& root) {
     struct Pending {
         std::string relative;
         std::size_t depth;

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/file_system.h"
+#include "engine/folder_lookup.h"
 #include "engine/path_separators.h"
 
 namespace quire {
@@ -34,7 +34,7 @@ public:
     // Adds every folder below the folder at `root`, by name in byte order, each before what it
     // holds; links are not followed. Throws Failure, its text led by the path it is about, when a
     // folder of the tree cannot be read, or when the tree is larger or deeper than the limits.
-    void AddTree(const FileSystem& files, const std::string& root);
+    void AddTree(const FolderLookup& files, const std::string& root);
 
     const std::vector<std::string>& Paths() const { return paths_; }
 

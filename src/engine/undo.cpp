@@ -36,7 +36,7 @@ using FolderKey = std::pair<std::uint64_t, std::uint64_t>;
 
 // The folder that holds `path` as the system knows it, whatever the path's spelling (another case,
 // a short name, a "." step, '/' on Windows); nothing where it cannot tell.
-std::optional<FolderKey> ParentOf(const FileSystem& files, const std::string& path,
+std::optional<FolderKey> ParentOf(const FolderIdentities& files, const std::string& path,
                                   char separator) {
     const std::string_view separators = Separators(separator);
     const std::size_t end = path.find_last_not_of(separators);
@@ -71,7 +71,7 @@ public:
         inside_.erase(found);
         return count;
     }
-    void Removed(const FileSystem& files, const std::string& path, char separator) {
+    void Removed(const FolderIdentities& files, const std::string& path, char separator) {
         if (const std::optional<FolderKey> parent = ParentOf(files, path, separator)) {
             ++inside_[*parent];
         }
@@ -89,8 +89,9 @@ std::optional<UndoableRun> LastRunToUndo(JournalStore& journal) {
     return UndoableRun{reader->Run().target, reader->Folders(), reader->Run().id, reader};
 }
 
-std::optional<UndoResult> UndoLastRun(FileSystem& files, JournalStore& journal, UndoHost& host,
-                                      bool dryRun, const UndoableRun* asked) {
+std::optional<UndoResult> UndoLastRun(FolderRemoval& folders, const FolderIdentities& identities,
+                                      const FolderLookup& lookup, JournalStore& journal,
+                                      UndoHost& host, bool dryRun, const UndoableRun* asked) {
     std::shared_ptr<JournalReader> reader;
     if (asked != nullptr) {
         reader = asked->journal;
@@ -103,10 +104,11 @@ std::optional<UndoResult> UndoLastRun(FileSystem& files, JournalStore& journal, 
     UndoResult result;
     result.target = run.target;
     result.incomplete = !reader->Finished();
-    result.targetProblem = files.FolderProblem(run.target);
+    result.targetProblem = lookup.FolderProblem(run.target);
     if (!result.targetProblem.empty()) return result;
 
-    const std::unique_ptr<FileSystem::Removals> removals = dryRun ? nullptr : files.StartRemovals();
+    const std::unique_ptr<FolderRemoval::Removals> removals =
+        dryRun ? nullptr : folders.StartRemovals();
     SeenPaths seen;
     Foreseen foreseen;
     const std::int64_t total = reader->Folders();
@@ -131,15 +133,15 @@ std::optional<UndoResult> UndoLastRun(FileSystem& files, JournalStore& journal, 
             continue;
         }
         if (!seen.Insert(*path)) continue;
-        using enum FileSystem::Removal;
-        FileSystem::Removal removal = Removed;
+        using enum Removal;
+        Removal removal = Removed;
         try {
             if (removals) {
                 removal = removals->Remove(*path, entry.identity, reader->End());
             } else {
-                removal = files.PredictRemoval(*path, entry.identity, reader->End(),
-                                               foreseen.TakeRemovedInside(entry.identity));
-                if (removal == Removed) foreseen.Removed(files, *path, run.separator);
+                removal = folders.PredictRemoval(*path, entry.identity, reader->End(),
+                                                 foreseen.TakeRemovedInside(entry.identity));
+                if (removal == Removed) foreseen.Removed(identities, *path, run.separator);
             }
         } catch (const Failure& failure) {
             ++result.kept;

@@ -8,7 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "engine/file_system.h"
+#include "engine/folder_identities.h"
+#include "engine/folder_lookup.h"
+#include "engine/folder_removal.h"
 #include "engine/journal_reader.h"
 #include "engine/journal_store.h"
 
@@ -71,15 +73,18 @@ struct UndoResult {
 
 // The undo itself, for the windows and the command line, on the caller's thread: walks the
 // journal from the last folder to the first, so that folders made inside others go first, and
-// removes each one inside the run's target that FileSystem::RemoveEmptyFolder finds still empty,
+// removes each one inside the run's target that FolderRemoval::RemoveEmptyFolder finds still empty,
 // still a folder and still the one made; a folder the journal lists twice counts once. The
 // journal is then marked undone, so that a second undo finds nothing to do. `dryRun` removes and
 // marks nothing and tells what would be removed. Nothing when there is nothing to undo; throws
 // JournalBusy while a run still writes the journal, Failure when it cannot be read. The window
 // tells the user "Removed R folders. K were kept because they are not empty or have changed."
 // from the result. With `asked`, the run the user agreed to undo, from the journal read then: a
-// journal replaced meanwhile by another run is not touched (nothing).
-std::optional<UndoResult> UndoLastRun(FileSystem& files, JournalStore& journal, UndoHost& host,
-                                      bool dryRun, const UndoableRun* asked = nullptr);
+// journal replaced meanwhile by another run is not touched (nothing). The target is checked by
+// `lookup`, and a dry run knows the folders that hold the ones it removes by `identities`.
+std::optional<UndoResult> UndoLastRun(FolderRemoval& folders, const FolderIdentities& identities,
+                                      const FolderLookup& lookup, JournalStore& journal,
+                                      UndoHost& host, bool dryRun,
+                                      const UndoableRun* asked = nullptr);
 
 }  // namespace quire

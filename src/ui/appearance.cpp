@@ -14,7 +14,7 @@ std::string ThemeFilePath(const std::string& programFolder, char separator) {
     return path;
 }
 
-void ApplySkin(Form1View& view, const FileSystem& files, ThemeSkin& skin,
+void ApplySkin(Form1View& view, const SmallFiles& files, ThemeSkin& skin,
                const std::string& programFolder, char separator) {
     if (!files.PlainFileExists(ThemeFilePath(programFolder, separator))) return;
     view.SetBackColor(ControlId::Form1, colour::kButtonFace);

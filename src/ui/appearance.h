@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/file_system.h"
+#include "engine/small_files.h"
 #include "ui/form1_view.h"
 #include "ui/theme_skin.h"
 
@@ -16,7 +16,7 @@ std::string ThemeFilePath(const std::string& programFolder, char separator);
 // When the theme file lies beside the program: recolours the window and its frames and labels to
 // the button face, then loads the theme, sets its options and applies it. Without the file nothing
 // changes. A failure ends it at that step and reaches the caller.
-void ApplySkin(Form1View& view, const FileSystem& files, ThemeSkin& skin,
+void ApplySkin(Form1View& view, const SmallFiles& files, ThemeSkin& skin,
                const std::string& programFolder, char separator);
 
 // The pointer style that a mouse move over `control` sets, or nothing when it leaves it unchanged.

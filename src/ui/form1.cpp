@@ -65,7 +65,7 @@ void Form1::ShowPreview() {
     const std::string pattern = ports_.view.Text(ControlId::Text1);
     std::optional<std::int32_t> highest;
     if (ContinuesNumbering()) {
-        highest = listing_.Highest(ports_.files, ports_.view.Text(ControlId::Text3),
+        highest = listing_.Highest(ports_.files.lookup, ports_.view.Text(ControlId::Text3),
                                    NamePattern(pattern, options_.run.style), Separator());
     }
     const std::string preview = FirstFolder(pattern, options_, highest);
@@ -85,14 +85,18 @@ void Form1::Form_Load() {
     const char separator = environment_.traits.pathSeparator;
 
     guard.Step(100, [&] {
-        ApplySkin(view, ports_.files, ports_.skin, environment_.programFolder, separator);
+        ApplySkin(view, ports_.files.small, ports_.skin, environment_.programFolder, separator);
     });
     guard.Step(104, [&] { view.SetWindowCaption(std::string(product::kName)); });
     guard.Step(104, [&] { view.SetWindowIcon(); });
     guard.Step(104, [&] { SetApplicationTitle(); });
-    if (guard.Test(106,
-                   [&] { return ports_.files.PathExists(ProgramFile(product::kCursorFile)); })) {
-        guard.Step(108, [&] { view.SetMouseIcon(ProgramFile(product::kCursorFile)); });
+    if (guard.Test(106, [&] {
+            return ports_.files.lookup.PathExists(ProgramFile(product::kCursorFile));
+        })) {
+        guard.Step(108, [&] {
+            view.SetMouseIcon(ports_.files.small.ReadSmallFile(ProgramFile(product::kCursorFile),
+                                                               kSmallFileLimit));
+        });
     }
     guard.Step(110, [&] {
         if (!StartupDrawWanted(ports_.settings)) return;
@@ -107,7 +111,8 @@ void Form1::Form_Load() {
                      ports_.settings.ReadSetting(setting::kCount, setting::kDefaultCount));
     });
     guard.Step(132, [&] {
-        const std::string fallback = DefaultTargetFolder(ports_.shell, ports_.files, separator);
+        const std::string fallback =
+            DefaultTargetFolder(ports_.shell, ports_.files.lookup, separator);
         view.SetText(ControlId::Text3, ports_.settings.ReadSetting(setting::kTarget, fallback));
     });
     // The options go into the preview and its tip; garbage in their keys is reported here.
@@ -143,7 +148,7 @@ void Form1::TakeStartFolder(const std::vector<std::string>& arguments) {
     }
     std::string target = arguments.front();
     if (target.back() != Separator()) target += Separator();  // the picker's rule
-    if (!TargetProblem(ports_.files, target, Separator()).empty()) return;
+    if (!TargetProblem(ports_.files.lookup, target, Separator()).empty()) return;
     Unguarded("The folder could not be shown",
               [&] { ports_.view.SetText(ControlId::Text3, target); });
 }
@@ -181,9 +186,9 @@ void Form1::Text3_Change() {
 void Form1::PushButton2_Click() {
     StatementGuard guard(ports_.dialogs, product::kSampleContext);
     guard.Step(100, [&] {
-        ports_.view.SetText(ControlId::Text3,
-                            SampleFolder(ports_.files, ProgramFile(product::kSamplesFolder),
-                                         environment_.userSamplesFolder));
+        ports_.view.SetText(ControlId::Text3, SampleFolder(ports_.files.lookup, ports_.files.copies,
+                                                           ProgramFile(product::kSamplesFolder),
+                                                           environment_.userSamplesFolder));
     });
 }
 

@@ -15,7 +15,7 @@
 #include "app/startup.h"
 #include "app/statement_guard.h"
 #include "engine/failure.h"
-#include "engine/file_system.h"
+#include "engine/file_ports.h"
 #include "engine/journal_store.h"
 #include "engine/run_journal.h"
 #include "engine/run_plan.h"
@@ -34,14 +34,15 @@ namespace quire {
 
 struct Form1Ports {
     Form1View& view;
-    FileSystem& files;
+    FilePorts files;
     Dialogs& dialogs;
     EventPump& pump;
     SettingsStore& settings;
     Shell& shell;
     ThemeSkin& skin;
-    JournalStore& journal;   // the runs' journal, for undo (engine/undo.h)
-    SettingsStore& presets;  // the presets' group of the settings store (ui/preset_store.h)
+    JournalStore& journal;      // the runs' journal, for undo (engine/undo.h)
+    SettingsStore& presets;     // the presets' group of the settings store (ui/preset_store.h)
+    HelperStart startHelper{};  // the run journal's thread; none: the journal is written inline
 };
 
 struct Form1Environment {

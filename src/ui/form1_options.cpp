@@ -12,7 +12,8 @@ void Form1::Options_Click(OptionsView& view) {
     if (!OptionsOffered()) return;
     Unguarded("The options could not be changed", [&] {
         // Windows, the system of the '\\' separator, keeps only the names it can hold anyway.
-        OptionsDialog dialog(view, ports_.files, ports_.shell, Separator(), Separator() == '\\');
+        OptionsDialog dialog(view, ports_.files.lookup, ports_.shell, Separator(),
+                             Separator() == '\\');
         dialog.Load(options_);
         if (!view.Run(dialog)) return;
         const WindowOptions stored = std::exchange(options_, dialog.Accepted());

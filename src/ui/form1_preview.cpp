@@ -22,7 +22,8 @@ void Form1::Preview_Click(PreviewView& view) {
         std::optional<NameList> names;
         if (options_.listed) checked->plan.names = &names.emplace(source);
         guard.Step(150, [&] {
-            const RunPreview preview(ports_.files, std::move(checked->plan),
+            const RunPreview preview(ports_.files.forecast, ports_.files.listing,
+                                     ports_.files.identities, std::move(checked->plan),
                                      std::move(checked->pattern), std::move(checked->target),
                                      Separator());
             PreviewList list(preview);

@@ -73,7 +73,8 @@ public:
         target = form_.ports_.view.Text(ControlId::Text3);
         if (target == checkedTarget_) return true;
         checkedTarget_ = target;
-        if (TargetProblem(form_.ports_.files, target, form_.Separator()).empty()) return true;
+        if (TargetProblem(form_.ports_.files.lookup, target, form_.Separator()).empty())
+            return true;
         guard_.Step(146, [&] { form_.Show(kInvalidFolderMessage, BoxStyle::Ok); });
         return false;
     }
@@ -108,8 +109,8 @@ std::optional<Form1::CheckedRun> Form1::CheckRun(StatementGuard& guard) {
         if (listed && input != RunRefusal::Input::Target) continue;
         const InputStatements at = StatementsOf(input);
         const auto check = [&] {
-            return CheckInput(input, text(input), ports_.files, environment_.decimalSeparator,
-                              Separator());
+            return CheckInput(input, text(input), ports_.files.lookup,
+                              environment_.decimalSeparator, Separator());
         };
         std::optional<RunRefusal> refusal;
         if (guard.Test(at.test, [&] {
@@ -133,7 +134,7 @@ std::optional<Form1::CheckedRun> Form1::CheckRun(StatementGuard& guard) {
         const RunRequest request{target, pattern, text(RunRefusal::Input::Count),
                                  environment_.decimalSeparator, listed};
         std::variant<RunPlan, RunRefusal> planned =
-            PlanRun(ports_.files, options_.run, request, Separator());
+            PlanRun(ports_.files.lookup, options_.run, request, Separator());
         if (const auto* refusal = std::get_if<RunRefusal>(&planned)) {
             if (refusal->input == RunRefusal::Input::CountSize) throw Failure("Overflow");
             Show(Refusal(*refusal), BoxStyle::Ok);
@@ -158,12 +159,13 @@ void Form1::PushButton1_Click() {
     std::optional<NameList> names;
     if (listed) plan.names = &names.emplace(source);
 
-    RunJournal journal(ports_.files, ports_.journal,
-                       DescribeRun(target, checked->pattern, listed, plan.count, Separator()),
-                       [this](const Failure& failure) { JournalUnwritable(failure); });
+    RunJournal journal(
+        ports_.files.identities, ports_.journal,
+        DescribeRun(target, checked->pattern, listed, plan.count, Separator()),
+        [this](const Failure& failure) { JournalUnwritable(failure); }, ports_.startHelper);
     const Holding held(runJournal_, journal);
     WindowRun host(*this, guard, target, journal);
-    const RunEnd end = RunCreationLoop(ports_.files, host, plan, Separator());
+    const RunEnd end = RunCreationLoop(ports_.files.creation, host, plan, Separator());
     journal.Finish();
     if (unloaded_) return;
     TargetFoldersChanged();

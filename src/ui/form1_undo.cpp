@@ -67,7 +67,8 @@ void Form1::UndoLastRun_Click() {
             }
             if (Show(Question(*run), BoxStyle::YesNo) != BoxAnswer::Yes) return;
             WindowUndo host(ports_.pump, unloaded_);
-            result = UndoLastRun(ports_.files, ports_.journal, host, false, &*run);
+            result = UndoLastRun(ports_.files.removal, ports_.files.identities, ports_.files.lookup,
+                                 ports_.journal, host, false, &*run);
         } catch (const JournalBusy&) {
             Show(product::kUndoBusy, BoxStyle::Ok);
             return;

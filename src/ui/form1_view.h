@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "ui/colour.h"
 #include "ui/control_id.h"
@@ -36,10 +37,10 @@ public:
     // Gives the window the application icon. Throws Failure when it cannot be set.
     virtual void SetWindowIcon() = 0;
 
-    // Loads a cursor file as the window's custom pointer image. Throws Failure when the file is
-    // no cursor; the window then keeps no image of its own (a toolkit may fall back to its own
-    // hand).
-    virtual void SetMouseIcon(const std::string& cursorFile) = 0;
+    // Makes the bytes of a cursor file the window's custom pointer image. Throws Failure when they
+    // are no cursor; the window then keeps no image of its own (a toolkit may fall back to its
+    // own hand).
+    virtual void SetMouseIcon(std::string_view cursorBytes) = 0;
 
     virtual void SetMousePointer(MousePointer pointer) = 0;
 

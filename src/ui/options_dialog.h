@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/file_system.h"
+#include "engine/folder_lookup.h"
 #include "shell/shell.h"
 #include "ui/options_view.h"
 #include "ui/window_options.h"
@@ -16,7 +16,7 @@ class OptionsDialog {
 public:
     // `windowsNamesAlways`: the system keeps only names Windows can hold, so that the choice
     // is not offered.
-    OptionsDialog(OptionsView& view, const FileSystem& files, Shell& shell, char separator,
+    OptionsDialog(OptionsView& view, const FolderLookup& files, Shell& shell, char separator,
                   bool windowsNamesAlways)
         : view_(view),
           files_(files),
@@ -47,7 +47,7 @@ private:
     std::string NamesProblem(std::string_view names, bool listed) const;
 
     OptionsView& view_;
-    const FileSystem& files_;
+    const FolderLookup& files_;
     Shell& shell_;
     char separator_;
     bool windowsNamesAlways_;

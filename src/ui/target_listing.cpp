@@ -7,7 +7,8 @@
 
 namespace quire {
 
-std::optional<std::int32_t> TargetListing::Highest(const FileSystem& files, std::string_view target,
+std::optional<std::int32_t> TargetListing::Highest(const FolderLookup& files,
+                                                   std::string_view target,
                                                    const NamePattern& pattern, char separator) {
     CounterFolder place = CounterFolderOf(target, pattern, separator);
     if (place.folder != folder_) {

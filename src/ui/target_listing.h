@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/file_system.h"
+#include "engine/folder_lookup.h"
 #include "engine/name_pattern.h"
 
 namespace quire {
@@ -19,7 +19,7 @@ public:
     // HighestCounter finds it; that folder is listed only when it is not the one listed last, or
     // after Forget. A folder that cannot be listed counts as one without counters: the run
     // reports it.
-    std::optional<std::int32_t> Highest(const FileSystem& files, std::string_view target,
+    std::optional<std::int32_t> Highest(const FolderLookup& files, std::string_view target,
                                         const NamePattern& pattern, char separator);
 
     // The folder may have changed (a run, an undo): the next question lists it again.

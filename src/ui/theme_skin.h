@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/file_system.h"
+#include "engine/small_files.h"
 #include "ui/skin_painter.h"
 #include "ui/theme.h"
 
@@ -21,7 +21,7 @@ inline constexpr std::int32_t kSkinPushButtons = 1;  // push buttons drawn in th
 
 class ThemeSkin final {
 public:
-    ThemeSkin(SkinPainter& painter, const FileSystem& files) : painter_(painter), files_(files) {}
+    ThemeSkin(SkinPainter& painter, const SmallFiles& files) : painter_(painter), files_(files) {}
 
     // Loads the theme from a file; `iniName` selects a variant inside it (empty: the only one). A
     // file that cannot be read or parsed is not an error: the skin then has no theme colours.
@@ -45,7 +45,7 @@ public:
 
 private:
     SkinPainter& painter_;
-    const FileSystem& files_;
+    const SmallFiles& files_;
     std::optional<Theme> theme_;
     std::int32_t options_ = 0;
     bool themeColours_ = false;

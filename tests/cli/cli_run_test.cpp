@@ -23,7 +23,7 @@ protected:
     int polls = 0;
     int stopAfter = -1;
     int stopSignal = SIGINT;
-    CliContext context{files, out, err,
+    CliContext context{PortsOf(files), out, err,
                        [this] { return stopAfter > 0 && ++polls >= stopAfter ? stopSignal : 0; },
                        false};
 

@@ -152,7 +152,7 @@ protected:
         PlatformFileSystem files;
         std::ostringstream out;
         std::ostringstream err;
-        CliContext context{files,
+        CliContext context{PortsOf(files),
                            out,
                            err,
                            [] { return 0; },

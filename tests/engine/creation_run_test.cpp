@@ -117,8 +117,9 @@ std::vector<std::string> Heard(const FakeFileSystem& files, RunPlan plan, const 
     MemorySource source(list, 3);
     NameList names(source);
     if (!list.empty()) plan.names = &names;
-    plan.predictOnly = predictOnly;
-    EXPECT_EQ(RunCreationLoop(copy, host, plan, '/'), RunEnd::Finished);
+    EXPECT_EQ(predictOnly ? ForeseeCreationLoop(copy, copy, host, plan, '/')
+                          : RunCreationLoop(copy, host, plan, '/'),
+              RunEnd::Finished);
     std::erase(host.events, "before");
     EXPECT_TRUE(!predictOnly || copy.created.empty());
     return host.events;

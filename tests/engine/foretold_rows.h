@@ -52,11 +52,11 @@ private:
     std::size_t relative_;
 };
 
-inline std::vector<std::string> DryRun(FileSystem& files, RunPlan plan, const std::string& pattern,
-                                       const std::string& target, char separator) {
+template <class Files>
+std::vector<std::string> DryRun(const Files& files, const RunPlan& plan, const std::string& pattern,
+                                const std::string& target, char separator) {
     DryRunRows host(pattern, target, target.size() + 1);
-    plan.predictOnly = true;
-    RunCreationLoop(files, host, plan, separator);
+    ForeseeCreationLoop(files, files, host, plan, separator);
     return host.rows;
 }
 

@@ -30,41 +30,27 @@ const std::vector<std::string> kOddNames = {
 
 // The fakes behind one lock, so that the journal's thread and the test can share them; whether
 // the journal gets a thread of its own is the test's parameter.
-class SharedFiles final : public FileSystem {
+class SharedFiles final : public FolderIdentities {
 public:
     FakeFileSystem fake;
     bool threads = false;
     std::mutex& lock;
 
     explicit SharedFiles(std::mutex& shared) : lock(shared) {}
-    std::optional<std::thread> StartHelper(std::function<void()> work) const override {
+    std::optional<std::thread> StartHelper(std::function<void()> work) const {
         if (!threads) return std::nullopt;
         return std::thread(std::move(work));
     }
-    bool FolderExists(const std::string& path) const override {
+    void Create(const std::string& path) {
         const std::lock_guard held(lock);
-        return fake.FolderExists(path);
-    }
-    void CreateFolder(const std::string& path) override {
-        const std::lock_guard held(lock);
-        fake.CreateFolder(path);
+        fake.CreateFolderUnlessExists(path);
     }
     FolderIdentity IdentityOf(const std::string& path) const override {
         const std::lock_guard held(lock);
         return fake.IdentityOf(path);
     }
-    bool PathExists(const std::string& path) const override {
-        const std::lock_guard held(lock);
-        return fake.PathExists(path);
-    }
-    bool PlainFileExists(const std::string& path) const override {
-        const std::lock_guard held(lock);
-        return fake.PlainFileExists(path);
-    }
-    std::string ReadSmallFile(const std::string& path, std::size_t limit) const override {
-        const std::lock_guard held(lock);
-        return fake.ReadSmallFile(path, limit);
-    }
+    // Journaled as given.
+    std::string AbsolutePath(const std::string& path) const override { return path; }
 };
 
 class SharedStore final : public JournalStore {
@@ -130,11 +116,12 @@ protected:
                 unwritable.emplace_back(failure.what());
                 toldOn.push_back(std::this_thread::get_id());
             },
+            [this](std::function<void()> work) { return sharedFiles.StartHelper(std::move(work)); },
             clock);
     }
 
     void Create(RunJournal& journal, const std::string& path) {
-        sharedFiles.CreateFolder(path);
+        sharedFiles.Create(path);
         journal.FolderCreated(path);
     }
 

@@ -36,7 +36,9 @@ protected:
         files.parentsMustExist = true;
         return files;
     }
-    std::vector<std::string> Foretold(FileSystem& files, bool preview) const {
+    // `preview`: through the preview, with the fake's listing unless `unlisted`; else the dry run.
+    std::vector<std::string> Foretold(FakeFileSystem& files, bool preview,
+                                      bool unlisted = false) const {
         const PreviewCase& c = GetParam();
         MemorySource source(c.names.value_or(""));
         NameList list(source);
@@ -45,7 +47,8 @@ protected:
         plan.subfolders = c.subfolders;
         if (c.names) plan.names = &list;
         if (!preview) return DryRun(files, plan, c.pattern, "/t", '/');
-        return PreviewRows(RunPreview(files, plan, c.pattern, "/t", '/'));
+        const EntryListing* listing = unlisted ? nullptr : &files;
+        return PreviewRows(RunPreview(files, listing, files, plan, c.pattern, "/t", '/'));
     }
 };
 
@@ -56,6 +59,14 @@ TEST_P(RunPreviewCases, ForetellsEveryFolderAsTheDryRun) {
     EXPECT_EQ(rows, GetParam().rows);
     FakeFileSystem again = Files();
     EXPECT_EQ(Foretold(again, false), rows);
+}
+
+// Where the system gives no listing, every folder is the system's to foretell, with the same rows.
+TEST_P(RunPreviewCases, WithoutAListingAsksTheSystemForEachFolder) {
+    FakeFileSystem files = Files();
+    EXPECT_EQ(Foretold(files, true, true), GetParam().rows);
+    EXPECT_TRUE(std::none_of(files.calls.begin(), files.calls.end(),
+                             [](const std::string& call) { return call.starts_with("entries "); }));
 }
 
 const PreviewCase kPreviewCases[] = {
@@ -128,7 +139,7 @@ TEST(RunPreview, CountsAndFiltersFromOneListingOfTheTarget) {
     files.files = {"/t/F7"};
     RunPlan plan;
     plan.count = 1000;
-    const RunPreview preview(files, plan, "F#", "/t", '/');
+    const RunPreview preview(files, &files, files, plan, "F#", "/t", '/');
 
     EXPECT_EQ(preview.Count(), (RunPreview::Totals{899, 100, 1}));
     ASSERT_EQ(preview.NotNewSize(), 101);

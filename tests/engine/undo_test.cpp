@@ -44,7 +44,7 @@ protected:
     void Run(const std::vector<std::string>& paths) {
         RunJournal journal(files, store, DescribeRun("/t", "F#", false, 3, '/'), nullptr);
         for (const std::string& path : paths) {
-            files.CreateFolder(path);
+            files.CreateFolderUnlessExists(path);
             journal.FolderCreated(path);
         }
         journal.Finish();
@@ -92,7 +92,7 @@ TEST_F(UndoTest, RemovesOnlyTheFoldersStillEmptyAndUnchanged) {
         {"made again by someone else",
          [](FakeFileSystem& f) {
              f.folders.erase("/t/F2");
-             f.CreateFolder("/t/F2");
+             f.CreateFolderUnlessExists("/t/F2");
          },
          "/t/F2: changed",
          {"/t/F2"}},
@@ -109,7 +109,8 @@ TEST_F(UndoTest, RemovesOnlyTheFoldersStillEmptyAndUnchanged) {
         host = RecordingHost();
         Run({"/t/F1", "/t/F2", "/t/F3"});
         c.change(files);
-        const std::optional<UndoResult> result = UndoLastRun(files, store, host, false);
+        const std::optional<UndoResult> result =
+            UndoLastRun(files, files, files, store, host, false);
         ASSERT_TRUE(result);
         const bool kept = !c.kept.empty();
         EXPECT_EQ(result->removed, kept ? 2 : 3);
@@ -122,7 +123,8 @@ TEST_F(UndoTest, RemovesOnlyTheFoldersStillEmptyAndUnchanged) {
         std::set<std::string> expected = c.left;
         expected.insert(files.files.begin(), files.files.end());
         EXPECT_EQ(left, expected);
-        EXPECT_FALSE(UndoLastRun(files, store, host, false)) << "a second undo finds nothing";
+        EXPECT_FALSE(UndoLastRun(files, files, files, store, host, false))
+            << "a second undo finds nothing";
     }
 }
 
@@ -131,7 +133,7 @@ TEST_F(UndoTest, RemovesOnlyTheFoldersStillEmptyAndUnchanged) {
 TEST_F(UndoTest, ATargetThatCannotBeFoundKeepsTheJournal) {
     Run({"/t/F1", "/t/F1/A", "/t/F2"});
     files.folders = {"/elsewhere"};
-    const std::optional<UndoResult> result = UndoLastRun(files, store, host, false);
+    const std::optional<UndoResult> result = UndoLastRun(files, files, files, store, host, false);
     ASSERT_TRUE(result);
     EXPECT_EQ(result->targetProblem, "No such folder");
     EXPECT_EQ(result->removed + result->kept, 0);
@@ -145,7 +147,7 @@ TEST_F(UndoTest, RemovesLastFirstAndTheDryRunForeseesIt) {
     files.files.insert("/t/F2/kept.txt");
     const std::set<std::string> before = files.folders;
 
-    const std::optional<UndoResult> dry = UndoLastRun(files, store, host, true);
+    const std::optional<UndoResult> dry = UndoLastRun(files, files, files, store, host, true);
     EXPECT_EQ(files.folders, before);
     EXPECT_EQ(host.removed, (std::vector<std::string>{"/t/F1/A/B", "/t/F1/A", "/t/F1"}));
     EXPECT_EQ(host.kept, std::vector<std::string>{"/t/F2: not empty"});
@@ -155,7 +157,7 @@ TEST_F(UndoTest, RemovesLastFirstAndTheDryRunForeseesIt) {
     EXPECT_EQ(LastRunToUndo(store)->target, "/t");
 
     host = RecordingHost();
-    const std::optional<UndoResult> undo = UndoLastRun(files, store, host, false);
+    const std::optional<UndoResult> undo = UndoLastRun(files, files, files, store, host, false);
     EXPECT_EQ(host.removed, (std::vector<std::string>{"/t/F1/A/B", "/t/F1/A", "/t/F1"}));
     EXPECT_EQ(undo->removed, 3);
     EXPECT_EQ(files.folders, (std::set<std::string>{"/t", "/t/F2"}));
@@ -171,7 +173,8 @@ TEST_F(UndoTest, ActsOnlyInsideTheTargetAndOnEachFolderOnce) {
     for (const bool dryRun : {true, false}) {
         SCOPED_TRACE(dryRun ? "dry run" : "undo");
         host = RecordingHost();
-        const std::optional<UndoResult> result = UndoLastRun(files, store, host, dryRun);
+        const std::optional<UndoResult> result =
+            UndoLastRun(files, files, files, store, host, dryRun);
         ASSERT_TRUE(result);
         EXPECT_EQ(host.removed, (std::vector<std::string>{"/t/F3", "/t/F2", "/t/F1"}));
         EXPECT_EQ(result->kept, 5);
@@ -184,25 +187,27 @@ TEST_F(UndoTest, ActsOnlyInsideTheTargetAndOnEachFolderOnce) {
 TEST_F(UndoTest, ARunStillInProgressIsNotUndone) {
     {
         RunJournal journal(files, store, DescribeRun("/t", "F#", false, 3, '/'), nullptr);
-        files.CreateFolder("/t/F1");
+        files.CreateFolderUnlessExists("/t/F1");
         journal.FolderCreated("/t/F1");
         EXPECT_THROW(LastRunToUndo(store), JournalBusy);
-        EXPECT_THROW(UndoLastRun(files, store, host, false), JournalBusy);
+        EXPECT_THROW(UndoLastRun(files, files, files, store, host, false), JournalBusy);
         EXPECT_EQ(files.folders.count("/t/F1"), 1U);
         journal.Finish();
     }
-    EXPECT_EQ(UndoLastRun(files, store, host, false)->removed, 1);
+    EXPECT_EQ(UndoLastRun(files, files, files, store, host, false)->removed, 1);
 }
 
 // The window asks about the journal it read and removes no more than the folders it counted,
 // whatever that file holds by the time of the answer.
 TEST_F(UndoTest, RemovesNoMoreThanTheFoldersAskedAbout) {
-    for (const char* path : {"/t/F1", "/t/F2", "/t/F3", "/t/F4"}) files.CreateFolder(path);
+    for (const char* path : {"/t/F1", "/t/F2", "/t/F3", "/t/F4"})
+        files.CreateFolderUnlessExists(path);
     store.journal = Written({"/t/F1", "/t/F2"});
     const std::optional<UndoableRun> asked = LastRunToUndo(store);
     ASSERT_EQ(asked->folders, 2);
     store.journal = Written({"/t/F1", "/t/F2", "/t/F3", "/t/F4"});
-    const std::optional<UndoResult> result = UndoLastRun(files, store, host, false, &*asked);
+    const std::optional<UndoResult> result =
+        UndoLastRun(files, files, files, store, host, false, &*asked);
     EXPECT_EQ(host.removed, (std::vector<std::string>{"/t/F2", "/t/F1"}));
     EXPECT_EQ(files.folders, (std::set<std::string>{"/t", "/t/F3", "/t/F4"}));
 }
@@ -231,11 +236,12 @@ TEST_F(UndoTest, AJournalWithoutItsEndIsIncomplete) {
         store = FakeJournalStore();
         {
             RunJournal journal(files, store, DescribeRun("/t", "F#", false, 3, '/'), nullptr);
-            files.CreateFolder("/t/F1");
+            files.CreateFolderUnlessExists("/t/F1");
             journal.FolderCreated("/t/F1");
             c.end(journal);
         }
-        const std::optional<UndoResult> result = UndoLastRun(files, store, host, false);
+        const std::optional<UndoResult> result =
+            UndoLastRun(files, files, files, store, host, false);
         ASSERT_TRUE(result);
         EXPECT_EQ(result->removed, 1);
         EXPECT_EQ(result->incomplete, c.incomplete);
@@ -243,9 +249,9 @@ TEST_F(UndoTest, AJournalWithoutItsEndIsIncomplete) {
 }
 
 TEST_F(UndoTest, NothingToUndoAndAnUnreadableJournalAreToldApart) {
-    EXPECT_FALSE(UndoLastRun(files, store, host, false));
+    EXPECT_FALSE(UndoLastRun(files, files, files, store, host, false));
     store.openFailure = "Not an ordinary file but a named pipe";
-    EXPECT_THROW(UndoLastRun(files, store, host, false), Failure);
+    EXPECT_THROW(UndoLastRun(files, files, files, store, host, false), Failure);
     EXPECT_THROW(LastRunToUndo(store), Failure);
 }
 
@@ -254,10 +260,10 @@ TEST_F(UndoTest, NothingToUndoAndAnUnreadableJournalAreToldApart) {
 TEST_F(UndoTest, AStoppedUndoLeavesTheRestAndAnOvertakenOneMarksNothing) {
     Run({"/t/F1", "/t/F2", "/t/F3"});
     host.stopAfter = 1;
-    EXPECT_TRUE(UndoLastRun(files, store, host, false)->stopped);
+    EXPECT_TRUE(UndoLastRun(files, files, files, store, host, false)->stopped);
     EXPECT_EQ(LastRunToUndo(store)->folders, 2);
     host.stopAfter = -1;
-    const std::optional<UndoResult> rest = UndoLastRun(files, store, host, false);
+    const std::optional<UndoResult> rest = UndoLastRun(files, files, files, store, host, false);
     EXPECT_EQ(rest->removed, 2);
     EXPECT_EQ(rest->kept, 0);
     EXPECT_FALSE(LastRunToUndo(store));
@@ -271,7 +277,7 @@ TEST_F(UndoTest, AStoppedUndoLeavesTheRestAndAnOvertakenOneMarksNothing) {
         }
     } racing;
     racing.once = [this] { Run({"/t/G1"}); };
-    UndoLastRun(files, store, racing, false);
+    UndoLastRun(files, files, files, store, racing, false);
     ASSERT_TRUE(LastRunToUndo(store));
     EXPECT_EQ(ReadJournal(store)->folders.front().path, "/t/G1");
 }

@@ -8,11 +8,18 @@
 #include <vector>
 
 #include "engine/failure.h"
-#include "engine/file_system.h"
+#include "engine/file_ports.h"
 
 namespace quire::fakes {
 
-class FakeFileSystem final : public FileSystem {
+class FakeFileSystem final : public FolderLookup,
+                             public FolderCreation,
+                             public CreationForecast,
+                             public EntryListing,
+                             public FolderIdentities,
+                             public FolderRemoval,
+                             public SmallFiles,
+                             public FolderCopy {
 public:
     std::set<std::string> folders;
     std::set<std::string> files;
@@ -73,7 +80,9 @@ public:
         return it->second;
     }
 
-    void CreateFolder(const std::string& path) override {
+    // Looks first, then creates exactly the last name.
+    Creation CreateFolderUnlessExists(const std::string& path) override {
+        if (FolderExists(path)) return Creation::Existed;
         calls.push_back("create " + path);
         if (beforeCreate) beforeCreate(path);
         if (const auto it = failures.find(path); it != failures.end()) throw Failure(it->second);
@@ -82,6 +91,7 @@ public:
         folders.insert(path);
         inodes[path] = nextInode++;
         created.push_back(path);
+        return Creation::Created;
     }
 
     FolderIdentity IdentityOf(const std::string& path) const override {

@@ -76,10 +76,10 @@ public:
         hasIcon = true;
     }
 
-    void SetMouseIcon(const std::string& cursorFile) override {
+    void SetMouseIcon(std::string_view cursorBytes) override {
         Fail("mouseicon");
-        log.push_back("mouseicon " + cursorFile);
-        mouseIcon = cursorFile;
+        log.push_back("mouseicon " + std::string(cursorBytes));
+        mouseIcon = cursorBytes;
     }
 
     void SetMousePointer(MousePointer value) override {

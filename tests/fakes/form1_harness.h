@@ -32,7 +32,8 @@ struct Form1Harness {
     explicit Form1Harness(PlatformTraits traits = kWindowsTraits,
                           std::string programFolder = "C:\\Program Files\\Quire",
                           std::string userSamplesFolder = "")
-        : form(Form1Ports{view, files, dialogs, pump, settings, shell, skin, journal, presets},
+        : form(Form1Ports{view, PortsOf(files), dialogs, pump, settings, shell, skin, journal,
+                          presets},
                Form1Environment{std::move(programFolder), traits, ".",
                                 [this] { return NextDraw(); }, std::move(userSamplesFolder)}) {
         view.form = &form;

@@ -16,6 +16,7 @@
 #include "engine/run_journal.h"
 #include "engine/undo.h"
 #include "platform/posix/posix_file_system.h"
+#include "platform/posix/posix_helper_thread.h"
 #include "platform/posix/posix_journal_store.h"
 
 namespace quire {
@@ -49,10 +50,10 @@ TEST(UndoRace, TheUsersFolderSwappedInIsNeverRemoved) {
         fs::create_directory(target);
         {
             RunJournal journal(files, store, DescribeRun(target, "F #", false, kFolders, '/'),
-                               nullptr);
+                               nullptr, StartHelperThread);
             for (int i = 1; i <= kFolders; ++i) {
                 const std::string path = (target / ("F " + std::to_string(i))).string();
-                files.CreateFolder(path);
+                files.CreateFolderUnlessExists(path);
                 journal.FolderCreated(path);
             }
             journal.Finish();
@@ -73,7 +74,8 @@ TEST(UndoRace, TheUsersFolderSwappedInIsNeverRemoved) {
             }
         });
         UndoHost host;
-        const std::optional<UndoResult> result = UndoLastRun(files, store, host, false);
+        const std::optional<UndoResult> result =
+            UndoLastRun(files, files, files, store, host, false);
         stop = true;
         swapper.join();
         ASSERT_TRUE(result);

@@ -34,6 +34,7 @@ TEST(FormLoad, FirstStartFillsTheBoxesAndTheStore) {
 TEST(FormLoad, RunsItsStepsInOrder) {
     Form1Harness h;
     h.files.files = {"C:\\Program Files\\Quire\\HAND-M.CUR", "C:\\Program Files\\Quire\\x\\o.cjs"};
+    h.files.contents["C:\\Program Files\\Quire\\HAND-M.CUR"] = "hand";
     h.draws = {0.0612};
     h.form.Form_Load();
     const std::vector<std::string> expected{"back Form1",
@@ -44,7 +45,7 @@ TEST(FormLoad, RunsItsStepsInOrder) {
                                             "back Label4",
                                             "caption Pallisand Quire Batch Utility",
                                             "icon",
-                                            "mouseicon C:\\Program Files\\Quire\\HAND-M.CUR",
+                                            "mouseicon hand",
                                             "text Text1=Folder ###",
                                             "label Label4=Folder 001",
                                             "text Text2=20",
@@ -89,14 +90,18 @@ TEST(FormLoad, EachStepOfStatement104RunsAfterAFailingOne) {
     EXPECT_EQ(h.dialogs.shown[0].caption, "Application Error");
 }
 
+// A file that is no cursor, and one that cannot be read.
 TEST(FormLoad, ACursorFileThatIsNoCursorGivesOneReportWith108) {
-    Form1Harness h;
-    h.files.files = {"C:\\Program Files\\Quire\\HAND-M.CUR"};
-    h.view.failing = {"mouseicon"};
-    h.form.Form_Load();
-    ASSERT_EQ(h.dialogs.shown.size(), 1u);
-    EXPECT_EQ(ReportedLine(h.dialogs.shown[0]), "108");
-    EXPECT_EQ(h.view.texts[ControlId::Text1], "Folder ###");
+    for (const bool readable : {true, false}) {
+        Form1Harness h;
+        h.files.files = {"C:\\Program Files\\Quire\\HAND-M.CUR"};
+        if (readable) h.files.contents["C:\\Program Files\\Quire\\HAND-M.CUR"] = "text";
+        h.view.failing = {"mouseicon"};
+        h.form.Form_Load();
+        ASSERT_EQ(h.dialogs.shown.size(), 1u) << readable;
+        EXPECT_EQ(ReportedLine(h.dialogs.shown[0]), "108");
+        EXPECT_EQ(h.view.texts[ControlId::Text1], "Folder ###");
+    }
 }
 
 TEST(FormLoad, AStartUpDrawThatCannotLaunchIsReportedAs110) {
@@ -174,8 +179,9 @@ TEST(FormLoad, WorksWithThePosixSeparator) {
     Form1Harness h(kPosixTraits, "/opt/quire");
     h.shell.desktop = "/home/ada/Desktop";
     h.files.files = {"/opt/quire/HAND-M.CUR"};
+    h.files.contents["/opt/quire/HAND-M.CUR"] = "hand";
     h.form.Form_Load();
-    EXPECT_EQ(h.view.mouseIcon, "/opt/quire/HAND-M.CUR");
+    EXPECT_EQ(h.view.mouseIcon, "hand");
     EXPECT_EQ(h.view.texts[ControlId::Text3], "/home/ada/Desktop/");
 }
 

@@ -100,7 +100,7 @@ TEST(UndoLastRun, UndoesOnlyTheRunTheUserWasAskedAbout) {
     h.dialogs.answers = {BoxAnswer::Yes};
     h.dialogs.onShow = [&](const fakes::ShownBox& box) {
         if (box.style != BoxStyle::YesNo) return;
-        h.files.CreateFolder("C:\\Jobs\\Other");
+        h.files.CreateFolderUnlessExists("C:\\Jobs\\Other");
         RunJournal other(h.files, h.journal, DescribeRun("C:\\Jobs", "Other", false, 1, '\\'),
                          [](const Failure&) {});
         other.FolderCreated("C:\\Jobs\\Other");

@@ -2,8 +2,6 @@
 
 #include <dirent.h>
 #include <fcntl.h>
-#include <pthread.h>
-#include <signal.h>
 #include <stdio.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
@@ -126,8 +124,8 @@ Examined Examine(int directory, const char* name, int flags) {
 }
 
 // Removed when what was found is the folder with `identity`; otherwise why not.
-FileSystem::Removal Compare(const Examined& found, const FolderIdentity& identity) {
-    using enum FileSystem::Removal;
+Removal Compare(const Examined& found, const FolderIdentity& identity) {
+    using enum Removal;
     if (found.error == ENOENT) return Gone;
     if (found.error != 0) Fail(found.error);
     return found.folder && found.identity == identity ? Removed : Changed;
@@ -144,16 +142,16 @@ bool ProvenMade(const Examined& found, std::uint64_t changed, std::uint64_t made
 }
 
 // Removed when the entry is the folder with `identity`; otherwise why not.
-FileSystem::Removal CheckEntry(const EntryInParent& entry, const FolderIdentity& identity,
-                               std::uint64_t madeBy) {
-    using enum FileSystem::Removal;
+Removal CheckEntry(const EntryInParent& entry, const FolderIdentity& identity,
+                   std::uint64_t madeBy) {
+    using enum Removal;
     if (entry.parent.Fd() < 0) {
         if (entry.parent.Error() == ENOENT) return Gone;
         if (entry.parent.Error() == ENOTDIR) return Changed;
         Fail(entry.parent.Error());
     }
     const Examined found = Examine(entry.parent.Fd(), entry.name.c_str(), 0);
-    if (const FileSystem::Removal removal = Compare(found, identity); removal != Removed) {
+    if (const Removal removal = Compare(found, identity); removal != Removed) {
         return removal;
     }
     return ProvenMade(found, found.changed, madeBy) ? Removed : Changed;
@@ -177,11 +175,7 @@ std::string PosixFileSystem::FolderProblem(const std::string& path) const {
     return S_ISDIR(info.st_mode) ? std::string() : std::strerror(ENOTDIR);
 }
 
-void PosixFileSystem::CreateFolder(const std::string& path) {
-    if (const int error = MakeDirectory(path); error != 0) Fail(error);
-}
-
-FileSystem::Creation PosixFileSystem::CreateFolderUnlessExists(const std::string& path) {
+Creation PosixFileSystem::CreateFolderUnlessExists(const std::string& path) {
     const int error = MakeDirectory(path);
     if (error == 0) return Creation::Created;
     if (FolderExists(path)) return Creation::Existed;
@@ -190,7 +184,7 @@ FileSystem::Creation PosixFileSystem::CreateFolderUnlessExists(const std::string
 
 // mkdir's own order: the walk to the entry, an existing entry, then the parent's file system and
 // the caller's write permission on it.
-FileSystem::Creation PosixFileSystem::PredictCreation(const std::string& path) const {
+Creation PosixFileSystem::PredictCreation(const std::string& path) const {
     const std::string entry = WithoutTrailingSeparators(path);
     if (entry.empty()) Fail(ENOENT);  // the system names nothing by the empty path
     struct stat info {};
@@ -217,8 +211,7 @@ FileSystem::Creation PosixFileSystem::PredictCreation(const std::string& path) c
 
 // The parent will be made by the run, on the file system of the nearest folder that is there now:
 // the longest name that takes is the one limit that can be known.
-FileSystem::Creation PosixFileSystem::PredictCreationInPlannedFolder(
-    const std::string& path) const {
+Creation PosixFileSystem::PredictCreationInPlannedFolder(const std::string& path) const {
     if (!Representable(path)) Fail(EINVAL);
     std::string above = WithoutTrailingSeparators(path);
     const std::size_t slash = above.rfind('/');
@@ -355,25 +348,8 @@ std::string PosixFileSystem::AbsolutePath(const std::string& path) const {
     return folder + (folder == "/" ? "" : "/") + path;
 }
 
-std::optional<std::thread> PosixFileSystem::StartHelper(std::function<void()> work) const {
-    // A new thread takes the mask of the thread that starts it.
-    struct AllSignalsBlocked {
-        sigset_t previous{};
-        AllSignalsBlocked() {
-            sigset_t all;
-            ::sigfillset(&all);
-            ::pthread_sigmask(SIG_SETMASK, &all, &previous);
-        }
-        ~AllSignalsBlocked() { ::pthread_sigmask(SIG_SETMASK, &previous, nullptr); }
-        AllSignalsBlocked(const AllSignalsBlocked&) = delete;
-        AllSignalsBlocked& operator=(const AllSignalsBlocked&) = delete;
-    } const blocked;
-    return std::thread(std::move(work));
-}
-
-FileSystem::Removal PosixFileSystem::RemoveEmptyFolder(const std::string& path,
-                                                       const FolderIdentity& identity,
-                                                       std::uint64_t madeBy) {
+Removal PosixFileSystem::RemoveEmptyFolder(const std::string& path, const FolderIdentity& identity,
+                                           std::uint64_t madeBy) {
     return StartRemovals()->Remove(path, identity, madeBy);
 }
 
@@ -386,11 +362,11 @@ namespace {
 // keeps an undo to three calls a folder. The folders of a run share their parent, which is opened
 // once for all of them; a parent moved away meanwhile is still the folder its entries were
 // checked in.
-class PosixRemovals final : public FileSystem::Removals {
+class PosixRemovals final : public FolderRemoval::Removals {
 public:
-    FileSystem::Removal Remove(const std::string& path, const FolderIdentity& identity,
-                               std::uint64_t madeBy) override {
-        using enum FileSystem::Removal;
+    Removal Remove(const std::string& path, const FolderIdentity& identity,
+                   std::uint64_t madeBy) override {
+        using enum Removal;
         auto [parentPath, name] = SplitParent(path);
         if (parentPath != parentPath_ || entry_.parent.Fd() < 0) {
             entry_.parent = OpenFolder(parentPath);
@@ -402,7 +378,7 @@ public:
         // Without a birth time the entry's change time must be read before the rename changes it.
         if (identity.born == 0) {
             const Examined found = Examine(parent, entry_.name.c_str(), 0);
-            if (const FileSystem::Removal check = Compare(found, identity); check != Removed) {
+            if (const Removal check = Compare(found, identity); check != Removed) {
                 return check;
             }
             const auto before = changedBefore_.find({identity.volume, identity.file});
@@ -417,29 +393,27 @@ public:
             if (errno == ENOENT) return Gone;
             // No such rename here, or the name aside is taken: the removal follows a check.
             if (errno != EINVAL && errno != ENOSYS && errno != EEXIST) Fail(errno);
-            if (const FileSystem::Removal check =
-                    Compare(Examine(parent, entry_.name.c_str(), 0), identity);
+            if (const Removal check = Compare(Examine(parent, entry_.name.c_str(), 0), identity);
                 check != Removed) {
                 return check;
             }
             return Outcome(::unlinkat(parent, entry_.name.c_str(), AT_REMOVEDIR));
         }
-        if (const FileSystem::Removal check = Compare(Examine(parent, aside_.c_str(), 0), identity);
+        if (const Removal check = Compare(Examine(parent, aside_.c_str(), 0), identity);
             check != Removed) {
             if (check == Gone) return Gone;
             PutBack(parent);
             return Changed;
         }
-        const FileSystem::Removal removal =
-            Outcome(::unlinkat(parent, aside_.c_str(), AT_REMOVEDIR));
+        const Removal removal = Outcome(::unlinkat(parent, aside_.c_str(), AT_REMOVEDIR));
         if (removal != Removed && removal != Gone) PutBack(parent);
         return removal;
     }
 
 private:
     // The outcome of an unlinkat that gave `result`.
-    static FileSystem::Removal Outcome(int result) {
-        using enum FileSystem::Removal;
+    static Removal Outcome(int result) {
+        using enum Removal;
         if (result == 0) return Removed;
         switch (errno) {
             case ENOTEMPTY:
@@ -475,16 +449,14 @@ private:
 
 }  // namespace
 
-std::unique_ptr<FileSystem::Removals> PosixFileSystem::StartRemovals() {
+std::unique_ptr<FolderRemoval::Removals> PosixFileSystem::StartRemovals() {
     return std::make_unique<PosixRemovals>();
 }
 
 // The folder is opened without following a link and checked again through the open handle, and
 // its entries counted: a removal needs write permission on the parent, asked as the caller.
-FileSystem::Removal PosixFileSystem::PredictRemoval(const std::string& path,
-                                                    const FolderIdentity& identity,
-                                                    std::uint64_t madeBy,
-                                                    std::size_t removedFirst) const {
+Removal PosixFileSystem::PredictRemoval(const std::string& path, const FolderIdentity& identity,
+                                        std::uint64_t madeBy, std::size_t removedFirst) const {
     const EntryInParent entry = OpenParent(path);
     if (const Removal check = CheckEntry(entry, identity, madeBy); check != Removal::Removed) {
         return check;

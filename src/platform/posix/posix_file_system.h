@@ -2,20 +2,30 @@
 // whole are reached through an open handle of their parent folder.
 #pragma once
 
-#include "engine/file_system.h"
+#include "engine/creation_forecast.h"
+#include "engine/entry_listing.h"
+#include "engine/folder_copy.h"
+#include "engine/folder_creation.h"
+#include "engine/folder_identities.h"
+#include "engine/folder_lookup.h"
+#include "engine/folder_removal.h"
+#include "engine/small_files.h"
 
 namespace quire {
 
-class PosixFileSystem final : public FileSystem {
+class PosixFileSystem final : public FolderLookup,
+                              public FolderCreation,
+                              public CreationForecast,
+                              public EntryListing,
+                              public FolderIdentities,
+                              public FolderRemoval,
+                              public SmallFiles,
+                              public FolderCopy {
 public:
-    // Started with every signal blocked, so that a stop signal interrupts the call the program
-    // waits in.
-    std::optional<std::thread> StartHelper(std::function<void()> work) const override;
     // From the current folder, by getcwd(3).
     std::string AbsolutePath(const std::string& path) const override;
     bool FolderExists(const std::string& path) const override;
     std::string FolderProblem(const std::string& path) const override;
-    void CreateFolder(const std::string& path) override;
     Creation CreateFolderUnlessExists(const std::string& path) override;
     // As the calling user: write and search permission are those of the effective ids.
     Creation PredictCreation(const std::string& path) const override;

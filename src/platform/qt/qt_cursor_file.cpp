@@ -6,7 +6,6 @@
 #include <cmath>
 
 #include "engine/failure.h"
-#include "platform/posix/posix_file_system.h"
 
 namespace quire::qt {
 namespace {
@@ -17,10 +16,7 @@ int Word(const QByteArray& bytes, qsizetype at) {
 
 }  // namespace
 
-QCursor LoadCursorFile(const std::string& path, qreal devicePixelRatio) {
-    // Read as the file system reads small files: an ordinary file only, never waiting, and the
-    // path's own bytes, whatever they are.
-    const std::string content = PosixFileSystem().ReadSmallFile(path, kSmallFileLimit);
+QCursor CursorFromBytes(std::string_view content, qreal devicePixelRatio) {
     const QByteArray bytes(content.data(), static_cast<qsizetype>(content.size()));
     // Header: reserved 0, type 2 (cursor), image count; then the first directory entry, whose
     // bytes 4 to 7 hold the hotspot where an icon would hold planes and colour depth.

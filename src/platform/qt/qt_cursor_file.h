@@ -1,14 +1,14 @@
-// Loads a pointer image file in the platform's cursor format (.cur).
+// Builds a pointer image from the bytes of a file in the platform's cursor format (.cur).
 #pragma once
 
 #include <QCursor>
-#include <string>
+#include <string_view>
 
 namespace quire::qt {
 
-// The cursor in the file, with the hotspot of its first image, drawn for a screen of the given
-// device pixel ratio (32 pixels at 1, 64 at 2). Throws Failure when the file
-// cannot be read (nothing there, no ordinary file, over 1 MiB) or holds no cursor.
-QCursor LoadCursorFile(const std::string& path, qreal devicePixelRatio = 1.0);
+// The cursor the file's bytes hold, with the hotspot of its first image, drawn for a screen of
+// the given device pixel ratio (32 pixels at 1, 64 at 2). Throws Failure ("Invalid picture") when
+// the bytes are no cursor.
+QCursor CursorFromBytes(std::string_view bytes, qreal devicePixelRatio = 1.0);
 
 }  // namespace quire::qt

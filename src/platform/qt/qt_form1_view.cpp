@@ -64,20 +64,16 @@ void QtForm1View::SetWindowIcon() {
 }
 
 // A file that cannot be loaded leaves no image: the custom style then shows the default pointer.
-void QtForm1View::SetMouseIcon(const std::string& cursorFile) {
+void QtForm1View::SetMouseIcon(std::string_view cursorBytes) {
     mouseIcon_.reset();
-    cursorFile_.clear();
-    mouseIcon_ = LoadCursorFile(cursorFile, window_.devicePixelRatioF());
-    cursorFile_ = cursorFile;
+    cursorBytes_.clear();
+    mouseIcon_ = CursorFromBytes(cursorBytes, window_.devicePixelRatioF());
+    cursorBytes_ = cursorBytes;
 }
 
 void QtForm1View::FollowScreen() {
-    if (cursorFile_.empty()) return;
-    try {
-        mouseIcon_ = LoadCursorFile(cursorFile_, window_.devicePixelRatioF());
-    } catch (const Failure&) {
-        return;
-    }
+    if (cursorBytes_.empty()) return;
+    mouseIcon_ = CursorFromBytes(cursorBytes_, window_.devicePixelRatioF());
     SetMousePointer(pointer_);
 }
 

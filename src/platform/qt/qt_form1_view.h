@@ -20,7 +20,7 @@ public:
     void SetWindowCaption(const std::string& caption) override;
     void SetToolTip(ControlId control, const std::string& tip) override;
     void SetWindowIcon() override;
-    void SetMouseIcon(const std::string& cursorFile) override;
+    void SetMouseIcon(std::string_view cursorBytes) override;
     void SetMousePointer(MousePointer pointer) override;
     void SetBackColor(ControlId control, Colour colour) override;
     void EndProgram() override { window_.EndProgram(); }
@@ -34,7 +34,7 @@ public:
 private:
     QtMainWindow& window_;
     std::optional<QCursor> mouseIcon_;
-    std::string cursorFile_;  // where mouseIcon_ came from
+    std::string cursorBytes_;  // the hand's file, to draw it again for a screen of another scale
     MousePointer pointer_ = MousePointer::Default;
 };
 

@@ -15,6 +15,7 @@
 
 #include "app/platform_traits.h"
 #include "app/product.h"
+#include "platform/posix/posix_helper_thread.h"
 #include "platform/posix/posix_program_folder.h"
 
 namespace quire::qt {
@@ -53,8 +54,8 @@ Program::Program(ProgramSetup setup)
       shell_(window_, std::move(setup.shellHooks)) {
     window_.SetExitAction(std::move(setup.exitAction));
     Dialogs& dialogs = setup.dialogs ? *setup.dialogs : realDialogs_;
-    const Form1Ports ports{view_,  files_, dialogs,  pump_,   settings_,
-                           shell_, skin_,  journal_, presets_};
+    const Form1Ports ports{view_,  PortsOf(files_), dialogs,  pump_,    settings_,
+                           shell_, skin_,           journal_, presets_, StartHelperThread};
     form_ = std::make_unique<Form1>(
         ports, Form1Environment{std::move(setup.programFolder), kPosixTraits,
                                 QLocale::system().decimalPoint().toStdString(),

@@ -1,8 +1,6 @@
 #include "platform/win32/win32_cursor_file.h"
 
 #include "engine/failure.h"
-#include "engine/file_system.h"
-#include "platform/win32/win32_ordinary_file.h"
 
 namespace quire::win32 {
 namespace {
@@ -62,10 +60,6 @@ Cursor CursorFromBytes(std::string_view bytes, int pixels) {
         kIconFormatVersion, pixels, pixels, LR_DEFAULTCOLOR);
     if (cursor == nullptr) Invalid();
     return Cursor(static_cast<HCURSOR>(cursor));
-}
-
-std::string ReadCursorFile(const std::string& path) {
-    return ReadOrdinaryFile(path, kSmallFileLimit);
 }
 
 }  // namespace quire::win32

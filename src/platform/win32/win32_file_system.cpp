@@ -59,8 +59,8 @@ FolderIdentity Identity(const BY_HANDLE_FILE_INFORMATION& information) {
 }
 
 // Removed when `entry` is open on the folder with `identity`; otherwise why not.
-FileSystem::Removal Check(const FileHandle& entry, const FolderIdentity& identity) {
-    using enum FileSystem::Removal;
+Removal Check(const FileHandle& entry, const FolderIdentity& identity) {
+    using enum Removal;
     if (!entry) {
         const DWORD error = GetLastError();
         if (NothingThere(error)) return Gone;
@@ -87,14 +87,7 @@ std::string Win32FileSystem::FolderProblem(const std::string& path) const {
                                                         : SystemMessage(ERROR_DIRECTORY);
 }
 
-void Win32FileSystem::CreateFolder(const std::string& path) {
-    if (std::string problem = CreationProblem(path, parents_); !problem.empty()) {
-        throw Failure(problem);
-    }
-    if (!CreateDirectoryW(SystemPath(path).c_str(), nullptr)) throw LastErrorFailure();
-}
-
-FileSystem::Creation Win32FileSystem::CreateFolderUnlessExists(const std::string& path) {
+Creation Win32FileSystem::CreateFolderUnlessExists(const std::string& path) {
     if (std::string problem = CreationProblem(path, parents_); !problem.empty()) {
         throw Failure(problem);
     }
@@ -104,7 +97,7 @@ FileSystem::Creation Win32FileSystem::CreateFolderUnlessExists(const std::string
     throw Failure(SystemMessage(error));
 }
 
-FileSystem::Creation Win32FileSystem::PredictCreation(const std::string& path) const {
+Creation Win32FileSystem::PredictCreation(const std::string& path) const {
     if (std::string problem = CreationProblem(path); !problem.empty()) throw Failure(problem);
     if (FolderExists(path)) return Creation::Existed;
     if (PathExists(path)) throw Failure(SystemMessage(ERROR_ALREADY_EXISTS));
@@ -115,8 +108,7 @@ FileSystem::Creation Win32FileSystem::PredictCreation(const std::string& path) c
     return Creation::Created;
 }
 
-FileSystem::Creation Win32FileSystem::PredictCreationInPlannedFolder(
-    const std::string& path) const {
+Creation Win32FileSystem::PredictCreationInPlannedFolder(const std::string& path) const {
     if (std::string problem = CreationProblem(path); !problem.empty()) throw Failure(problem);
     return Creation::Created;
 }
@@ -142,7 +134,7 @@ std::string Win32FileSystem::FoldedCase(std::string_view name) const {
     const int length = LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, wide.c_str(),
                                      static_cast<int>(wide.size()), folded.data(),
                                      static_cast<int>(folded.size()), nullptr, nullptr, 0);
-    if (length <= 0) return FileSystem::FoldedCase(name);
+    if (length <= 0) return CreationForecast::FoldedCase(name);
     folded.resize(static_cast<std::size_t>(length));
     return Utf8(folded);
 }
@@ -260,9 +252,8 @@ std::string Win32FileSystem::AbsolutePath(const std::string& path) const {
 
 // File ids of NTFS carry a sequence number, so that a folder made again gets another: the run's
 // end is not needed to tell them apart.
-FileSystem::Removal Win32FileSystem::RemoveEmptyFolder(const std::string& path,
-                                                       const FolderIdentity& identity,
-                                                       std::uint64_t) {
+Removal Win32FileSystem::RemoveEmptyFolder(const std::string& path, const FolderIdentity& identity,
+                                           std::uint64_t) {
     const FileHandle entry =
         OpenEntry(path, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
     if (const Removal check = Check(entry, identity); check != Removal::Removed) return check;
@@ -273,9 +264,8 @@ FileSystem::Removal Win32FileSystem::RemoveEmptyFolder(const std::string& path,
     throw Failure(SystemMessage(error));
 }
 
-FileSystem::Removal Win32FileSystem::PredictRemoval(const std::string& path,
-                                                    const FolderIdentity& identity, std::uint64_t,
-                                                    std::size_t removedFirst) const {
+Removal Win32FileSystem::PredictRemoval(const std::string& path, const FolderIdentity& identity,
+                                        std::uint64_t, std::size_t removedFirst) const {
     const FileHandle entry =
         OpenEntry(path, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
     if (const Removal check = Check(entry, identity); check != Removal::Removed) return check;

@@ -10,16 +10,25 @@
 #include <functional>
 #include <string_view>
 
-#include "engine/file_system.h"
+#include "engine/creation_forecast.h"
+#include "engine/entry_listing.h"
+#include "engine/folder_creation.h"
+#include "engine/folder_identities.h"
+#include "engine/folder_lookup.h"
+#include "engine/folder_removal.h"
+#include "engine/small_files.h"
 #include "platform/win32/win32_paths.h"
 
 namespace quire::win32 {
 
-class Win32FileSystem final : public FileSystem {
+class Win32FileSystem final : public FolderLookup,
+                              public FolderCreation,
+                              public CreationForecast,
+                              public FolderIdentities,
+                              public FolderRemoval,
+                              public SmallFiles,
+                              public EntryListing {
 public:
-    std::optional<std::thread> StartHelper(std::function<void()> work) const override {
-        return std::thread(std::move(work));
-    }
     // GetFullPathNameW, for a path that names no root of its own.
     std::string AbsolutePath(const std::string& path) const override;
     bool FolderExists(const std::string& path) const override;
@@ -28,7 +37,6 @@ public:
     // Refuses, before the system sees it, a last name that the system would not keep as typed (a
     // device name, a trailing dot or blank, a character it does not allow) and a path whose form
     // the rules refuse.
-    void CreateFolder(const std::string& path) override;
     Creation CreateFolderUnlessExists(const std::string& path) override;
     // The names, an entry in the way and a missing parent folder; not the rights or the space.
     Creation PredictCreation(const std::string& path) const override;

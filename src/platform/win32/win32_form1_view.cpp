@@ -565,13 +565,12 @@ void Win32Form1View::SetWindowIcon() {
     smallIcon_ = std::move(smallIcon);
 }
 
-void Win32Form1View::SetMouseIcon(const std::string& cursorFile) {
+void Win32Form1View::SetMouseIcon(std::string_view cursorBytes) {
     // A cursor that cannot be loaded leaves none: the buttons then show the default pointer.
     mouseIcon_ = Cursor();
     cursorBytes_.clear();
-    std::string bytes = ReadCursorFile(cursorFile);
-    mouseIcon_ = CursorFromBytes(bytes, CursorSize());
-    cursorBytes_ = std::move(bytes);
+    mouseIcon_ = CursorFromBytes(cursorBytes, CursorSize());
+    cursorBytes_ = cursorBytes;
 }
 
 void Win32Form1View::SetMousePointer(MousePointer pointer) {

@@ -79,7 +79,7 @@ public:
     void SetWindowCaption(const std::string& caption) override;
     void SetToolTip(ControlId control, const std::string& tip) override;
     void SetWindowIcon() override;
-    void SetMouseIcon(const std::string& cursorFile) override;
+    void SetMouseIcon(std::string_view cursorBytes) override;
     void SetMousePointer(MousePointer pointer) override;
     void SetBackColor(ControlId control, Colour colour) override;
     void EndProgram() override;

@@ -11,6 +11,7 @@
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_folder_menu.h"
 #include "platform/win32/win32_form1_view.h"
+#include "platform/win32/win32_helper_thread.h"
 #include "platform/win32/win32_journal_store.h"
 #include "platform/win32/win32_program_environment.h"
 #include "platform/win32/win32_settings_store.h"
@@ -73,7 +74,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     } catch (const std::exception&) {
         // Left empty: the files beside the program are then simply not found.
     }
-    Form1 form(Form1Ports{window, files, dialogs, pump, settings, shell, skin, journal, presets},
+    Form1 form(Form1Ports{window, PortsOf(files), dialogs, pump, settings, shell, skin, journal,
+                          presets, StartHelperThread},
                // The per-user install's folder is the user's own: the shipped samples always.
                Form1Environment{programFolder, kWindowsTraits, DecimalSeparator(),
                                 SeededUniformSource(SecondsSinceMidnight()), ""});

@@ -9,7 +9,9 @@
 #include <fstream>
 #include <functional>
 #include <sstream>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "engine/failure.h"
 
@@ -45,9 +47,35 @@ TEST_F(PosixFileSystemTest, TellsFoldersFilesAndNothingApart) {
     EXPECT_FALSE(files.PlainFileExists(At("dir")));
 }
 
+// Each gives its own true description, and none makes the read wait.
+TEST_F(PosixFileSystemTest, ReadsOnlyAnOrdinaryFileUnderTheLimit) {
+    const std::string path = At("HAND-M.CUR");
+    const std::vector<std::pair<std::function<void()>, std::string>> cases{
+        {[] {}, "File not found"},
+        {[&] { fs::create_directory(path); }, "Is a directory"},
+        {[&] { ::mkfifo(path.c_str(), 0600); }, "Not an ordinary file but a named pipe"},
+        {[&] { fs::create_symlink("nowhere", path); }, "The link leads to nothing"},
+        {[&] { std::ofstream(path) << std::string(kSmallFileLimit + 1, '\0'); },
+         "The file is larger than 1 MiB"},
+    };
+    for (const auto& [make, description] : cases) {
+        fs::remove_all(path);
+        make();
+        try {
+            files.ReadSmallFile(path, kSmallFileLimit);
+            ADD_FAILURE() << description;
+        } catch (const Failure& failure) {
+            EXPECT_EQ(std::string(failure.what()), description);
+        }
+    }
+    fs::remove_all(path);
+    std::ofstream(path) << std::string(kSmallFileLimit, 'x');
+    EXPECT_EQ(files.ReadSmallFile(path, kSmallFileLimit).size(), kSmallFileLimit);
+}
+
 TEST_F(PosixFileSystemTest, CreatesOnceAndSaysWhyItCannot) {
-    EXPECT_EQ(files.CreateFolderUnlessExists(At("a")), FileSystem::Creation::Created);
-    EXPECT_EQ(files.CreateFolderUnlessExists(At("a")), FileSystem::Creation::Existed);
+    EXPECT_EQ(files.CreateFolderUnlessExists(At("a")), Creation::Created);
+    EXPECT_EQ(files.CreateFolderUnlessExists(At("a")), Creation::Existed);
     std::ofstream(At("f")) << "x";
     const auto failure = [&](const std::string& path) {
         try {
@@ -61,7 +89,6 @@ TEST_F(PosixFileSystemTest, CreatesOnceAndSaysWhyItCannot) {
     EXPECT_EQ(failure(At("missing/child")), "No such file or directory");
     EXPECT_EQ(failure(At(std::string(256, 'n'))), "File name too long");
     EXPECT_EQ(failure(""), "No such file or directory");
-    EXPECT_THROW(files.CreateFolder(At("a")), Failure);
 }
 
 TEST_F(PosixFileSystemTest, APathWithANulInsideIsRefusedNotCutShort) {
@@ -80,9 +107,9 @@ TEST_F(PosixFileSystemTest, PredictsWhatTheCreationDoes) {
     fs::create_directory(At("dir"));
     fs::create_directory_symlink(At("dir"), At("linked"));
     ASSERT_EQ(::mkfifo(At("fifo").c_str(), 0600), 0);
-    const auto outcome = [](const std::function<FileSystem::Creation()>& creation) {
+    const auto outcome = [](const std::function<Creation()>& creation) {
         try {
-            return std::string(creation() == FileSystem::Creation::Created ? "Created" : "Existed");
+            return std::string(creation() == Creation::Created ? "Created" : "Existed");
         } catch (const Failure& failure) {
             return std::string(failure.what());
         }
@@ -130,7 +157,6 @@ TEST_F(PosixFileSystemTest, ListsTheFoldersInAFolderWithoutFollowingLinks) {
 
 // A folder that the run makes first: only its name can be foretold.
 TEST_F(PosixFileSystemTest, ForetellsNamesInAFolderStillToBeMade) {
-    using Creation = FileSystem::Creation;
     EXPECT_EQ(files.PredictCreationInPlannedFolder(At("new/deeper/x")), Creation::Created);
     EXPECT_EQ(files.PredictCreationInPlannedFolder(At("new/" + std::string(255, 'n'))),
               Creation::Created);
@@ -147,12 +173,12 @@ namespace {
 // After the run, anything may stand at a folder's name: only the same folder, still empty, is
 // removed, never what a link leads to, never what is inside.
 TEST_F(PosixFileSystemTest, RemovesOnlyTheSameEmptyFolder) {
-    using enum FileSystem::Removal;
+    using enum Removal;
     fs::create_directory(At("elsewhere"));
     const struct {
         const char* name;
         std::function<void(const fs::path&)> change;
-        FileSystem::Removal removal;
+        Removal removal;
     } cases[] = {
         {"untouched", [](const fs::path&) {}, Removed},
         {"filled", [](const fs::path& f) { std::ofstream(f / "note") << "x"; }, NotEmpty},
@@ -183,7 +209,7 @@ TEST_F(PosixFileSystemTest, RemovesOnlyTheSameEmptyFolder) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const fs::path folder = root / c.name;
-        files.CreateFolder(folder.string());
+        files.CreateFolderUnlessExists(folder.string());
         const FolderIdentity identity = files.IdentityOf(folder.string());
         c.change(folder);
         EXPECT_EQ(files.PredictRemoval(folder.string(), identity, 0, 0), c.removal);
@@ -199,16 +225,16 @@ TEST_F(PosixFileSystemTest, RemovesOnlyTheSameEmptyFolder) {
 // The folder's own path through a moved target or a link in its place leads elsewhere.
 TEST_F(PosixFileSystemTest, AMovedTargetLeavesNothingToRemoveThere) {
     fs::create_directory(At("target"));
-    files.CreateFolder(At("target/F"));
+    files.CreateFolderUnlessExists(At("target/F"));
     const FolderIdentity identity = files.IdentityOf(At("target/F"));
     fs::rename(At("target"), At("moved"));
-    EXPECT_EQ(files.RemoveEmptyFolder(At("target/F"), identity, 0), FileSystem::Removal::Gone);
+    EXPECT_EQ(files.RemoveEmptyFolder(At("target/F"), identity, 0), Removal::Gone);
     fs::create_directory(At("target"));
     fs::create_directory(At("target/F"));
-    EXPECT_EQ(files.RemoveEmptyFolder(At("target/F"), identity, 0), FileSystem::Removal::Changed);
+    EXPECT_EQ(files.RemoveEmptyFolder(At("target/F"), identity, 0), Removal::Changed);
     EXPECT_TRUE(fs::is_directory(At("moved/F")));
     EXPECT_EQ(files.PredictRemoval(At("moved"), files.IdentityOf(At("moved")), 0, 1),
-              FileSystem::Removal::Removed);
+              Removal::Removed);
 }
 
 // A series of removals opens the shared parent once: the folders checked and removed are those
@@ -217,18 +243,19 @@ TEST_F(PosixFileSystemTest, AMovedTargetLeavesNothingToRemoveThere) {
 TEST_F(PosixFileSystemTest, RemovalsShareTheParentTheyOpened) {
     fs::create_directories(At("target"));
     fs::create_directories(At("other"));
-    for (const char* name : {"target/A", "target/B", "other/C"}) files.CreateFolder(At(name));
+    for (const char* name : {"target/A", "target/B", "other/C"})
+        files.CreateFolderUnlessExists(At(name));
     const FolderIdentity b = files.IdentityOf(At("target/B"));
     const FolderIdentity c = files.IdentityOf(At("other/C"));
-    const std::unique_ptr<FileSystem::Removals> removals = files.StartRemovals();
+    const std::unique_ptr<FolderRemoval::Removals> removals = files.StartRemovals();
     EXPECT_EQ(removals->Remove(At("target/A"), files.IdentityOf(At("target/A")), 0),
-              FileSystem::Removal::Removed);
+              Removal::Removed);
     fs::rename(At("target"), At("moved"));
     fs::create_directories(At("target/B"));
-    EXPECT_EQ(removals->Remove(At("target/B"), b, 0), FileSystem::Removal::Removed);
+    EXPECT_EQ(removals->Remove(At("target/B"), b, 0), Removal::Removed);
     EXPECT_FALSE(fs::exists(At("moved/B")));
     EXPECT_TRUE(fs::is_directory(At("target/B")));
-    EXPECT_EQ(removals->Remove(At("other/C"), c, 0), FileSystem::Removal::Removed);
+    EXPECT_EQ(removals->Remove(At("other/C"), c, 0), Removal::Removed);
 }
 
 // The copy of a folder (the user's own sample folder).

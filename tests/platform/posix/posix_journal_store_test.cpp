@@ -11,6 +11,7 @@
 #include "engine/failure.h"
 #include "engine/run_journal.h"
 #include "platform/posix/posix_file_system.h"
+#include "platform/posix/posix_helper_thread.h"
 
 namespace quire {
 namespace {
@@ -34,7 +35,8 @@ TEST_F(PosixJournalStoreTest, KeepsOneJournalForTheUserAlone) {
     PosixFileSystem files;
     EXPECT_EQ(store.Open(), nullptr);
     for (const char* name : {"A", "B"}) {
-        RunJournal journal(files, store, DescribeRun(root.string(), "F#", false, 1, '/'), nullptr);
+        RunJournal journal(files, store, DescribeRun(root.string(), "F#", false, 1, '/'), nullptr,
+                           StartHelperThread);
         fs::create_directory(root / name);
         journal.FolderCreated((root / name).string());
         journal.Finish();

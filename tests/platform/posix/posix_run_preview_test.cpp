@@ -50,7 +50,7 @@ TEST_P(PosixRunPreview, GivesTheDryRunsRowsAndTotals) {
     RunPlan plan;
     plan.count = c.count;
     plan.subfolders = c.subfolders;
-    const RunPreview preview(files, plan, c.pattern, target, '/');
+    const RunPreview preview(files, &files, files, plan, c.pattern, target, '/');
     EXPECT_EQ(PreviewRows(preview), DryRun(files, plan, c.pattern, target, '/'));
     EXPECT_EQ(preview.Count(), c.totals);
 }

@@ -17,6 +17,7 @@
 #include "engine/run_journal.h"
 #include "engine/undo.h"
 #include "platform/posix/posix_file_system.h"
+#include "platform/posix/posix_helper_thread.h"
 #include "platform/posix/posix_journal_store.h"
 
 namespace quire {
@@ -49,11 +50,12 @@ protected:
         store = std::make_unique<PosixJournalStore>((root / "state").string());
         const std::string target = (root / "t").string();
         fs::create_directory(target);
-        RunJournal journal(files, *store, DescribeRun(target, "F ###", false, 200, '/'), nullptr);
+        RunJournal journal(files, *store, DescribeRun(target, "F ###", false, 200, '/'), nullptr,
+                           StartHelperThread);
         for (int i = 0; i < 200; ++i) {
             const std::string folder = target + "/F " + std::to_string(i);
             for (const std::string& path : {folder, folder + "/a", folder + "/a/b"}) {
-                files.CreateFolder(path);
+                files.CreateFolderUnlessExists(path);
                 journal.FolderCreated(path);
                 made.push_back(path);
             }
@@ -70,7 +72,7 @@ TEST_F(PosixUndoTest, RemovesInsideFirstAndTellsEveryFolderLastFirst) {
     fs::remove(made[3 * 11 + 2]);
     fs::create_directory(made[3 * 11 + 2]);
     Recorder host;
-    const std::optional<UndoResult> result = UndoLastRun(files, *store, host, false);
+    const std::optional<UndoResult> result = UndoLastRun(files, files, files, *store, host, false);
     ASSERT_TRUE(result);
     EXPECT_EQ(result->removed, 594);
     EXPECT_EQ(result->kept, 6);
@@ -92,7 +94,7 @@ TEST_F(PosixUndoTest, RemovesInsideFirstAndTellsEveryFolderLastFirst) {
 TEST_F(PosixUndoTest, AStoppedUndoTellsWhatItRemoved) {
     Recorder host;
     host.stopAt = 100;
-    const std::optional<UndoResult> result = UndoLastRun(files, *store, host, false);
+    const std::optional<UndoResult> result = UndoLastRun(files, files, files, *store, host, false);
     ASSERT_TRUE(result);
     EXPECT_TRUE(result->stopped);
     EXPECT_GE(result->removed, 100);
@@ -102,7 +104,7 @@ TEST_F(PosixUndoTest, AStoppedUndoTellsWhatItRemoved) {
     for (const auto& [path, reason] : host.told) EXPECT_FALSE(fs::exists(path)) << path;
     EXPECT_EQ(LastRunToUndo(*store)->folders, 600 - result->removed);
     Recorder next;
-    const std::optional<UndoResult> rest = UndoLastRun(files, *store, next, false);
+    const std::optional<UndoResult> rest = UndoLastRun(files, files, files, *store, next, false);
     EXPECT_EQ(rest->removed, 600 - result->removed);
     EXPECT_EQ(rest->kept, 0);
     for (const std::string& path : made) EXPECT_FALSE(fs::exists(path)) << path;
@@ -112,8 +114,9 @@ TEST_F(PosixUndoTest, AStoppedUndoTellsWhatItRemoved) {
 TEST_F(PosixUndoTest, ARunInProgressHoldsItsJournal) {
     const std::string target = (root / "t").string();
     {
-        RunJournal journal(files, *store, DescribeRun(target, "G #", false, 1, '/'), nullptr);
-        files.CreateFolder(target + "/G 1");
+        RunJournal journal(files, *store, DescribeRun(target, "G #", false, 1, '/'), nullptr,
+                           StartHelperThread);
+        files.CreateFolderUnlessExists(target + "/G 1");
         journal.FolderCreated(target + "/G 1");
         Recorder host;
         // The journal's thread publishes it within the flush interval.
@@ -121,18 +124,18 @@ TEST_F(PosixUndoTest, ARunInProgressHoldsItsJournal) {
         bool busy = false;
         while (!busy && std::chrono::steady_clock::now() < deadline) {
             try {
-                UndoLastRun(files, *store, host, true);
+                UndoLastRun(files, files, files, *store, host, true);
             } catch (const JournalBusy&) {
                 busy = true;
             }
         }
         EXPECT_TRUE(busy);
-        EXPECT_THROW(UndoLastRun(files, *store, host, false), JournalBusy);
+        EXPECT_THROW(UndoLastRun(files, files, files, *store, host, false), JournalBusy);
         EXPECT_TRUE(fs::is_directory(target + "/G 1"));
         journal.Finish();
     }
     Recorder host;
-    EXPECT_EQ(UndoLastRun(files, *store, host, false)->removed, 1);
+    EXPECT_EQ(UndoLastRun(files, files, files, *store, host, false)->removed, 1);
 }
 
 // A journal others could have changed is not acted on.
@@ -158,9 +161,9 @@ TEST_F(PosixUndoTest, AJournalOthersCouldChangeIsRefused) {
         }
         c.change();
         Recorder host;
-        EXPECT_THROW(UndoLastRun(files, *store, host, true), Failure);
+        EXPECT_THROW(UndoLastRun(files, files, files, *store, host, true), Failure);
         c.undo();
-        EXPECT_TRUE(UndoLastRun(files, *store, host, true));
+        EXPECT_TRUE(UndoLastRun(files, files, files, *store, host, true));
     }
 }
 
@@ -170,16 +173,17 @@ TEST_F(PosixUndoTest, ARelativeTargetIsUndoneFromAnywhere) {
     fs::create_directory(root / "r");
     fs::current_path(root);
     {
-        RunJournal journal(files, *store, DescribeRun("r", "F #", false, 2, '/'), nullptr);
+        RunJournal journal(files, *store, DescribeRun("r", "F #", false, 2, '/'), nullptr,
+                           StartHelperThread);
         for (const char* path : {"r/F 1", "r/F 2"}) {
-            files.CreateFolder(path);
+            files.CreateFolderUnlessExists(path);
             journal.FolderCreated(path);
         }
         journal.Finish();
     }
     fs::current_path("/");
     Recorder host;
-    const std::optional<UndoResult> result = UndoLastRun(files, *store, host, false);
+    const std::optional<UndoResult> result = UndoLastRun(files, files, files, *store, host, false);
     fs::current_path(before);
     EXPECT_EQ(result->removed, 2);
     EXPECT_TRUE(fs::is_empty(root / "r"));
@@ -189,18 +193,19 @@ TEST_F(PosixUndoTest, ARelativeTargetIsUndoneFromAnywhere) {
 TEST_F(PosixUndoTest, AFolderSpeltTwoWaysIsUndoneInsideFirst) {
     const std::string target = (root / "t").string();
     {
-        RunJournal journal(files, *store, DescribeRun(target, "B/#", false, 300, '/'), nullptr);
-        files.CreateFolder(target + "/B");
+        RunJournal journal(files, *store, DescribeRun(target, "B/#", false, 300, '/'), nullptr,
+                           StartHelperThread);
+        files.CreateFolderUnlessExists(target + "/B");
         journal.FolderCreated(target + "/B");
         for (int i = 1; i <= 300; ++i) {
             const std::string path = target + "/./B/" + std::to_string(i);
-            files.CreateFolder(path);
+            files.CreateFolderUnlessExists(path);
             journal.FolderCreated(path);
         }
         journal.Finish();
     }
     Recorder host;
-    const std::optional<UndoResult> result = UndoLastRun(files, *store, host, false);
+    const std::optional<UndoResult> result = UndoLastRun(files, files, files, *store, host, false);
     EXPECT_EQ(result->removed, 301);
     EXPECT_EQ(result->kept, 0);
     EXPECT_FALSE(fs::exists(target + "/B"));
@@ -219,9 +224,10 @@ TEST_F(PosixUndoTest, WithoutBirthTimesAFolderMadeAgainIsKept) {
     if (::geteuid() != 0 || std::system(make.c_str()) != 0) GTEST_SKIP() << "no loop mount";
     const std::string target = mounted.string();
     {
-        RunJournal journal(files, *store, DescribeRun(target, "F #", false, 3, '/'), nullptr);
+        RunJournal journal(files, *store, DescribeRun(target, "F #", false, 3, '/'), nullptr,
+                           StartHelperThread);
         for (const char* name : {"/F 1", "/F 1/A", "/F 2", "/F 3"}) {
-            files.CreateFolder(target + name);
+            files.CreateFolderUnlessExists(target + name);
             journal.FolderCreated(target + name);
         }
         // The file system keeps whole seconds: the run's folders are older than its end by more.
@@ -232,8 +238,8 @@ TEST_F(PosixUndoTest, WithoutBirthTimesAFolderMadeAgainIsKept) {
     fs::remove(target + "/F 2");
     fs::create_directory(target + "/F 2");
     Recorder host;
-    const std::optional<UndoResult> dry = UndoLastRun(files, *store, host, true);
-    const std::optional<UndoResult> result = UndoLastRun(files, *store, host, false);
+    const std::optional<UndoResult> dry = UndoLastRun(files, files, files, *store, host, true);
+    const std::optional<UndoResult> result = UndoLastRun(files, files, files, *store, host, false);
     const bool kept = fs::is_directory(target + "/F 2");
     const bool others = fs::exists(target + "/F 1") || fs::exists(target + "/F 3");
     ::umount(mounted.c_str());

@@ -12,10 +12,10 @@ namespace {
 const QString kAssets = QStringLiteral(QUIRE_ASSETS_DIR);
 
 TEST(QtAssets, TheHandCursorIsA32PixelCursorWithItsHotspotOnTheImage) {
-    const QString path = kAssets + QStringLiteral("/HAND-M.CUR");
-    const QCursor cursor = LoadCursorFile(path.toStdString());
+    const QByteArray bytes = test::ReadFile(kAssets + QStringLiteral("/HAND-M.CUR"));
+    const QCursor cursor =
+        CursorFromBytes({bytes.constData(), static_cast<std::size_t>(bytes.size())});
     EXPECT_EQ(cursor.pixmap().size(), QSize(32, 32));
-    const QByteArray bytes = test::ReadFile(path);
     const QPoint hotspot(static_cast<unsigned char>(bytes[10]),
                          static_cast<unsigned char>(bytes[12]));
     EXPECT_EQ(cursor.hotSpot(), hotspot);

@@ -95,51 +95,37 @@ TEST_F(QtView, BackColorResolvesSystemColours) {
     EXPECT_EQ(Window().palette().color(QPalette::Window), QColor(255, 0, 0));
 }
 
+// The bytes as the view is given them.
+std::string_view Bytes(const QByteArray& bytes) {
+    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
 TEST(QtCursorFile, ACursorFileGivesItsImageAndTheHotspotOfItsDirectory) {
-    test::TempFolder folder;
-    test::WriteFile(folder.Sub("HAND-M.CUR"), test::CursorFileBytes(9, 3));
-    const QCursor cursor = LoadCursorFile(folder.Sub("HAND-M.CUR"));
+    const QCursor cursor = CursorFromBytes(Bytes(test::CursorFileBytes(9, 3)));
     EXPECT_EQ(cursor.shape(), Qt::BitmapCursor);
     EXPECT_EQ(cursor.hotSpot(), QPoint(9, 3));
     EXPECT_EQ(cursor.pixmap().size(), QSize(32, 32));
 }
 
-// Each gives its own true description, and none makes the load wait.
-TEST(QtCursorFile, WhatIsNoCursorFailsWithItsOwnDescription) {
-    test::TempFolder folder;
-    const std::string path = folder.Sub("HAND-M.CUR");
+TEST(QtCursorFile, BytesThatAreNoCursorAreAnInvalidPicture) {
     QByteArray icon = test::CursorFileBytes(0, 0);
     icon[2] = 1;  // an icon, not a cursor
-    const std::vector<std::pair<std::function<void()>, std::string>> cases{
-        {[] {}, "File not found"},
-        {[&] { test::WriteFile(path, "not a cursor at all, just some text"); }, "Invalid picture"},
-        {[&] { test::WriteFile(path, icon); }, "Invalid picture"},
-        {[&] { test::WriteFile(path, test::CursorFileBytes(0, 0).left(40)); }, "Invalid picture"},
-        {[&] { QDir().mkpath(QString::fromStdString(path)); }, "Is a directory"},
-        {[&] { ::mkfifo(path.c_str(), 0600); }, "Not an ordinary file but a named pipe"},
-        {[&] { EXPECT_EQ(::symlink("nowhere", path.c_str()), 0); }, "The link leads to nothing"},
-        {[&] { test::WriteFile(path, QByteArray(1024 * 1024 + 1, '\0')); },
-         "The file is larger than 1 MiB"},
-    };
-    for (const auto& [make, description] : cases) {
-        QDir(QString::fromStdString(path)).removeRecursively();
-        QFile::remove(QString::fromStdString(path));
-        make();
+    for (const QByteArray& bytes : {QByteArray("not a cursor at all, just some text"), icon,
+                                    test::CursorFileBytes(0, 0).left(40), QByteArray()}) {
         try {
-            LoadCursorFile(path);
-            ADD_FAILURE() << description;
+            CursorFromBytes(Bytes(bytes));
+            ADD_FAILURE() << bytes.size();
         } catch (const Failure& failure) {
-            EXPECT_EQ(std::string(failure.what()), description);
+            EXPECT_EQ(std::string(failure.what()), "Invalid picture");
         }
     }
 }
 
 // At 144 and 192 dpi the hand keeps its size on the screen: 48 and 64 of the screen's pixels.
 TEST(QtCursorFile, IsDrawnForTheScreensPixels) {
-    test::TempFolder folder;
-    test::WriteFile(folder.Sub("HAND-M.CUR"), test::CursorFileBytes(9, 3));
+    const QByteArray bytes = test::CursorFileBytes(9, 3);
     for (const qreal ratio : {1.0, 1.5, 2.0}) {
-        const QCursor cursor = LoadCursorFile(folder.Sub("HAND-M.CUR"), ratio);
+        const QCursor cursor = CursorFromBytes(Bytes(bytes), ratio);
         EXPECT_EQ(cursor.pixmap().size(), QSize(32, 32) * ratio) << ratio;
         EXPECT_EQ(cursor.pixmap().devicePixelRatio(), ratio);
         EXPECT_EQ(cursor.hotSpot(), QPoint(9, 3)) << "in the image's own units";
@@ -147,16 +133,13 @@ TEST(QtCursorFile, IsDrawnForTheScreensPixels) {
 }
 
 TEST(QtCursorFile, AHotspotOutsideTheImageIsKeptOnIt) {
-    test::TempFolder folder;
-    test::WriteFile(folder.Sub("c.cur"), test::CursorFileBytes(500, 40));
-    EXPECT_EQ(LoadCursorFile(folder.Sub("c.cur")).hotSpot(), QPoint(31, 31));
+    EXPECT_EQ(CursorFromBytes(Bytes(test::CursorFileBytes(500, 40))).hotSpot(), QPoint(31, 31));
 }
 
 TEST_F(QtView, CustomPointerShowsTheMouseIconDefaultShowsTheArrow) {
     View().SetMousePointer(MousePointer::Custom);
     EXPECT_EQ(Window().cursor().shape(), Qt::ArrowCursor) << "no image: the default pointer";
-    test::WriteFile(fixture_.programFolder.Sub("HAND-M.CUR"), test::CursorFileBytes(5, 1));
-    View().SetMouseIcon(fixture_.programFolder.Sub("HAND-M.CUR"));
+    View().SetMouseIcon(Bytes(test::CursorFileBytes(5, 1)));
     View().SetMousePointer(MousePointer::Custom);
     EXPECT_EQ(Window().cursor().shape(), Qt::BitmapCursor);
     EXPECT_EQ(Window().cursor().hotSpot(), QPoint(5, 1));
@@ -166,8 +149,7 @@ TEST_F(QtView, CustomPointerShowsTheMouseIconDefaultShowsTheArrow) {
 
 // Runs at scale factors of 1.5 and 2 as well.
 TEST_F(QtView, TheHandIsDrawnForTheWindowsScreen) {
-    test::WriteFile(fixture_.programFolder.Sub("HAND-M.CUR"), test::CursorFileBytes(5, 1));
-    View().SetMouseIcon(fixture_.programFolder.Sub("HAND-M.CUR"));
+    View().SetMouseIcon(Bytes(test::CursorFileBytes(5, 1)));
     View().SetMousePointer(MousePointer::Custom);
     const qreal ratio = Window().devicePixelRatioF();
     EXPECT_EQ(Window().cursor().pixmap().size(), (QSizeF(32, 32) * ratio).toSize());
@@ -188,14 +170,14 @@ TEST_F(QtView, TheHandFollowsTheWindowToAScreenOfAnotherScale) {
     }
     std::filesystem::remove(fixture_.programFolder.Sub("HAND-M.CUR"));
     Window().windowHandle()->setScreen(screens[0]);
-    EXPECT_EQ(Window().cursor().pixmap().size(), QSize(64, 64)) << "a file gone keeps the hand";
+    EXPECT_EQ(Window().cursor().pixmap().size(),
+              (QSizeF(32, 32) * screens[0]->devicePixelRatio()).toSize())
+        << "the hand's bytes are kept: a file gone still follows the screen";
 }
 
 TEST_F(QtView, AFileThatIsNoCursorFailsAndLeavesNoCustomImage) {
-    test::WriteFile(fixture_.programFolder.Sub("HAND-M.CUR"), test::CursorFileBytes(5, 1));
-    View().SetMouseIcon(fixture_.programFolder.Sub("HAND-M.CUR"));
-    test::WriteFile(fixture_.programFolder.Sub("HAND-M.CUR"), "text");
-    EXPECT_THROW(View().SetMouseIcon(fixture_.programFolder.Sub("HAND-M.CUR")), Failure);
+    View().SetMouseIcon(Bytes(test::CursorFileBytes(5, 1)));
+    EXPECT_THROW(View().SetMouseIcon("text"), Failure);
     View().SetMousePointer(MousePointer::Custom);
     EXPECT_EQ(Window().cursor().shape(), Qt::ArrowCursor);
 }

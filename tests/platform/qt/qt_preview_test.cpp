@@ -88,7 +88,7 @@ TEST_F(QtPreview, EveryTextFitsAtThisScale) {
     RunPlan plan;
     plan.count = 3;
     const PosixFileSystem files;
-    const RunPreview preview(files, plan, "P #", target_.Path(), '/');
+    const RunPreview preview(files, &files, files, plan, "P #", target_.Path(), '/');
     PreviewList list(preview);
     QtPreviewView view(program_.Window());
     test::ModalAnswerer answerer([&](QWidget& dialog) {

@@ -222,7 +222,7 @@ TEST_F(Win32Cli, AConsoleEventStopsARunWaitingOnItsList) {
     std::ostringstream out;
     std::ostringstream err;
     cli::CliContext context{
-        files, out, err, cli::StopSignal, false, '\\', [](const std::string& file) {
+        PortsOf(files), out, err, cli::StopSignal, false, '\\', [](const std::string& file) {
             return cli::OpenNamesInput(file);
         }};
     cli::RunOptions options;

@@ -41,16 +41,16 @@ TEST_F(Win32FileSystemTest, FolderExistsOnlyForFolders) {
 }
 
 TEST_F(Win32FileSystemTest, CreatesExactlyTheLastComponent) {
-    files.CreateFolder(scratch / "Folder 001");
+    files.CreateFolderUnlessExists(scratch / "Folder 001");
     EXPECT_TRUE(files.FolderExists(scratch / "Folder 001"));
-    EXPECT_THROW(files.CreateFolder(scratch / "missing\\Folder 001"), Failure);
+    EXPECT_THROW(files.CreateFolderUnlessExists(scratch / "missing\\Folder 001"), Failure);
     EXPECT_FALSE(files.FolderExists(scratch / "missing"));
 }
 
 TEST_F(Win32FileSystemTest, FailureCarriesThePlatformsDescription) {
     WriteFile(scratch / "Folder 002");
     try {
-        files.CreateFolder(scratch / "Folder 002");
+        files.CreateFolderUnlessExists(scratch / "Folder 002");
         FAIL() << "a file of that name must make the creation fail";
     } catch (const Failure& failure) {
         const std::string text = failure.what();
@@ -61,7 +61,6 @@ TEST_F(Win32FileSystemTest, FailureCarriesThePlatformsDescription) {
 }
 
 TEST_F(Win32FileSystemTest, CreateUnlessExistsSkipsFoldersButNotFiles) {
-    using Creation = FileSystem::Creation;
     EXPECT_EQ(files.CreateFolderUnlessExists(scratch / "a"), Creation::Created);
     EXPECT_EQ(files.CreateFolderUnlessExists(scratch / "a"), Creation::Existed);
     WriteFile(scratch / "b");
@@ -71,7 +70,7 @@ TEST_F(Win32FileSystemTest, CreateUnlessExistsSkipsFoldersButNotFiles) {
 
 TEST_F(Win32FileSystemTest, NamesOutsideTheAnsiCodePageAreCreatedExactly) {
     const std::string name = "Akte \xC3\x84rger \xE2\x9C\x93 \xE6\x97\xA5\xE6\x9C\xAC 001";
-    files.CreateFolder(scratch / name);
+    files.CreateFolderUnlessExists(scratch / name);
     WIN32_FIND_DATAW found{};
     HANDLE search = FindFirstFileW(Wide(scratch / "Akte*").c_str(), &found);
     ASSERT_NE(search, INVALID_HANDLE_VALUE);
@@ -83,10 +82,9 @@ TEST_F(Win32FileSystemTest, NamesOutsideTheAnsiCodePageAreCreatedExactly) {
 TEST_F(Win32FileSystemTest, PathWithANulInsideIsRefusedNotCutShort) {
     const std::string cut = scratch / "Folder";
     const std::string withNul = cut + std::string(1, '\0') + "001";
-    EXPECT_THROW(files.CreateFolder(withNul), Failure);
     EXPECT_THROW(files.CreateFolderUnlessExists(withNul), Failure);
     EXPECT_FALSE(files.FolderExists(cut));  // nothing was created under the shortened name
-    files.CreateFolder(cut);
+    files.CreateFolderUnlessExists(cut);
     EXPECT_FALSE(files.FolderExists(withNul));
     EXPECT_FALSE(files.PathExists(withNul));
     EXPECT_FALSE(files.PlainFileExists(withNul));
@@ -104,7 +102,7 @@ TEST_F(Win32FileSystemTest, PlainFileIsNeitherFolderNorHiddenNorSystem) {
     WriteFile(scratch / "readonly", FILE_ATTRIBUTE_READONLY);
     WriteFile(scratch / "hidden", FILE_ATTRIBUTE_HIDDEN);
     WriteFile(scratch / "system", FILE_ATTRIBUTE_SYSTEM);
-    files.CreateFolder(scratch / "o.cjs");
+    files.CreateFolderUnlessExists(scratch / "o.cjs");
     EXPECT_TRUE(files.PlainFileExists(scratch / "plain"));
     EXPECT_TRUE(files.PlainFileExists(scratch / "readonly"));
     EXPECT_FALSE(files.PlainFileExists(scratch / "hidden"));
@@ -158,11 +156,11 @@ namespace {
 // What stands at a folder's name after it was made decides whether it may be removed: only the
 // same folder, still empty, is; nothing else is touched.
 TEST_F(Win32FileSystemTest, RemovesOnlyTheSameEmptyFolder) {
-    using enum FileSystem::Removal;
+    using enum Removal;
     const struct {
         const char* name;
         void (*change)(const std::string& folder);
-        FileSystem::Removal removal;
+        Removal removal;
     } cases[] = {
         {"untouched", [](const std::string&) {}, Removed},
         {"filled", [](const std::string& folder) { WriteFile(folder + "\\note.txt"); }, NotEmpty},
@@ -185,7 +183,7 @@ TEST_F(Win32FileSystemTest, RemovesOnlyTheSameEmptyFolder) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const std::string folder = scratch / c.name;
-        files.CreateFolder(folder);
+        files.CreateFolderUnlessExists(folder);
         const FolderIdentity identity = files.IdentityOf(folder);
         EXPECT_EQ(files.IdentityOf(folder), identity);
         c.change(folder);
@@ -193,8 +191,8 @@ TEST_F(Win32FileSystemTest, RemovesOnlyTheSameEmptyFolder) {
         EXPECT_EQ(files.RemoveEmptyFolder(folder, identity, 0), c.removal);
         EXPECT_EQ(files.PathExists(folder), c.removal != Removed && c.removal != Gone);
     }
-    files.CreateFolder(scratch / "a");
-    files.CreateFolder(scratch / "b");
+    files.CreateFolderUnlessExists(scratch / "a");
+    files.CreateFolderUnlessExists(scratch / "b");
     EXPECT_NE(files.IdentityOf(scratch / "a"), files.IdentityOf(scratch / "b"));
     EXPECT_THROW(files.IdentityOf(scratch / "replaced by a file"), Failure);
     EXPECT_THROW(files.IdentityOf(scratch / "missing"), Failure);
@@ -202,11 +200,11 @@ TEST_F(Win32FileSystemTest, RemovesOnlyTheSameEmptyFolder) {
 
 // A dry run foresees a folder emptied by the removals before it.
 TEST_F(Win32FileSystemTest, PredictsARemovalAfterTheEntriesRemovedFirst) {
-    files.CreateFolder(scratch / "F");
-    files.CreateFolder(scratch / "F\\A");
+    files.CreateFolderUnlessExists(scratch / "F");
+    files.CreateFolderUnlessExists(scratch / "F\\A");
     const FolderIdentity identity = files.IdentityOf(scratch / "F");
-    EXPECT_EQ(files.PredictRemoval(scratch / "F", identity, 0, 0), FileSystem::Removal::NotEmpty);
-    EXPECT_EQ(files.PredictRemoval(scratch / "F", identity, 0, 1), FileSystem::Removal::Removed);
+    EXPECT_EQ(files.PredictRemoval(scratch / "F", identity, 0, 0), Removal::NotEmpty);
+    EXPECT_EQ(files.PredictRemoval(scratch / "F", identity, 0, 1), Removal::Removed);
     EXPECT_TRUE(files.FolderExists(scratch / "F\\A"));
 }
 
@@ -214,12 +212,12 @@ TEST_F(Win32FileSystemTest, PredictsARemovalAfterTheEntriesRemovedFirst) {
 // folder that cannot be read is a Failure, not an empty listing.
 TEST_F(Win32FileSystemTest, ListsEveryEntryOfAFolderOnce) {
     const std::string surrogates = "Ordner \xF0\x9F\x93\x81 \xF0\x9D\x84\x9E";  // outside the BMP
-    files.CreateFolder(scratch / "full");
-    files.CreateFolder(scratch / "full\\Sub");
-    files.CreateFolder(scratch / ("full\\" + surrogates));
+    files.CreateFolderUnlessExists(scratch / "full");
+    files.CreateFolderUnlessExists(scratch / "full\\Sub");
+    files.CreateFolderUnlessExists(scratch / ("full\\" + surrogates));
     WriteFile(scratch / "full\\note.txt");
     WriteFile(scratch / "full\\hidden", FILE_ATTRIBUTE_HIDDEN);
-    files.CreateFolder(scratch / "empty");
+    files.CreateFolderUnlessExists(scratch / "empty");
     WriteFile(scratch / "file");
     const struct {
         const char* name;
@@ -260,7 +258,7 @@ TEST_F(Win32FileSystemTest, ListsEveryEntryOfAFolderOnce) {
 // The preview answers from listings; a name Windows refuses by its form alone, shorter than one
 // it accepted, must still be foretold to fail as the run would fail it.
 TEST_F(Win32FileSystemTest, APreviewFailsTheNamesTheRunWouldFail) {
-    files.CreateFolder(scratch / "kept");
+    files.CreateFolderUnlessExists(scratch / "kept");
     const std::string lines = "longer name\nCON\nnul.txt\nab.\nab \nkept\nx\n";
     MemorySource source(lines);
     MemorySource again(lines);
@@ -268,7 +266,7 @@ TEST_F(Win32FileSystemTest, APreviewFailsTheNamesTheRunWouldFail) {
     NameList namesAgain(again);
     RunPlan plan;
     plan.names = &names;
-    const RunPreview preview(files, plan, "", scratch.Path(), '\\');
+    const RunPreview preview(files, &files, files, plan, "", scratch.Path(), '\\');
     plan.names = &namesAgain;
     EXPECT_EQ(PreviewRows(preview), DryRun(files, plan, "", scratch.Path(), '\\'));
     EXPECT_EQ(preview.Count(), (RunPreview::Totals{2, 1, 4}));

@@ -12,6 +12,7 @@
 #include "platform/win32/win32_event_pump.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_form1_view.h"
+#include "platform/win32/win32_helper_thread.h"
 #include "platform/win32/win32_settings_store.h"
 #include "ui/form1.h"
 #include "ui/theme_skin.h"
@@ -31,22 +32,31 @@ private:
 struct Form1Harness {
     // `programFolder` stands for the folder beside the program (cursor, theme, samples);
     // `highContrast` stands for Windows' high-contrast mode, which Wine never turns on.
-    explicit Form1Harness(std::string programFolder, FileSystem* files = nullptr,
+    // `creation`, where given, makes the run's folders.
+    explicit Form1Harness(std::string programFolder, FolderCreation* creation = nullptr,
                           bool highContrast = false)
         : window(
               GetModuleHandleW(nullptr), [this] { ++endProgramCalls; },
               [highContrast] { return highContrast; }),
           pump(window),
           painter(window),
-          skin(painter, files != nullptr ? *files : realFiles),
-          form(Form1Ports{window, files != nullptr ? *files : realFiles, dialogs, pump, settings,
-                          shell, skin, journal, presets},
+          skin(painter, realFiles),
+          form(Form1Ports{window, PortsOf(realFiles, creation), dialogs, pump, settings, shell,
+                          skin, journal, presets, StartHelperThread},
                Form1Environment{std::move(programFolder), kWindowsTraits, ".", [] { return 0.5; },
                                 ""}) {
         window.Attach(form);
     }
 
     HWND Control(ControlId id) const { return window.Control(id); }
+
+    static FilePorts PortsOf(Win32FileSystem& files, FolderCreation* creation) {
+        FilePorts ports = quire::PortsOf(files);
+        return {ports.lookup,   creation != nullptr ? *creation : files,
+                ports.forecast, ports.identities,
+                ports.removal,  ports.small,
+                ports.listing,  ports.copies};
+    }
 
     // Clicks a push button as the mouse would, refusing one that the user could not click.
     void Click(ControlId id) {

@@ -173,24 +173,13 @@ TEST_F(Form1OnWin32Test, AnInvalidTargetIsRefusedBeforeAnythingIsCreated) {
 }
 
 // Closes the window from inside the run, after the first folder, as a user's click would.
-class ClosingFileSystem final : public FileSystem {
+class ClosingCreation final : public FolderCreation {
 public:
-    explicit ClosingFileSystem(HWND& window) : window_(window) {}
-    bool FolderExists(const std::string& path) const override { return real.FolderExists(path); }
-    void CreateFolder(const std::string& path) override {
-        real.CreateFolder(path);
-        PostMessageW(window_, WM_CLOSE, 0, 0);
-    }
+    explicit ClosingCreation(HWND& window) : window_(window) {}
     Creation CreateFolderUnlessExists(const std::string& path) override {
-        CreateFolder(path);
+        real.CreateFolderUnlessExists(path);
+        PostMessageW(window_, WM_CLOSE, 0, 0);
         return Creation::Created;
-    }
-    bool PathExists(const std::string& path) const override { return real.PathExists(path); }
-    bool PlainFileExists(const std::string& path) const override {
-        return real.PlainFileExists(path);
-    }
-    std::string ReadSmallFile(const std::string& path, std::size_t limit) const override {
-        return real.ReadSmallFile(path, limit);
     }
     Win32FileSystem real;
 
@@ -256,7 +245,7 @@ TEST_F(Form1OnWin32Test, TheSystemMenuUndoesTheLastRunAfterAskingButNotDuringARu
 TEST(Form1ClosingTest, ClosingDuringARunEndsItAtOnce) {
     ScratchFolder program, target;
     HWND window = nullptr;
-    ClosingFileSystem files(window);
+    ClosingCreation files(window);
     Form1Harness harness(program.Path(), &files);
     window = harness.window.Handle();
     harness.form.Form_Load();

@@ -8,6 +8,8 @@
 #include <string>
 
 #include "engine/failure.h"
+#include "engine/small_files.h"
+#include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_form1_view.h"
 #include "platform/win32/win32_program_environment.h"
 #include "platform/win32/win32_window_ids.h"
@@ -65,7 +67,8 @@ LRESULT CALLBACK RefuseCreation(int code, WPARAM window, LPARAM detail) {
 
 void MakeShowAndClose() {
     Win32Form1View window(GetModuleHandleW(nullptr), [] {});
-    window.SetMouseIcon(ProgramFolder() + "\\HAND-M.CUR");
+    window.SetMouseIcon(
+        Win32FileSystem().ReadSmallFile(ProgramFolder() + "\\HAND-M.CUR", kSmallFileLimit));
     window.Show();  // paints the face, the frames and the push buttons
     testing::PumpPending();
 }

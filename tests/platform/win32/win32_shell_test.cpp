@@ -85,7 +85,7 @@ TEST(Win32Shell, OpensTheFolderTheRunUsedAsAnItemOrNothing) {
     Win32FileSystem files;
     for (const char* folder : {"%SystemRoot%", "%SystemRoot%\\system32",
                                "%SystemRoot%\\system32\\winver.exe", "a^&b %PATH%", "w"}) {
-        files.CreateFolder(scratch / folder);
+        files.CreateFolderUnlessExists(scratch / folder);
     }
     CloseHandle(CreateFileW(Wide(scratch / "note.txt").c_str(), GENERIC_WRITE, 0, nullptr,
                             CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));

@@ -93,12 +93,13 @@ TEST(TargetForms, EachIsMadeWhereTheCheckSaidOrRefusedOrATrueFailure) {
     testing::ScratchFolder scratch;
     const std::optional<WineVolumes> wine = MakeWineVolumes();
     Win32FileSystem files;
-    for (const char* folder : {"w", "%TEMP%", "sub"}) files.CreateFolder(scratch / folder);
+    for (const char* folder : {"w", "%TEMP%", "sub"})
+        files.CreateFolderUnlessExists(scratch / folder);
     CloseHandle(CreateFileW(Wide(scratch / "note").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                             FILE_ATTRIBUTE_NORMAL, nullptr));
     std::string deep = "<S>";
     while (deep.size() < 300) {
-        files.CreateFolder(scratch.Path() + (deep += "\\abcdefghij").substr(3));
+        files.CreateFolderUnlessExists(scratch.Path() + (deep += "\\abcdefghij").substr(3));
     }
     wchar_t current[MAX_PATH];
     GetCurrentDirectoryW(MAX_PATH, current);
@@ -187,7 +188,13 @@ TEST(TargetForms, EachIsMadeWhereTheCheckSaidOrRefusedOrATrueFailure) {
                 Recorder recorder;
                 recorder.pattern = row.pattern;
                 recorder.target = target;
-                RunCreationLoop(files, recorder, 1, '\\', predictOnly);
+                RunPlan plan;
+                plan.count = 1;
+                if (predictOnly) {
+                    ForeseeCreationLoop(files, files, recorder, plan, '\\');
+                } else {
+                    RunCreationLoop(files, recorder, plan, '\\');
+                }
                 return recorder.outcomes;
             };
             const std::vector<std::string> planned = outcomes(true);
