@@ -29,6 +29,11 @@ public:
     // nothing is there, when something other than a folder is, or when it cannot be examined.
     virtual FolderIdentity IdentityOf(const std::string& path) const = 0;
 
+    // IdentityOf a folder this program has just created at `path`, for the journal. A new folder is
+    // never a mount point, so a platform may take its volume from its parent's, asked once for
+    // the many folders a run makes side by side.
+    virtual FolderIdentity IdentityOfCreated(const std::string& path) const = 0;
+
     // `path` as a full path: one relative to the current folder has that folder's path before it.
     // Throws Failure when the current folder has no path (it was removed).
     virtual std::string AbsolutePath(const std::string& path) const = 0;

@@ -53,7 +53,7 @@ void JournalWriter::Guarded(Step step) {
 void JournalWriter::Add(const std::string& path) {
     FolderIdentity identity;
     try {
-        identity = files_.IdentityOf(path);
+        identity = files_.IdentityOfCreated(path);
     } catch (const Failure&) {
         return;  // gone again already: there is nothing undo could remove
     }

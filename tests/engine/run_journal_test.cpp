@@ -45,6 +45,9 @@ public:
         const std::lock_guard held(lock);
         fake.CreateFolderUnlessExists(path);
     }
+    FolderIdentity IdentityOfCreated(const std::string& path) const override {
+        return IdentityOf(path);
+    }
     FolderIdentity IdentityOf(const std::string& path) const override {
         const std::lock_guard held(lock);
         return fake.IdentityOf(path);

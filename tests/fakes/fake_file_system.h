@@ -94,6 +94,9 @@ public:
         return Creation::Created;
     }
 
+    FolderIdentity IdentityOfCreated(const std::string& path) const override {
+        return IdentityOf(path);
+    }
     FolderIdentity IdentityOf(const std::string& path) const override {
         calls.push_back("identity " + path);
         if (folders.count(path) == 0 || links.count(path) != 0) throw Failure("Not a directory");

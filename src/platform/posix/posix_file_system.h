@@ -44,6 +44,10 @@ public:
     bool PlainFileExists(const std::string& path) const override;
     std::string ReadSmallFile(const std::string& path, std::size_t limit) const override;
     FolderIdentity IdentityOf(const std::string& path) const override;
+    // IdentityOf: one call gives the device with the inode.
+    FolderIdentity IdentityOfCreated(const std::string& path) const override {
+        return IdentityOf(path);
+    }
     // The entry is examined and removed by its name in its parent folder, opened once, so that
     // no link on the way is followed between the check and the removal; it is moved aside and
     // checked again just before (renameat2 with RENAME_NOREPLACE).

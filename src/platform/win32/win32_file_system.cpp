@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <winternl.h>
+
 #include "platform/win32/win32_handles.h"
 #include "platform/win32/win32_ordinary_file.h"
 #include "platform/win32/win32_paths.h"
@@ -56,6 +58,18 @@ bool IsFolderItself(const BY_HANDLE_FILE_INFORMATION& information) {
 FolderIdentity Identity(const BY_HANDLE_FILE_INFORMATION& information) {
     return {information.dwVolumeSerialNumber,
             (std::uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow};
+}
+
+// The entry's file index, as GetFileInformationByHandle gives it, without asking its volume.
+std::uint64_t FileIndex(HANDLE entry) {
+    IO_STATUS_BLOCK status{};
+    FILE_INTERNAL_INFORMATION information{};
+    if (const NTSTATUS failed = NtQueryInformationFile(entry, &status, &information,
+                                                       sizeof information, FileInternalInformation);
+        failed < 0) {
+        throw Failure(SystemMessage(RtlNtStatusToDosError(failed)));
+    }
+    return static_cast<std::uint64_t>(information.IndexNumber.QuadPart);
 }
 
 // Removed when `entry` is open on the folder with `identity`; otherwise why not.
@@ -228,6 +242,37 @@ FolderIdentity Win32FileSystem::IdentityOf(const std::string& path) const {
     const BY_HANDLE_FILE_INFORMATION information = Information(entry.get());
     if (!IsFolderItself(information)) throw Failure(SystemMessage(ERROR_DIRECTORY));
     return Identity(information);
+}
+
+FolderIdentity Win32FileSystem::IdentityOfCreated(const std::string& path) const {
+    // A name without a folder before it ("Jobs", "C:Jobs") lies in a current folder: asked whole.
+    const std::string parent(ParentOf(path));
+    if (parent.empty()) return IdentityOf(path);
+    const FileHandle entry =
+        OpenEntry(path, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+    if (!entry) throw LastErrorFailure();
+    FILE_BASIC_INFO basic{};
+    if (!GetFileInformationByHandleEx(entry.get(), FileBasicInfo, &basic, sizeof basic)) {
+        throw LastErrorFailure();
+    }
+    constexpr DWORD kFolder = FILE_ATTRIBUTE_DIRECTORY;
+    if ((basic.FileAttributes & (kFolder | FILE_ATTRIBUTE_REPARSE_POINT)) != kFolder) {
+        throw Failure(SystemMessage(ERROR_DIRECTORY));
+    }
+    const std::uint64_t file = FileIndex(entry.get());
+
+    for (const ParentVolume& known : parentVolumes_) {
+        if (known.parent == parent) return {known.serial, file};
+    }
+    const FileHandle folder(CreateFileW(SystemPath(parent).c_str(), FILE_READ_ATTRIBUTES,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
+                                        nullptr));
+    if (!folder) throw LastErrorFailure();
+    const DWORD serial = Information(folder.get()).dwVolumeSerialNumber;
+    parentVolumes_[nextParentVolume_] = {parent, serial};
+    nextParentVolume_ = (nextParentVolume_ + 1) % parentVolumes_.size();
+    return {serial, file};
 }
 
 // A path that names no root of its own (".", "Jobs", "C:Jobs", "\\Jobs") is read as the system

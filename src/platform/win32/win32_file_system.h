@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <functional>
 #include <string_view>
 
@@ -57,6 +58,11 @@ public:
     std::string ReadSmallFile(const std::string& path, std::size_t limit) const override;
     // From GetFileInformationByHandle of the entry itself (a link or junction is not followed).
     FolderIdentity IdentityOf(const std::string& path) const override;
+    // The same values: the file index from the entry, the volume's serial number from its parent
+    // (through any mount point the parent is), kept for the last few parents. Asking a volume for
+    // its serial number is most of what an identity costs (under Wine two thirds of a journaled
+    // run's time), and a run asks it of one parent for all its folders.
+    FolderIdentity IdentityOfCreated(const std::string& path) const override;
     // The entry is checked through a handle of its own, held open until RemoveDirectoryW returns,
     // the nearest the removal by name comes to the entry that was checked.
     Removal RemoveEmptyFolder(const std::string& path, const FolderIdentity& identity,
@@ -71,6 +77,16 @@ private:
                       const std::function<void(const WIN32_FIND_DATAW& entry)>& each) const;
 
     VettedParent parents_;  // of the folders created: a run makes its folders side by side
+    // The volume serial numbers of the last parents IdentityOfCreated met, the oldest replaced
+    // first: a run with subfolders goes back and forth between a few. Only the journal's thread
+    // asks, one run at a time. Should a volume be mounted on such a parent later, undo would find
+    // the later run's folders changed and leave them: it never removes on a wrong identity.
+    struct ParentVolume {
+        std::string parent;
+        DWORD serial = 0;
+    };
+    mutable std::array<ParentVolume, 4> parentVolumes_{};
+    mutable std::size_t nextParentVolume_ = 0;
 };
 
 }  // namespace quire::win32

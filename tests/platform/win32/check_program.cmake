@@ -4,8 +4,8 @@
 cmake_policy(SET CMP0057 NEW)
 # Run with -DOBJDUMP=<objdump> -DPROGRAM=<exe> -DVERSION=<version text>.
 set(max_bytes 1572864)
-set(system_dlls advapi32.dll comctl32.dll gdi32.dll kernel32.dll msvcrt.dll ole32.dll oleacc.dll
-                oleaut32.dll shell32.dll user32.dll)
+set(system_dlls advapi32.dll comctl32.dll gdi32.dll kernel32.dll msvcrt.dll ntdll.dll ole32.dll
+                oleacc.dll oleaut32.dll shell32.dll user32.dll)
 
 file(SIZE "${PROGRAM}" bytes)
 message(STATUS "${PROGRAM}: ${bytes} bytes")

@@ -198,6 +198,32 @@ TEST_F(Win32FileSystemTest, RemovesOnlyTheSameEmptyFolder) {
     EXPECT_THROW(files.IdentityOf(scratch / "missing"), Failure);
 }
 
+// A run with subfolders goes back and forth between more parents than are kept, and one folder
+// has no parent named (the current folder): each identity is still the one undo will compare.
+TEST_F(Win32FileSystemTest, TheIdentityOfACreatedFolderIsItsIdentity) {
+    std::vector<std::string> made;
+    for (const char* top : {"F1", "F2"}) {
+        made.push_back(scratch / top);
+        for (const char* sub : {"a", "b", "c", "d", "e"}) {
+            made.push_back(scratch / top + "\\" + sub);
+            made.push_back(made.back() + "\\x");
+        }
+    }
+    for (const std::string& folder : made) {
+        files.CreateFolderUnlessExists(folder);
+        EXPECT_EQ(files.IdentityOfCreated(folder), files.IdentityOf(folder)) << folder;
+    }
+    wchar_t current[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, current);
+    ASSERT_TRUE(SetCurrentDirectoryW(Wide(scratch.Path()).c_str()));
+    EXPECT_EQ(files.IdentityOfCreated("F1"), files.IdentityOf(scratch / "F1"));
+    SetCurrentDirectoryW(current);  // the scratch folder can go only when no longer current
+    EXPECT_EQ(files.IdentityOfCreated(scratch / "F1\\"), files.IdentityOf(scratch / "F1"));
+    WriteFile(scratch / "file");
+    EXPECT_THROW(files.IdentityOfCreated(scratch / "file"), Failure);
+    EXPECT_THROW(files.IdentityOfCreated(scratch / "missing"), Failure);
+}
+
 // A dry run foresees a folder emptied by the removals before it.
 TEST_F(Win32FileSystemTest, PredictsARemovalAfterTheEntriesRemovedFirst) {
     files.CreateFolderUnlessExists(scratch / "F");
