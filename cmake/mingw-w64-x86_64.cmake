@@ -21,9 +21,9 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 # CTest runs the cross-built tests through Wine (run_in_wine.sh starts again a Wine that failed to
 # start, and says so in wine-restarts.log); scripts/test-win32 prepares the prefix.
 find_program(QUIRE_WINE NAMES wine wine64)
-find_program(QUIRE_BASH_FOR_WINE bash)
-if(QUIRE_WINE AND QUIRE_BASH_FOR_WINE)
+find_program(QUIRE_BASH bash)
+if(QUIRE_WINE AND QUIRE_BASH)
   set(CMAKE_CROSSCOMPILING_EMULATOR
-      ${QUIRE_BASH_FOR_WINE} ${CMAKE_CURRENT_LIST_DIR}/../tests/platform/win32/run_in_wine.sh
+      ${QUIRE_BASH} ${CMAKE_CURRENT_LIST_DIR}/../tests/platform/win32/run_in_wine.sh
       ${CMAKE_BINARY_DIR}/wine-restarts.log ${QUIRE_WINE})
 endif()

@@ -50,9 +50,17 @@ BY_HANDLE_FILE_INFORMATION Information(HANDLE entry) {
     return information;
 }
 
-bool IsFolderItself(const BY_HANDLE_FILE_INFORMATION& information) {
-    return (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
-           (information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0;
+// A folder, not a link or junction to one.
+bool IsFolderItself(DWORD attributes) {
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
+           (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0;
+}
+
+// The folder at `path`, through any link or mount point it is, open for its attributes.
+FileHandle OpenFolderThrough(const std::string& path) {
+    return FileHandle(CreateFileW(SystemPath(path).c_str(), FILE_READ_ATTRIBUTES,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
 }
 
 FolderIdentity Identity(const BY_HANDLE_FILE_INFORMATION& information) {
@@ -81,7 +89,9 @@ Removal Check(const FileHandle& entry, const FolderIdentity& identity) {
         throw Failure(SystemMessage(error));
     }
     const BY_HANDLE_FILE_INFORMATION information = Information(entry.get());
-    return IsFolderItself(information) && Identity(information) == identity ? Removed : Changed;
+    return IsFolderItself(information.dwFileAttributes) && Identity(information) == identity
+               ? Removed
+               : Changed;
 }
 
 }  // namespace
@@ -129,10 +139,7 @@ Creation Win32FileSystem::PredictCreationInPlannedFolder(const std::string& path
 
 bool Win32FileSystem::FoldsCase(const std::string& path) const {
     if (!Representable(path)) return true;
-    const FileHandle folder(CreateFileW(SystemPath(path).c_str(), FILE_READ_ATTRIBUTES,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
-                                        nullptr));
+    const FileHandle folder = OpenFolderThrough(path);
     FILE_CASE_SENSITIVE_INFO information{};
     if (!folder || !GetFileInformationByHandleEx(folder.get(), FileCaseSensitiveInfo, &information,
                                                  sizeof information)) {
@@ -240,7 +247,8 @@ FolderIdentity Win32FileSystem::IdentityOf(const std::string& path) const {
         OpenEntry(path, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
     if (!entry) throw LastErrorFailure();
     const BY_HANDLE_FILE_INFORMATION information = Information(entry.get());
-    if (!IsFolderItself(information)) throw Failure(SystemMessage(ERROR_DIRECTORY));
+    if (!IsFolderItself(information.dwFileAttributes))
+        throw Failure(SystemMessage(ERROR_DIRECTORY));
     return Identity(information);
 }
 
@@ -255,19 +263,13 @@ FolderIdentity Win32FileSystem::IdentityOfCreated(const std::string& path) const
     if (!GetFileInformationByHandleEx(entry.get(), FileBasicInfo, &basic, sizeof basic)) {
         throw LastErrorFailure();
     }
-    constexpr DWORD kFolder = FILE_ATTRIBUTE_DIRECTORY;
-    if ((basic.FileAttributes & (kFolder | FILE_ATTRIBUTE_REPARSE_POINT)) != kFolder) {
-        throw Failure(SystemMessage(ERROR_DIRECTORY));
-    }
+    if (!IsFolderItself(basic.FileAttributes)) throw Failure(SystemMessage(ERROR_DIRECTORY));
     const std::uint64_t file = FileIndex(entry.get());
 
     for (const ParentVolume& known : parentVolumes_) {
         if (known.parent == parent) return {known.serial, file};
     }
-    const FileHandle folder(CreateFileW(SystemPath(parent).c_str(), FILE_READ_ATTRIBUTES,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
-                                        nullptr));
+    const FileHandle folder = OpenFolderThrough(parent);
     if (!folder) throw LastErrorFailure();
     const DWORD serial = Information(folder.get()).dwVolumeSerialNumber;
     parentVolumes_[nextParentVolume_] = {parent, serial};
